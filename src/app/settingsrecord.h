@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// The 203-byte record of "Aralda.cfg": hints byte, language byte, path length
+// byte and 200 path bytes in Windows-1252. Older copies of the program read
+// the same bytes, so the layout never changes.
+struct SettingsRecord {
+    static constexpr int Size = 203;
+    static constexpr int PathCapacity = 200;
+
+    bool hints = false;
+    quint8 language = 1;
+    QByteArray path; // Windows-1252 bytes, at most PathCapacity
+
+    QByteArray toBytes() const;
+    // Empty for a record that is too short or whose path length is impossible.
+    static std::optional<SettingsRecord> fromBytes(const QByteArray &bytes);
+
+    QString pathText() const;
+    // A path with a character outside Windows-1252 is not stored: a later
+    // start would otherwise open a different file than the one the user chose.
+    void setPathText(const QString &text);
+};
+
+constexpr const char *SettingsFileName = "Aralda.cfg";
+
+enum class SettingsReadStatus { Read, Missing, Damaged };
+
+struct SettingsReadResult {
+    SettingsReadStatus status = SettingsReadStatus::Missing;
+    SettingsRecord record;
+};
+
+SettingsReadResult readSettingsFile(const QString &fileName = QString::fromLatin1(SettingsFileName));
+
+// Replaces the file atomically; returns the reason when it could not.
+std::optional<QString> writeSettingsFile(const SettingsRecord &record,
+                                         const QString &fileName = QString::fromLatin1(SettingsFileName));
+
+// What the program knows at exit that decides the file's content.
+struct SettingsAtExit {
+    bool defaultLanguageChecked = false;
+    bool showHints = true;
+    int languageIndex = 1;
+    QString languageFilePath;
+};
+
+// The record to write at exit, or nothing when neither the hints changed nor
+// the user asked to keep the current language as the default.
+std::optional<SettingsRecord> settingsToSave(SettingsRecord record, const SettingsAtExit &state);

@@ -1,0 +1,8 @@
+#include "app/shellvalues.h"
+
+ShellValues Shell;
+
+void resetShellValues()
+{
+    Shell = ShellValues{};
+}

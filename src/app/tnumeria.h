@@ -1,0 +1,113 @@
+#pragma once
+
+#include "app/settingsrecord.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class MdiChildWindow;
+class QMenu;
+class QTimer;
+class Tgeo;
+class Tuncubo;
+
+// The main window: first the timed splash, then the black multiple-document
+// frame whose menus open the workspace, the space window and the calculator,
+// switch the language and the hints, and reach help.
+class Tnumeria : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Tnumeria(QWidget *parent = nullptr);
+
+    void HideBackground();
+    void ShowBackgroundIfIdle();
+    void ApplyMainTexts();
+
+    QMdiArea *mdiArea() const { return m_frame; }
+
+public slots:
+    // Splash timers, public so that tests can tick them.
+    void Timer3Timer();
+    void Timer1Timer();
+
+    void Mostrasuggerimenti1Click();
+    void Francese1Click();
+    void Inglese1Click();
+    void Italiano1Click();
+    void Uscita1Click();
+    void Trasformazioni1Click();
+    void Spaziali1Click();
+    void Precedente1Click();
+    void Successiva1Click();
+    void Chiudetutte1Click();
+    void Guida1Click();
+    void email1Click();
+    void QRHomepage1Click();
+    void altraClick();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createSplash();
+    void placeSplashLabels();
+    void createMenus();
+    QAction *addMenuItem(QMenu *menu, const char *name, int helpContext, void (Tnumeria::*handler)());
+    void setMenusVisible(bool visible);
+    void readSettings();
+    void showLoadedLanguage();
+    QIcon currentFlag() const;
+    void endSplash();
+    void fitBackground();
+    void chooseLanguage(int column);
+    void showSettingsUnreadable();
+    void writeSettings();
+    void adoptChild(MdiChildWindow *child);
+    void bringToFront(QMdiSubWindow *child);
+
+    SettingsRecord m_settings;
+    bool m_settingsUnreadable = false;
+    int m_splashTick = 0;
+
+    QLabel *Immatem;
+    QWidget *Imatem = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QTimer *Timer1 = nullptr;
+    QTimer *Timer3 = nullptr;
+    QMdiArea *m_frame;
+
+    QMenu *Ambiente1;
+    QAction *Calcolatrice1;
+    QAction *Mostrasuggerimenti1;
+    QMenu *Lingua1;
+    QAction *Francese1;
+    QAction *Inglese1;
+    QAction *Italiano1;
+    QAction *altra;
+    QAction *Caricaunaltraversione1;
+    QAction *Linguapredefinita1;
+    QAction *Uscita1;
+    QAction *Trasformazioni1;
+    QAction *Spaziali1;
+    QMenu *Finestre1;
+    QAction *Precedente1;
+    QAction *Successiva1;
+    QAction *Chiudetutte1;
+    QMenu *N1;
+    QAction *Guida1;
+    QAction *email1;
+    QAction *QRHomepage1;
+    QAction *Informazioni1;
+
+    QPointer<Tgeo> m_plane;
+    QPointer<Tuncubo> m_space;
+};

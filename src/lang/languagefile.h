@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// A fourth interface language comes from a translator's text file of 277
+// lines in Windows-1252, each used line behind a three-character prefix.
+namespace LanguageFile {
+
+constexpr int LineCount = 277;
+
+// The extension must be exactly ".lng": a translator's "Spanish.LNG" is not one.
+bool hasLanguageExtension(const QString &path);
+
+// Lines split at CR LF, CR or LF; a final line break ends the last line
+// rather than starting an empty one. Empty when the file cannot be read.
+std::optional<QStringList> readLines(const QString &path);
+
+// 277 lines, and the fifth character of the signature line 82 is "m".
+bool isValid(const QStringList &lines);
+
+// Writes column 3 of the three tables from a valid file and keeps its lines.
+void fillLoadedColumn(const QStringList &lines);
+
+// The file asked for by the locale's language (4 Spanish, 5 Portuguese,
+// 6 German); empty for any other index.
+QString defaultFileName(int languageIndex);
+
+// The start-up rule: with LanguageIndex 3..6 tries the named or default file
+// and leaves LanguageIndex at 3 when it loaded, else at English. Silent.
+void loadAtStartUp();
+
+// The flag picture that may stand beside a language file.
+QString flagPicturePath(const QString &languageFilePath);
+
+} // namespace LanguageFile

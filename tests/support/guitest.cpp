@@ -1,0 +1,88 @@
+#include "support/guitest.h"
+
+#include "app/imagelist.h"
+#include "app/shellvalues.h"
+#include "dialogs/transformsettings.h"
+#include "lang/languagetables.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <QWidget>
+
+namespace GuiTest {
+
+namespace {
+
+class ModalWatch : public QObject
+{
+public:
+    ModalWatch()
+    {
+        m_timer.setInterval(20);
+        connect(&m_timer, &QTimer::timeout, this, &ModalWatch::check);
+        m_timer.start();
+    }
+
+    std::function<void(QWidget *)> answer;
+    QStringList unexpected;
+
+private:
+    void check()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (answer) {
+            auto pending = std::move(answer);
+            answer = nullptr;
+            pending(modal);
+            return;
+        }
+        unexpected.append(modal->windowTitle() + QStringLiteral(" (") + modal->objectName() + QLatin1Char(')'));
+        modal->close();
+    }
+
+    QTimer m_timer;
+};
+
+ModalWatch &watch()
+{
+    static ModalWatch *instance = new ModalWatch;
+    return *instance;
+}
+
+} // namespace
+
+void resetProgramValues()
+{
+    resetLanguageValues();
+    resetShellValues();
+    resetTransformSettings();
+    ImageList1::removeAppended();
+}
+
+Fixture::Fixture()
+    : m_previousFolder(QDir::currentPath())
+{
+    QDir::setCurrent(m_folder.path());
+    resetProgramValues();
+    watch().unexpected.clear();
+}
+
+Fixture::~Fixture()
+{
+    QDir::setCurrent(m_previousFolder);
+}
+
+void whenModalOpens(std::function<void(QWidget *)> answer)
+{
+    watch().answer = std::move(answer);
+}
+
+QStringList unexpectedModals()
+{
+    return std::exchange(watch().unexpected, {});
+}
+
+} // namespace GuiTest

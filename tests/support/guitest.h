@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <functional>
+
+class QWidget;
+
+namespace GuiTest {
+
+// Program-wide values back to the program's start: language, shell values,
+// the transformation store and the appended menu pictures.
+void resetProgramValues();
+
+// A test case's surroundings: a fresh temporary working folder (so that
+// "Aralda.cfg" never leaks between tests) and program-wide values at their
+// start. Any modal window that no test asked for is closed and reported by
+// unexpectedModals().
+class Fixture
+{
+public:
+    Fixture();
+    ~Fixture();
+
+    QString folder() const { return m_folder.path(); }
+    QString filePath(const QString &name) const { return m_folder.filePath(name); }
+
+private:
+    QTemporaryDir m_folder;
+    QString m_previousFolder;
+};
+
+// Calls `answer` with the next modal window that opens, from a timer, so a
+// test can press its buttons while the code under test waits in exec().
+void whenModalOpens(std::function<void(QWidget *)> answer);
+
+// Titles of the modal windows that opened with no answer waiting; clears the list.
+QStringList unexpectedModals();
+
+} // namespace GuiTest
