@@ -14,6 +14,7 @@ int localeIdentifier(const QLocale &locale);
 // English for any identifier not in the table.
 int languageForIdentifier(int identifier);
 
-int preselectedLanguage(const QLocale &locale = QLocale::system());
+// The default locale is the user's (LANG, LC_ALL) unless a test sets another.
+int preselectedLanguage(const QLocale &locale = QLocale());
 
 } // namespace LocaleLanguage

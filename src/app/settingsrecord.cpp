@@ -70,9 +70,12 @@ std::optional<QString> writeSettingsFile(const SettingsRecord &record, const QSt
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     const QByteArray bytes = record.toBytes();
-    if (file.write(bytes) != bytes.size()) {
+    // QSaveFile::commit() renames even after a short write, so the record is
+    // flushed and checked first: a full disk must not replace a good file.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return file.errorString();
+        return reason;
     }
     if (!file.commit())
         return file.errorString();

@@ -308,7 +308,8 @@ void Tnumeria::endSplash()
     const QRect screen = screenRect();
     setWindowFlags(Qt::Window);
     setStyleSheet(QString());
-    setCentralWidget(m_frame); // destroys the splash picture and its labels
+    delete takeCentralWidget(); // the splash picture and its labels
+    setCentralWidget(m_frame);
     m_frame->show();
     Imatem = nullptr;
     m_frame->setObjectName(QStringLiteral("frame"));
