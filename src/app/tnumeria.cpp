@@ -79,6 +79,7 @@ Tnumeria::Tnumeria(QWidget *parent)
     Immatem->hide();
     m_frame->hide();
     setObjectName(QStringLiteral("numeria"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/aralda.png")));
     createMenus();
     createSplash();
 
@@ -508,7 +509,7 @@ bool Tnumeria::eventFilter(QObject *watched, QEvent *event)
         return QMainWindow::eventFilter(watched, event);
     QAction *highlighted = nullptr;
     if (auto *menu = qobject_cast<QMenu *>(watched))
-        highlighted = menu->activeAction();
+        highlighted = menu->activeAction() ? menu->activeAction() : menu->menuAction();
     else if (watched == menuBar())
         highlighted = menuBar()->activeAction();
     const int context = highlighted ? highlighted->property(HelpContextProperty).toInt() : 0;
