@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QPointer>
 #include <QStyle>
 #include <QTextBrowser>
@@ -50,6 +51,9 @@ HelpViewer::HelpViewer(QWidget *parent)
     addAction(closeAction);
 
     m_browser->setObjectName(QStringLiteral("pagina"));
+    QFile style(QStringLiteral(":/help/help.css"));
+    if (style.open(QIODevice::ReadOnly))
+        m_browser->document()->setDefaultStyleSheet(QString::fromUtf8(style.readAll()));
     m_browser->setOpenExternalLinks(true);
 
     auto *layout = new QVBoxLayout(this);

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 namespace {
@@ -125,8 +126,17 @@ private slots:
         QVERIFY(forward->isEnabled());
         forward->trigger();
         QCOMPARE(viewer->currentPage().toString(), QStringLiteral("qrc:/help/fr/201.html"));
-        const QString text = viewer->findChild<QTextBrowser *>(QStringLiteral("pagina"))->toPlainText();
-        QVERIFY(!text.trimmed().isEmpty());
+        const QTextDocument *page = viewer->findChild<QTextBrowser *>(QStringLiteral("pagina"))->document();
+        QVERIFY(!page->toPlainText().trimmed().isEmpty());
+        // Every page takes its headings' colour from the one shared style sheet.
+        int headings = 0;
+        for (QTextBlock block = page->begin(); block.isValid(); block = block.next()) {
+            if (block.blockFormat().headingLevel() != 1)
+                continue;
+            ++headings;
+            QCOMPARE(block.charFormat().foreground().color(), QColor(0x00, 0x33, 0x99));
+        }
+        QCOMPARE(headings, 1);
     }
 
     void missingPageSaysSo()
