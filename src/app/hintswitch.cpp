@@ -10,7 +10,8 @@ HintSwitch::HintSwitch(QWidget *window, bool shown)
     , m_shown(shown)
 {
     // Tooltips go to the control under the pointer, so the whole application
-    // is watched and only this window's controls are held back.
+    // is watched and only this window's own controls are held back: a child
+    // window of the main frame must not silence its siblings.
     qApp->installEventFilter(this);
 }
 
@@ -18,7 +19,7 @@ bool HintSwitch::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ToolTip && !m_shown) {
         auto *widget = qobject_cast<QWidget *>(watched);
-        if (widget && m_window && widget->window() == m_window->window())
+        if (widget && m_window && (widget == m_window || m_window->isAncestorOf(widget)))
             return true;
     }
     return QObject::eventFilter(watched, event);

@@ -8,4 +8,80 @@ inline constexpr const char *SchoolName = "Laboratorio di matematica - Scuola se
 inline constexpr const char *AuthorMail = "mailto:aralda@example.org";
 inline constexpr const char *HomePage = "https://aralda.example.org/";
 
+// The parameter dialogs' pop-up item, in Italian in every language.
+inline constexpr const char *ShowHintsItem = "Mostra suggerimenti";
+
+// Labels beside the dialogs' value fields, spaced as the design spaces them.
+inline constexpr const char *FigureXaLabel = "Xa = ";
+inline constexpr const char *FigureYaLabel = "Ya = ";
+inline constexpr const char *FigureXbLabel = "Xb  =";
+inline constexpr const char *FigureYbLabel = "Yb = ";
+inline constexpr const char *FigureXcLabel = "Xc =";
+inline constexpr const char *FigureYcLabel = "Yc = ";
+inline constexpr const char *FigureXdLabel = "Xd =";
+inline constexpr const char *FigureYdLabel = "Yd = ";
+inline constexpr const char *FigureRadiusLabel = "R =";
+inline constexpr const char *TranslationXLabel = "x  =";
+inline constexpr const char *TranslationYLabel = "y  =";
+inline constexpr const char *RotationCentreXLabel = "Xc = ";
+inline constexpr const char *RotationCentreYLabel = "Yc =";
+// Written "a° = " in the Symbol typeface, whose "a" is the Greek alpha; the
+// letter itself is portable where that typeface is not.
+inline constexpr const char *RotationAngleLabel = "\u03B1° = ";
+
+// The space window's axis letters, x y z: upper case in the step labels,
+// lower case in the legend.
+inline constexpr const char *AxisLetters = "xyz";
+// The space window's pop-up menu, in Italian in every language.
+inline constexpr const char *SpaceShowHintsItem = "mostra suggerimenti";
+inline constexpr const char *SpaceFlatButtonsItem = "pulsanti piatti";
+
+// The expression evaluator's messages by error code (1 to 7), English in
+// every language; code 0 is success.
+inline constexpr const char *EvalMessages[] = {
+    "",
+    "arcsin or arccos out of range",
+    "syntax error",
+    "out of range",
+    "out of range",
+    "log out of range",
+    "division by 0",
+    "overflow",
+};
+
+// Calculator keys whose caption is not the text they add to the expression.
+// Division, multiplication and pi were drawn in the Symbol typeface; the
+// characters themselves are portable where that typeface is not.
+inline constexpr const char *CalculatorDivide = "\u00F7";
+inline constexpr const char *CalculatorMultiply = "\u00D7";
+inline constexpr const char *CalculatorPi = "\u03C0";
+inline constexpr const char *CalculatorEquals = "=";
+inline constexpr const char *CalculatorClear = "C";
+inline constexpr const char *CalculatorMemoryAdd = "M+";
+inline constexpr const char *CalculatorMemorySubtract = "M-";
+inline constexpr const char *CalculatorMemoryClear = "CM";
+inline constexpr const char *CalculatorHelp = "?";
+inline constexpr const char *CalculatorOff = "Off";
+// The calculator's command-line mode, for a command line it cannot read.
+inline constexpr const char *EvalUsage = "usage: aralda --eval EXPRESSION [--radians]";
+
+// The plane workspace. Letters of the axes, of the vertices and of a circle's
+// centre, and the texts whose extents size the workspace's marks.
+inline constexpr const char *AxisX = "x";
+inline constexpr const char *AxisY = "y";
+inline constexpr const char *MeasureX = "X";
+inline constexpr const char *MeasureA = "A";
+inline constexpr const char *VertexLetters = "ABCD";
+inline constexpr const char *CircleCentre = "0";
+inline constexpr const char *ZoomLevels[] = {"100%", "50%", "33%"};
+// The widths of the bottom panel's texts are those of these samples.
+inline constexpr const char *MessageWidthSample = "Scegliere la II trasformazioneeeeeee";
+inline constexpr const char *SequenceWidthSample = "direttaoooo";
+inline constexpr const char *KindWidthSample = "ingrusciamentuooo";
+inline constexpr const char *ModeWidthSample = "trasformazione geometricaooossss";
+inline constexpr const char *ReadoutWidthSample = "123,5;234,8---123,5;234,8";
+// The workspace's pop-up menu, in Italian in every language.
+inline constexpr const char *PlaneShowHintsItem = "&mostra suggerimenti";
+inline constexpr const char *PlaneFlatItem = "&aspetto piatto";
+
 } // namespace FixedTexts
