@@ -1,0 +1,59 @@
+#include "dialogs/tgeotrasla.h"
+
+#include "app/imagelist.h"
+#include "lang/fixedtexts.h"
+#include "lang/languagetables.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+
+namespace {
+
+constexpr int HelpContext = 803;
+constexpr SpinRange DXRange{-30, 30};
+constexpr SpinRange DYRange{-20, 20};
+
+} // namespace
+
+Tgeotrasla::Tgeotrasla(QWidget *parent)
+    : ParameterDialog(parent, TranslationDialogGroup, HelpContext)
+    , m_x(contentArea(), QString::fromUtf8(FixedTexts::TranslationXLabel), QStringLiteral("orix"),
+          QStringLiteral("porix"), DXRange)
+    , m_y(contentArea(), QString::fromUtf8(FixedTexts::TranslationYLabel), QStringLiteral("oriy"),
+          QStringLiteral("poriy"), DYRange)
+    , vettore(new QCheckBox(contentArea()))
+{
+    setObjectName(QStringLiteral("Tgeotrasla"));
+    vettore->setObjectName(QStringLiteral("vettore"));
+
+    contentArea()->setFrameShape(QFrame::StyledPanel);
+    auto *grid = new QGridLayout(contentArea());
+    m_x.addTo(grid, 0, 0);
+    m_y.addTo(grid, 1, 0);
+    grid->addWidget(vettore, 2, 0, 1, 3);
+    grid->setRowStretch(3, 1);
+    setTabOrder({m_x.spin, m_y.spin, vettore});
+}
+
+void Tgeotrasla::FormActivate()
+{
+    setWindowTitle(LongTexts.text(5));
+    m_x.setHint(hintText(ShortTexts.text(59)));
+    m_y.setHint(hintText(ShortTexts.text(60)));
+    vettore->setText(LongTexts.text(41));
+    vettore->setCursor(pointingCursor());
+
+    const int slot = TransformSettings.CurrentSlot;
+    vettore->setChecked(TransformSettings.ShowTranslationVector[slot]);
+    m_x.setPosition(TransformSettings.TranslationDX[slot]);
+    m_y.setPosition(TransformSettings.TranslationDY[slot]);
+}
+
+void Tgeotrasla::storeValues()
+{
+    const int slot = TransformSettings.CurrentSlot;
+    TransformSettings.ShowTranslationVector[slot] = vettore->isChecked();
+    TransformSettings.TranslationDX[slot] = m_x.position();
+    TransformSettings.TranslationDY[slot] = m_y.position();
+}
