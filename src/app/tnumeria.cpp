@@ -5,6 +5,7 @@
 #include "app/imagelist.h"
 #include "app/localelanguage.h"
 #include "app/shellvalues.h"
+#include "calc/tcalcola.h"
 #include "lang/fixedtexts.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
@@ -163,7 +164,7 @@ void Tnumeria::createMenus()
 {
     Ambiente1 = menuBar()->addMenu(QString());
     Ambiente1->setObjectName(QStringLiteral("Ambiente1"));
-    Calcolatrice1 = addMenuItem(Ambiente1, "Calcolatrice1", CalculatorHelp, nullptr);
+    Calcolatrice1 = addMenuItem(Ambiente1, "Calcolatrice1", CalculatorHelp, &Tnumeria::Calcolatrice1Click);
     Ambiente1->addSeparator()->setObjectName(QStringLiteral("N11"));
     Mostrasuggerimenti1 = addMenuItem(Ambiente1, "Mostrasuggerimenti1", HintsHelp,
                                       &Tnumeria::Mostrasuggerimenti1Click);
@@ -404,6 +405,11 @@ void Tnumeria::Spaziali1Click()
     } else {
         bringToFront(m_space);
     }
+}
+
+void Tnumeria::Calcolatrice1Click()
+{
+    TCalcola::execute(this);
 }
 
 void Tnumeria::Mostrasuggerimenti1Click()

@@ -36,6 +36,7 @@ public slots:
     void Timer3Timer();
     void Timer1Timer();
 
+    void Calcolatrice1Click();
     void Mostrasuggerimenti1Click();
     void Francese1Click();
     void Inglese1Click();

@@ -2,6 +2,7 @@
 #include "app/imagelist.h"
 #include "app/shellvalues.h"
 #include "app/tnumeria.h"
+#include "dialogs/transformsettings.h"
 #include "lang/languagetables.h"
 #include "support/guitest.h"
 
@@ -250,6 +251,26 @@ private slots:
         QCOMPARE(plane->size(), QSize(Shell.ChildAreaWidth, Shell.ChildAreaHeight));
     }
 
+    void eachNewWorkspaceStartsTheStoreAgain()
+    {
+        auto window = startedWindow();
+        item(*window, "Mostrasuggerimenti1")->trigger();
+        item(*window, "Trasformazioni1")->trigger();
+        QCOMPARE(TransformSettings.TranslationDX[1], -6);
+        QCOMPARE(TransformSettings.DialogShowHints, false);
+        TransformSettings.TranslationDX[1] = 12;
+        TransformSettings.SymmetryCentreX[2] = 4;
+        TransformSettings.DialogFirstActivation[FigureDialogGroup] = false;
+        item(*window, "Trasformazioni1")->trigger(); // the open one: nothing starts again
+        QCOMPARE(TransformSettings.TranslationDX[1], 12);
+        item(*window, "Chiudetutte1")->trigger();
+        flushDeletes();
+        item(*window, "Trasformazioni1")->trigger();
+        QCOMPARE(TransformSettings.TranslationDX[1], -6);
+        QCOMPARE(TransformSettings.SymmetryCentreX[2], 4);
+        QVERIFY(TransformSettings.DialogFirstActivation[FigureDialogGroup]);
+    }
+
     void closingOneChildKeepsTheBackgroundHidden()
     {
         auto window = startedWindow();
@@ -286,6 +307,29 @@ private slots:
         QCOMPARE(window->mdiArea()->activeSubWindow(), children.at(0));
         item(*window, "Successiva1")->trigger();
         QCOMPARE(window->mdiArea()->activeSubWindow(), children.at(1));
+    }
+
+    void calculatorOpensModally_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("Italian") << "Italiano1" << "Calcolatrice";
+        QTest::newRow("French") << "Francese1" << " Calculatrice";
+    }
+
+    void calculatorOpensModally()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, caption);
+        auto window = startedWindow();
+        item(*window, qPrintable(command))->trigger();
+        QString shown;
+        GuiTest::whenModalOpens([&shown](QWidget *modal) {
+            shown = modal->windowTitle();
+            modal->close();
+        });
+        item(*window, "Calcolatrice1")->trigger();
+        QCOMPARE(shown, caption);
     }
 
     void hintsSwitch()

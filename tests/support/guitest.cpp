@@ -2,6 +2,8 @@
 
 #include "app/imagelist.h"
 #include "app/shellvalues.h"
+#include "calc/calculatorvalues.h"
+#include "calc/expressionevaluator.h"
 #include "dialogs/transformsettings.h"
 #include "lang/languagetables.h"
 
@@ -59,6 +61,8 @@ void resetProgramValues()
     resetLanguageValues();
     resetShellValues();
     resetTransformSettings();
+    resetEvaluatorValues();
+    resetCalculatorValues();
     ImageList1::removeAppended();
 }
 
