@@ -1,16 +1,106 @@
 #include "plane/tgeo.h"
 
+#include "app/helpviewer.h"
+#include "app/hintswitch.h"
 #include "app/shellvalues.h"
 #include "dialogs/transformsettings.h"
 #include "lang/languagetables.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QToolBar>
+
+namespace {
+
+constexpr int HelpContext = 201;
+
+} // namespace
+
 Tgeo::Tgeo(QWidget *parent)
     : MdiChildWindow(Shell.PlaneWindowClosed, parent)
+    , m_surface(new QWidget)
 {
     setObjectName(QStringLiteral("geo"));
     setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(LongTexts.text(2));
+    setWidget(m_surface);
+    // The canvas covers the whole client area, so Qt need not clear it first.
+    m_surface->setAttribute(Qt::WA_OpaquePaintEvent);
+    m_surface->setMouseTracking(true);
+    m_surface->installEventFilter(this);
+
+    createControls();
     setGeometry(0, 0, Shell.ChildAreaWidth, Shell.ChildAreaHeight);
-    setStyleSheet(QStringLiteral("Tgeo { background: black; }"));
+    m_hints = new HintSwitch(this, Shell.MainShowHints);
+    mostra->setChecked(Shell.MainShowHints);
+
     applyWorkspaceStartValues(Shell.MainShowHints);
+    applyFlow();
+    connect(this, &QMdiSubWindow::aboutToActivate, this, &Tgeo::FormActivate);
+}
+
+bool Tgeo::event(QEvent *event)
+{
+    const bool handled = MdiChildWindow::event(event);
+    // The client area's size is known once the frame has adopted the window
+    // (or, shown on its own, once it is shown); nothing is drawn before.
+    if ((event->type() == QEvent::ParentChange && parentWidget()) || event->type() == QEvent::Show)
+        finishCreation();
+    return handled;
+}
+
+bool Tgeo::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_surface) {
+        if (event->type() == QEvent::Paint) {
+            QPainter painter(m_surface);
+            const QRect exposed = static_cast<QPaintEvent *>(event)->rect();
+            if (!m_canvas.image().rect().contains(exposed))
+                painter.fillRect(exposed, Qt::black);
+            painter.drawImage(exposed.topLeft(), m_canvas.image(), exposed);
+            return true;
+        }
+        if (event->type() == QEvent::MouseMove) {
+            FormMouseMove(static_cast<QMouseEvent *>(event)->position().toPoint());
+            return false;
+        }
+    }
+    return MdiChildWindow::eventFilter(watched, event);
+}
+
+void Tgeo::FormActivate()
+{
+    if (!m_created)
+        return;
+    // Only the grid and the axes: the figure and the results come back with
+    // the next frame, drawn over the background, or with `cancella`.
+    drawStaticScene();
+    present();
+}
+
+void Tgeo::FormMouseMove(QPoint position)
+{
+    Label5->setText(m_map.readout(position));
+}
+
+void Tgeo::mostraClick()
+{
+    m_hints->setShown(!m_hints->isShown());
+    mostra->setChecked(m_hints->isShown());
+}
+
+void Tgeo::piattoClick()
+{
+    for (QToolBar *bar : {ToolBar1, ToolBar2, ToolBar3, ToolBar4})
+        setToolBarFlat(bar, !bar->property("flat").toBool());
+    Shell.FlatToolbars = ToolBar1->property("flat").toBool();
+    piatto->setChecked(Shell.FlatToolbars);
+}
+
+void Tgeo::aiutoClick()
+{
+    HelpViewer::showTopic(HelpContext);
 }

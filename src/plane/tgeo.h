@@ -1,13 +1,194 @@
 #pragma once
 
 #include "app/mdichildwindow.h"
+#include "plane/lessonflow.h"
+#include "plane/planecanvas.h"
+#include "plane/screenmapping.h"
+#include "plane/steppreparation.h"
+
+#include <QStringList>
+
+class HintSwitch;
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class SpinControl;
 
 // The plane workspace: a figure on a Cartesian plane carried through one or
-// two transformations.
+// two transformations, in the direct and the inverse order, or the frame of
+// reference moved instead ("Assi" mode). The window's code is split by
+// concern: controls and layout (tgeo_layout.cpp), the lesson flow
+// (tgeo_flow.cpp), the drawing routines and the end of a step
+// (tgeo_drawing.cpp), and one file per animation kind.
 class Tgeo : public MdiChildWindow
 {
     Q_OBJECT
 
 public:
     explicit Tgeo(QWidget *parent = nullptr);
+
+    // What the window shows and keeps, for the tests and the benchmark.
+    const QImage &canvas() const { return m_canvas.image(); }
+    const QImage &backgroundBitmap() const { return m_canvas.background(); }
+    const QImage &figureResultBitmap() const { return m_canvas.figureResult(); }
+    const QImage &frameResultBitmap() const { return m_canvas.frameResult(); }
+    const QFont &canvasFont() const { return m_canvas.font(); }
+    const ScreenMapping &mapping() const { return m_map; }
+    const LessonFlow &flow() const { return m_flow; }
+    const StepValues &stepValues() const { return m_step; }
+    const FigurePoints &imagePoints() const { return m_points.image; }
+    const ScreenPoints &frameScreenPoints() const { return m_frameScreen; }
+    QString currentTextX(int vertex) const { return m_currentTextX[vertex]; }
+    QString currentTextY(int vertex) const { return m_currentTextY[vertex]; }
+    QString tableKindName(int slot) const { return slot == 1 ? m_tableKindName1 : m_tableKindName2; }
+    int topBarHeight() const;
+    int panelHeight() const;
+
+public slots:
+    void FormActivate();
+    void FormMouseMove(QPoint position);
+
+    void nuovaClick();
+    void trasfunoChange();
+    void trasfdueChange();
+    void continuaClick();
+    void pnumClick();
+    void tipiChange();
+    void inversaClick();
+    void cancellaClick();
+    void czoomClick();
+    void czoomChange();
+    void sovraClick();
+    void mostraClick();
+    void piattoClick();
+    void aiutoClick();
+
+    void traslazioneTimer();
+    void rotazioneTimer();
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // tgeo_layout.cpp
+    void createControls();
+    void createTopBar();
+    QToolButton *addToolButton(QToolBar *bar, const char *name, int image, int hintRow, void (Tgeo::*handler)());
+    void createBottomPanel();
+    void createTimers();
+    void finishCreation();
+    void layOutBottomPanel();
+    void setToolBarFlat(QToolBar *bar, bool flat);
+
+    // tgeo_flow.cpp
+    void applyFlow();
+    void transformationChosen(int slot);
+    bool confirmParameters(int kind);
+    QComboBox *kindBox(int slot) const;
+    bool stepRuns(int kind) const;
+    void loadStepFigure(const StepChoice &choice);
+    void startStep(int kind);
+    void AddExtraKinds();
+    void RemoveExtraKinds();
+    void removeAffinity();
+
+    // tgeo_drawing.cpp
+    void present();
+    void drawStaticScene();
+    void DrawScene();
+    void DrawVertexLabels(const FigurePoints &points, QRgb colour);
+    void RecordVertexTexts(int stage);
+    void OffScreenCheck();
+    QRgb stepColour() const;
+    void placeFrame();
+    void drawFrameFigure();
+    void endFigureStep(QTimer *timer, void (*image)(const StepValues &, const StepFigure &, FigurePoints &));
+
+    // One file per kind.
+    void placeTranslationFrame();
+    void drawTranslationFrame();
+    void drawRotationFrame();
+    void drawFrameChange();
+
+    // Top bar.
+    QWidget *barrasotto;
+    QMenu *PopupMenu1;
+    QAction *mostra;
+    QAction *piatto;
+    QToolBar *ToolBar7;
+    QComboBox *tipi;
+    QLineEdit *num;
+    SpinControl *pnum;
+    QToolBar *ToolBar4;
+    QComboBox *trasfuno;
+    QComboBox *trasfdue;
+    QComboBox *czoom;
+    QToolBar *ToolBar3;
+    QToolButton *inversa;
+    QToolButton *cancella;
+    QToolButton *Tabel;
+    QToolButton *sovra;
+    QToolBar *ToolBar2;
+    QToolButton *continua;
+    QToolButton *nuova;
+    QToolBar *ToolBar1;
+    QToolButton *memo;
+    QToolButton *aiuto;
+
+    // Bottom panel.
+    QFrame *sotto;
+    QLabel *Label1;
+    QToolButton *tcontinua;
+    QToolButton *tinversa;
+    QFrame *Bevel1;
+    QLabel *Label5;
+    QFrame *Bevel2;
+    QLabel *Label4;
+    QFrame *Bevel3;
+    QLabel *triangoli;
+    QLabel *Label2;
+    QFrame *Bevel4;
+    QLabel *grafici;
+    QLabel *Label3;
+    QFrame *Bevel5;
+    QLabel *Panel1;
+
+    QLabel *stx;
+    QLabel *sty;
+
+    QTimer *rotazione;
+    QTimer *traslazione;
+    QTimer *omotetia;
+    QTimer *dilatazione;
+    QTimer *inclinazione;
+
+    QWidget *m_surface; // the client area, which shows the canvas
+    HintSwitch *m_hints;
+    bool m_created = false;
+
+    PlaneCanvas m_canvas;
+    ScreenMapping m_map;
+    LessonFlow m_flow;
+    QStringList KindNames;
+    bool ClearBeforeScene = true;
+    bool ExtraKindsPresent = true;
+    int RunningKind = 0;
+    QString m_tableKindName1;
+    QString m_tableKindName2;
+
+    FigurePoints m_start;    // StartX/StartY: the confirmed figure, working units
+    ScreenPoints m_startScreen;
+    StepFigure m_figure;     // CurX/CurY and the vertex count of the running step
+    StepValues m_step;
+    StepPoints m_points;     // ImageX/Y, RelX/Y, WorkX/Y
+    ScreenPoints m_frameScreen;
+    std::array<QString, VertexCount> m_currentTextX;
+    std::array<QString, VertexCount> m_currentTextY;
 };

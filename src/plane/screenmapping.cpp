@@ -1,0 +1,48 @@
+#include "plane/screenmapping.h"
+
+#include "plane/planepoints.h"
+
+ScreenMapping::ScreenMapping(int originX, int originY, int zoomDivisor)
+    : m_originX(originX)
+    , m_originY(originY)
+    , m_zoom(zoomDivisor)
+{
+}
+
+QPoint ScreenMapping::fromWorking(long double xw, long double yw) const
+{
+    return {roundToInt(xw / m_zoom + m_originX), roundToInt(m_originY - (m_originY - yw) / m_zoom)};
+}
+
+QPoint ScreenMapping::fromGrid(long double x, long double y) const
+{
+    return {roundToInt(10 * x / m_zoom + m_originX), roundToInt(m_originY - 10 * y / m_zoom)};
+}
+
+QPoint ScreenMapping::fromFramePixels(long double x, long double y) const
+{
+    return {roundToInt(x / m_zoom + m_originX), roundToInt(y / m_zoom + m_originY)};
+}
+
+QRect ScreenMapping::markBox(long double gridX, long double gridY, long double radius) const
+{
+    const QPoint topLeft(roundToInt(m_originX + (10 * gridX - radius) / m_zoom),
+                         roundToInt(m_originY - (10 * gridY + radius) / m_zoom));
+    const QPoint bottomRight(roundToInt(m_originX + (10 * gridX + radius) / m_zoom),
+                             roundToInt(m_originY - (10 * gridY - radius) / m_zoom));
+    return boxBetween(topLeft, bottomRight);
+}
+
+QString ScreenMapping::readout(QPoint pixel) const
+{
+    // Integer product first, then the real division, so that 33% shows
+    // multiples of 0.3 exactly as the grid steps.
+    const double x = double((pixel.x() - m_originX) * m_zoom) / 10;
+    const double y = double((m_originY - pixel.y()) * m_zoom) / 10;
+    return QString::number(x, 'f', 1).left(4) + QStringLiteral(", ") + QString::number(y, 'f', 1).left(4);
+}
+
+QRect boxBetween(QPoint first, QPoint second)
+{
+    return QRect(first.x(), first.y(), second.x() - first.x(), second.y() - first.y());
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "plane/planepoints.h"
+
+// The values `continua` prepares for the step it starts and the animation
+// advances frame by frame. Which ones a kind uses is the kind's own business;
+// the others keep what they had.
+struct StepValues {
+    // The slot whose parameters drive the step, fixed while it runs.
+    int Slot = 1;
+    int AnimDX = 0;    // translation vector, grid units; symmetry: k of x = k
+    int AnimDY = 0;    // symmetry: k of y = k
+    int AnimAngle = 0; // degrees: the rotation's angle, the symmetry axis's direction
+    int AnimCentreX = 0; // grid units; the centre RelX/RelY are measured from
+    int AnimCentreY = 0;
+    int StepCount = 0;
+    int StepIndex = 0;
+    float AnimProgress = 0; // translation: 0..StepCount; homothety: the ratio
+    float AnimFactorX = 0;
+    float AnimFactorY = 0;
+    float AnimDeltaX = 0;
+    float AnimDeltaY = 0;
+    float DilationLargestDelta = 0;
+    int HomothetyDirection = 1;
+    std::array<int, VertexCount> RotationRadii{}; // working units
+};
+
+// What a step works on: the figure at its start (grid units; a circle keeps
+// its centre in entry 0 and its radius in entry 1) and how many vertices move.
+struct StepFigure {
+    FigurePoints cur;
+    int figureType = 2; // 0..3 once the step is prepared
+    bool isCircle = false;
+
+    int vertexCount() const { return figureType + 1; }
+    int last() const { return lastVertex(figureType, isCircle); }
+};
+
+// The points a step computes: the image (grid units), and the frame's points
+// relative to the centre (RelX/RelY) and made absolute (WorkX/WorkY).
+struct StepPoints {
+    FigurePoints image;
+    FigurePoints rel;
+    FigurePoints work;
+};
+
+// Prepares the step of `kind` with the parameters of `slot`, as `continua`
+// does before it starts the kind's animation. The centre is reset first.
+// A symmetry is drawn at once, so its image and working points are computed
+// here too.
+void prepareStep(int kind, int slot, const StepFigure &figure, int originY, StepValues &values, StepPoints &points);

@@ -1,0 +1,134 @@
+// The workspace's drawing routines: the static scene, the start figure, the
+// vertex letters, the figure of a frame, and the sequence that ends every
+// figure-mode step.
+#include "plane/tgeo.h"
+
+#include "lang/fixedtexts.h"
+#include "plane/vertexlabels.h"
+
+#include <QLabel>
+#include <QTimer>
+
+void Tgeo::present()
+{
+    const QRect changed = m_canvas.takeChanged();
+    if (!changed.isEmpty())
+        m_surface->update(changed);
+}
+
+void Tgeo::drawStaticScene()
+{
+    m_canvas.drawStaticScene(QPoint(m_map.originX(), m_map.originY()), topBarHeight(), ClearBeforeScene);
+}
+
+void Tgeo::DrawScene()
+{
+    drawStaticScene();
+    const TransformSettingsValues &s = TransformSettings;
+    const int last = lastVertex(s.FigureType, s.FigureIsCircle);
+    for (int i = 0; i <= last; ++i) {
+        const QPoint p = m_map.fromWorking(m_start.x[i], m_start.y[i]);
+        m_startScreen.x[i] = p.x();
+        m_startScreen.y[i] = p.y();
+    }
+    repeatLastVertex(m_startScreen, last);
+    if (s.FigureIsCircle) {
+        const QPoint a(m_startScreen.x[0], m_startScreen.y[0]);
+        const long double r = 10.0L * s.FigureX[1] / m_map.zoomDivisor();
+        const QPoint topLeft(roundToInt(a.x() - r), roundToInt(a.y() - r));
+        const QPoint bottomRight(roundToInt(a.x() + r), roundToInt(a.y() + r));
+        m_canvas.drawCircle(a, boxBetween(topLeft, bottomRight), PlaneColour::White);
+    } else {
+        m_canvas.drawFigure(m_startScreen, PlaneColour::White);
+    }
+    m_canvas.saveBackground();
+}
+
+void Tgeo::DrawVertexLabels(const FigurePoints &points, QRgb colour)
+{
+    const QFontMetrics &metrics = m_canvas.metrics();
+    const QString letters = QString::fromLatin1(FixedTexts::VertexLetters);
+    const int count = std::min(TransformSettings.FigureType + 1, VertexCount);
+    const LabelPositions labels = vertexLabelPositions(
+        points, count, metrics.horizontalAdvance(QString::fromLatin1(FixedTexts::MeasureA)), metrics.height());
+    for (int i = 0; i < count; ++i)
+        m_canvas.drawText(m_map.fromWorking(labels.x[i], labels.y[i]), letters.at(i), colour);
+    m_canvas.saveBackground();
+}
+
+void Tgeo::RecordVertexTexts(int stage)
+{
+    for (int vertex = 0; vertex < VertexCount; ++vertex) {
+        TransformSettings.VertexTextX[vertex][stage] = m_currentTextX[vertex].left(5);
+        TransformSettings.VertexTextY[vertex][stage] = m_currentTextY[vertex].left(5);
+    }
+}
+
+void Tgeo::OffScreenCheck()
+{
+    const int width = m_canvas.image().width();
+    const int bottom = m_canvas.image().height() - panelHeight();
+    const int last = m_figure.last();
+    int outside = 0;
+    for (int i = 0; i <= last; ++i) {
+        const int x = m_frameScreen.x[i];
+        const int y = m_frameScreen.y[i];
+        if (x < 1 || x >= width || y <= topBarHeight() || y >= bottom)
+            ++outside;
+    }
+    if (outside == last + 1)
+        m_flow.figureOffScreen();
+}
+
+QRgb Tgeo::stepColour() const
+{
+    return m_flow.FirstStepNext ? PlaneColour::Aqua : PlaneColour::Lime;
+}
+
+void Tgeo::placeFrame()
+{
+    const int last = m_figure.last();
+    for (int i = 0; i <= last; ++i) {
+        const QPoint p = m_map.fromWorking(m_points.work.x[i], m_points.work.y[i]);
+        m_frameScreen.x[i] = p.x();
+        m_frameScreen.y[i] = p.y();
+    }
+    repeatLastVertex(m_frameScreen, last);
+}
+
+void Tgeo::drawFrameFigure()
+{
+    placeFrame();
+    if (m_figure.isCircle) {
+        const int r = roundToInt(10.0L * m_figure.cur.x[1] / m_map.zoomDivisor());
+        const QPoint centre(m_frameScreen.x[0], m_frameScreen.y[0]);
+        m_canvas.drawCircle(centre, QRect(centre.x() - r, centre.y() - r, 2 * r, 2 * r), stepColour());
+    } else {
+        m_canvas.drawFigure(m_frameScreen, stepColour());
+    }
+}
+
+void Tgeo::endFigureStep(QTimer *timer, void (*image)(const StepValues &, const StepFigure &, FigurePoints &))
+{
+    m_flow.figureRunCounted();
+    if (m_flow.TransformCount == 1) {
+        Label2->setText(KindNames[RunningKind]);
+        m_canvas.saveFigureResult();
+    }
+    image(m_step, m_figure, m_points.image);
+    timer->stop();
+    // The last frame, traces and all, becomes the background the next step
+    // starts from, so the images of a sequence stay side by side.
+    if (m_figure.isCircle)
+        m_canvas.saveBackground();
+    else
+        DrawVertexLabels(m_points.work, stepColour());
+    for (int i = 0; i <= m_figure.figureType; ++i) {
+        m_currentTextX[i] = coordinateText(m_points.image.x[i]);
+        m_currentTextY[i] = coordinateText(m_points.image.y[i]);
+    }
+    RecordVertexTexts(m_flow.figureStepEnded());
+    OffScreenCheck();
+    applyFlow();
+    present();
+}

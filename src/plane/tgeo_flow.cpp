@@ -1,0 +1,295 @@
+// The lesson flow: a new figure, the choice of the transformations, the
+// dispatch of each step, the inverse sequence, clearing, scale and overlay.
+#include "plane/tgeo.h"
+
+#include "dialogs/spincontrol.h"
+#include "dialogs/tcoordinate.h"
+#include "dialogs/tgeorota.h"
+#include "dialogs/tgeotrasla.h"
+#include "lang/fixedtexts.h"
+#include "lang/languagetables.h"
+#include "plane/framechange.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+constexpr int KindCount = 7;
+constexpr int AffinityRow = 10;
+constexpr int ExtraKindRows[] = {9, 19, AffinityRow};
+constexpr int TableKindNameLength = 12;
+
+// The recorded coordinates of every stage after the initial one.
+void clearRecordedStages()
+{
+    for (int vertex = 0; vertex < VertexCount; ++vertex) {
+        for (int stage = 1; stage < VertexStageCount; ++stage) {
+            TransformSettings.VertexTextX[vertex][stage].clear();
+            TransformSettings.VertexTextY[vertex][stage].clear();
+        }
+    }
+}
+
+} // namespace
+
+void Tgeo::applyFlow()
+{
+    const FlowControls &e = m_flow.enabled;
+    trasfuno->setEnabled(e.trasfuno);
+    trasfdue->setEnabled(e.trasfdue);
+    continua->setEnabled(e.continua);
+    nuova->setEnabled(e.nuova);
+    inversa->setEnabled(e.inversa);
+    cancella->setEnabled(e.cancella);
+    Tabel->setEnabled(e.Tabel);
+    czoom->setEnabled(e.czoom);
+    pnum->setEnabled(e.pnum);
+    sovra->setEnabled(e.sovra);
+
+    Label1->setText(m_flow.message == FlowText::NoMessage ? QString() : LongTexts.text(m_flow.message));
+    tcontinua->setVisible(m_flow.glyph == MessageGlyph::Continua);
+    tinversa->setVisible(m_flow.glyph == MessageGlyph::Inversa);
+    Label4->setText(m_flow.modeText == FlowText::NoMessage ? QString() : LongTexts.text(m_flow.modeText));
+    Panel1->setText(LongTexts.text(m_flow.sequenceText));
+    Panel1->setVisible(m_flow.sequenceShown);
+    stx->setVisible(m_flow.frameLabelsShown);
+    sty->setVisible(m_flow.frameLabelsShown);
+}
+
+void Tgeo::nuovaClick()
+{
+    const bool axes = tipi->currentIndex() == 1;
+    m_flow.nuovaPressed(axes);
+    m_map.setZoomDivisor(czoom->currentIndex() + 1);
+    TransformSettings.FrameMode = axes ? 1 : 0;
+    trasfuno->setCurrentIndex(-1);
+    trasfdue->setCurrentIndex(-1);
+    applyFlow();
+
+    Tcoordinate dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    if (m_flow.FrameMode)
+        pnum->setValue(1);
+    m_flow.figureConfirmed(pnum->value());
+    TransformSettings.CurrentSlot = 1;
+    for (int i = 0; i < 10; ++i) {
+        m_start.x[i] = float(m_map.workingX(TransformSettings.FigureX[i]));
+        m_start.y[i] = float(m_map.workingY(TransformSettings.FigureY[i]));
+    }
+    const bool savedClear = std::exchange(ClearBeforeScene, TransformSettings.ClearScreen);
+    DrawScene();
+    ClearBeforeScene = savedClear;
+
+    if (pnum->value() == 2 && TransformSettings.FigureIsCircle)
+        RemoveExtraKinds();
+    else
+        AddExtraKinds();
+    // Adding the extra kinds back must not offer the affinity to a change of
+    // frame, which has no matrix for it.
+    if (m_flow.FrameMode)
+        removeAffinity();
+    if (!TransformSettings.FigureIsCircle)
+        DrawVertexLabels(m_start, PlaneColour::White);
+
+    clearRecordedStages();
+    // A change of frame records these texts as they stand: they must not be
+    // the image of an earlier figure.
+    for (int vertex = 0; vertex < VertexCount; ++vertex) {
+        m_currentTextX[vertex].clear();
+        m_currentTextY[vertex].clear();
+    }
+    applyFlow();
+    present();
+}
+
+QComboBox *Tgeo::kindBox(int slot) const
+{
+    return slot == 1 ? trasfuno : trasfdue;
+}
+
+void Tgeo::trasfunoChange()
+{
+    transformationChosen(1);
+}
+
+void Tgeo::trasfdueChange()
+{
+    transformationChosen(2);
+}
+
+bool Tgeo::confirmParameters(int kind)
+{
+    switch (kind) {
+    case Traslazione: {
+        Tgeotrasla dialog(this);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    case Rotazione: {
+        Tgeorota dialog(this);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    default:
+        return false;
+    }
+}
+
+void Tgeo::transformationChosen(int slot)
+{
+    TransformSettings.CurrentSlot = quint8(slot);
+    const int kind = kindBox(slot)->currentIndex();
+    if (!confirmParameters(kind))
+        return;
+    clearRecordedStages();
+    TransformSettings.SlotKind[slot] = quint8(kind);
+    m_flow.transformConfirmed(slot);
+    applyFlow();
+}
+
+bool Tgeo::stepRuns(int kind) const
+{
+    if (m_flow.FrameMode)
+        return kind >= Traslazione && kind <= Inclinazione;
+    return kind == Traslazione || kind == Rotazione;
+}
+
+void Tgeo::loadStepFigure(const StepChoice &choice)
+{
+    TransformSettingsValues &s = TransformSettings;
+    if (s.FigureType == 4)
+        s.FigureType = 2;
+    m_figure.figureType = s.FigureType;
+    m_figure.isCircle = s.FigureIsCircle;
+    if (m_flow.FrameMode) {
+        const QFontMetrics &metrics = m_canvas.metrics();
+        m_figure.cur = FrameChange::axisPoints(
+            m_map.originY(), metrics.horizontalAdvance(QString::fromLatin1(FixedTexts::MeasureX)), metrics.height());
+        return;
+    }
+    // Every sequence starts again from the confirmed figure, not from what
+    // the screen shows.
+    for (int i = 0; i < 10; ++i) {
+        m_figure.cur.x[i] = choice.fromFigure ? float(s.FigureX[i]) : m_points.image.x[i];
+        m_figure.cur.y[i] = choice.fromFigure ? float(s.FigureY[i]) : m_points.image.y[i];
+    }
+}
+
+void Tgeo::continuaClick()
+{
+    const StepChoice next = m_flow.nextStep();
+    const int kind = kindBox(next.slot)->currentIndex();
+    // A kind chosen without its parameters confirmed, or one that cannot run
+    // in this mode, starts nothing; the controls stay as they are, so the
+    // lesson can go on.
+    if (!stepRuns(kind)) {
+        QApplication::beep();
+        return;
+    }
+    const StepChoice choice = m_flow.continuaPressed();
+    loadStepFigure(choice);
+    TransformSettings.CurrentSlot = quint8(choice.slot);
+    RunningKind = kind;
+    m_tableKindName1 = trasfuno->currentText().left(TableKindNameLength);
+    m_tableKindName2 = trasfdue->currentText().left(TableKindNameLength);
+    applyFlow();
+    startStep(kind);
+}
+
+void Tgeo::startStep(int kind)
+{
+    if (m_flow.FrameMode) {
+        TransformSettings.AffineCoeff[1] = FrameChange::matrix(kind, 1);
+        drawFrameChange();
+        return;
+    }
+    prepareStep(kind, TransformSettings.CurrentSlot, m_figure, m_map.originY(), m_step, m_points);
+    (kind == Traslazione ? traslazione : rotazione)->start();
+}
+
+void Tgeo::pnumClick()
+{
+    num->setText(QString::number(pnum->value()));
+}
+
+void Tgeo::tipiChange()
+{
+    const bool axes = tipi->currentIndex() == 1;
+    if (axes) {
+        pnum->setValue(1);
+        TransformSettings.CurrentSlot = 1;
+        removeAffinity();
+    } else if (trasfuno->count() == KindCount - 1) {
+        trasfuno->addItem(ShortTexts.text(AffinityRow));
+        trasfdue->addItem(ShortTexts.text(AffinityRow));
+    }
+    m_flow.modeChosen(axes);
+    applyFlow();
+}
+
+void Tgeo::removeAffinity()
+{
+    if (trasfuno->count() == KindCount) {
+        trasfuno->removeItem(Affinita);
+        trasfdue->removeItem(Affinita);
+    }
+}
+
+void Tgeo::AddExtraKinds()
+{
+    if (ExtraKindsPresent)
+        return;
+    for (QComboBox *box : {trasfuno, trasfdue})
+        for (int row : ExtraKindRows)
+            box->addItem(ShortTexts.text(row));
+    ExtraKindsPresent = true;
+}
+
+void Tgeo::RemoveExtraKinds()
+{
+    if (!ExtraKindsPresent)
+        return;
+    for (QComboBox *box : {trasfuno, trasfdue})
+        for (int item : {Affinita, Inclinazione, Dilatazione})
+            box->removeItem(item);
+    ExtraKindsPresent = false;
+}
+
+void Tgeo::inversaClick()
+{
+    m_flow.inversaPressed();
+    applyFlow();
+}
+
+void Tgeo::cancellaClick()
+{
+    m_flow.cleared();
+    ClearBeforeScene = true;
+    DrawScene();
+    if (!TransformSettings.FigureIsCircle)
+        DrawVertexLabels(m_start, PlaneColour::White);
+    applyFlow();
+    present();
+}
+
+void Tgeo::czoomClick()
+{
+    m_map.setZoomDivisor(czoom->currentIndex() + 1);
+    cancellaClick();
+}
+
+void Tgeo::czoomChange()
+{
+    cancellaClick();
+}
+
+void Tgeo::sovraClick()
+{
+    m_canvas.overlayResults();
+    present();
+}

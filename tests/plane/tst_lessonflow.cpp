@@ -1,0 +1,212 @@
+#include "plane/lessonflow.h"
+
+#include <QTest>
+
+namespace {
+
+// The enabling table's columns, then `sovra`: E enabled, D disabled.
+QString controls(const LessonFlow &flow)
+{
+    const FlowControls &e = flow.enabled;
+    QString text;
+    for (bool on : {e.trasfuno, e.trasfdue, e.continua, e.nuova, e.inversa, e.cancella, e.Tabel, e.czoom, e.pnum,
+                    e.sovra})
+        text += on ? QLatin1Char('E') : QLatin1Char('D');
+    return text;
+}
+
+// Events, one letter each: n `nuova` in figure mode, a `nuova` in frame
+// mode, 1 or 2 figure confirmed with that many transformations, f and s the
+// first and second transformation confirmed, c `continua`, e a figure-mode
+// step ended, x the change of frame drawn, i `inversa`, k `cancella` or a new
+// scale, A and F "Assi" and "Figura" chosen.
+void run(LessonFlow &flow, const QString &events)
+{
+    for (QChar event : events) {
+        switch (event.toLatin1()) {
+        case 'n': flow.nuovaPressed(false); break;
+        case 'a': flow.nuovaPressed(true); break;
+        case '1': flow.figureConfirmed(1); break;
+        case '2': flow.figureConfirmed(2); break;
+        case 'f': flow.transformConfirmed(1); break;
+        case 's': flow.transformConfirmed(2); break;
+        case 'c': flow.continuaPressed(); break;
+        case 'e':
+            flow.figureRunCounted();
+            flow.figureStepEnded();
+            break;
+        case 'x':
+            flow.frameRunCounted();
+            flow.frameStepEnded();
+            break;
+        case 'i': flow.inversaPressed(); break;
+        case 'k': flow.cleared(); break;
+        case 'A': flow.modeChosen(true); break;
+        case 'F': flow.modeChosen(false); break;
+        default: QFAIL("unknown event");
+        }
+    }
+}
+
+} // namespace
+
+class TestLessonFlow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void enablingTable_data()
+    {
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<QString>("expected");
+        // trasfuno trasfdue continua nuova inversa cancella Tabel czoom pnum sovra
+        QTest::newRow("window created") << "" << "DDDEDDDDED";
+        QTest::newRow("nuova pressed") << "n" << "DDDEDDDDED";
+        QTest::newRow("figure, one transformation") << "n1" << "EDDEDDEDED";
+        QTest::newRow("figure, two transformations") << "n2" << "EEDEDDEDED";
+        QTest::newRow("figure in frame mode") << "a2" << "EDDEDDEDDD";
+        QTest::newRow("the only transformation") << "n1f" << "EDEEDDEDED";
+        QTest::newRow("first of two, second missing") << "n2f" << "EEDEDDEDED";
+        QTest::newRow("second of two, first missing") << "n2s" << "EEDEDDEDED";
+        QTest::newRow("both chosen") << "n2sf" << "EEEEDDEDED";
+        QTest::newRow("continua, one transformation") << "n1fc" << "DDDDDDDDED";
+        QTest::newRow("step ended, one transformation") << "n1fce" << "EDDEDEEEED";
+        QTest::newRow("confirmed again") << "n1fcef" << "EDEEDEEEED";
+        // The scale stays fixed while a step animates.
+        QTest::newRow("continua again") << "n1fcefc" << "DDDDDDDDED";
+        QTest::newRow("cancella after a step") << "n1fcek" << "EDEEDDEEED";
+        QTest::newRow("first step running") << "n2fsc" << "DDDDDDDDED";
+        QTest::newRow("first step ended") << "n2fsce" << "DDEEDDEDED";
+        QTest::newRow("direct second step running") << "n2fscec" << "DDDDEDDDED";
+        QTest::newRow("second step ended") << "n2fscece" << "EEDEEEEEED";
+        QTest::newRow("inversa pressed") << "n2fscecei" << "EEEEDEEEED";
+        QTest::newRow("inversa while the second step runs") << "n2fsceci" << "DDDDDDDDED";
+        QTest::newRow("... takes effect when it ends") << "n2fscecie" << "EEEEDEEEED";
+        QTest::newRow("inverse first step running") << "n2fsceceic" << "DDDDDDDDED";
+        QTest::newRow("inverse first step ended") << "n2fsceceice" << "DDEEDDEEED";
+        QTest::newRow("inverse second step running") << "n2fsceceicec" << "DDDDDDDDED";
+        QTest::newRow("inverse second step ended") << "n2fsceceicece" << "EEDEDEEEED";
+        QTest::newRow("frame step running") << "a1fc" << "DDDDDDDDDD";
+        QTest::newRow("frame step drawn") << "a1fcx" << "EDDEDEEEDD";
+        QTest::newRow("Assi chosen") << "A" << "DDDEDDDDDD";
+        QTest::newRow("Figura chosen") << "AF" << "DDDEDDDDED";
+        QTest::newRow("sovra after both modes") << "n1fceA" "a1fcx" << "EDDEDEEEDE";
+        QTest::newRow("sovra stays after a new figure") << "n1fceA" "a1fcxFn" << "EDDEDEEEEE";
+    }
+
+    void enablingTable()
+    {
+        QFETCH(QString, events);
+        QFETCH(QString, expected);
+        LessonFlow flow;
+        run(flow, events);
+        QCOMPARE(controls(flow), expected);
+    }
+
+    void messages_data()
+    {
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<int>("message");
+        QTest::addColumn<int>("glyph");
+        QTest::addColumn<bool>("panel");
+        QTest::addColumn<int>("panelText");
+        const int none = FlowText::NoMessage;
+        const int noGlyph = int(MessageGlyph::None);
+        const int continua = int(MessageGlyph::Continua);
+        const int inversa = int(MessageGlyph::Inversa);
+        QTest::newRow("figure") << "n2" << FlowText::ChooseTransformation << noGlyph << false << 50;
+        QTest::newRow("first chosen") << "n2f" << FlowText::ChooseSecond << noGlyph << false << 50;
+        QTest::newRow("second chosen alone") << "n2s" << FlowText::ChooseFirst << noGlyph << false << 50;
+        QTest::newRow("both") << "n2fs" << FlowText::PressButton << continua << false << 50;
+        QTest::newRow("direct first") << "n2fsc" << FlowText::PressButton << continua << true << 50;
+        QTest::newRow("direct first ended") << "n2fsce" << FlowText::PressButton << continua << true << 50;
+        QTest::newRow("direct second") << "n2fscec" << FlowText::PressButton << inversa << true << 50;
+        QTest::newRow("direct done") << "n2fscece" << FlowText::PressButton << inversa << true << 50;
+        QTest::newRow("inversa") << "n2fscecei" << FlowText::PressButton << continua << true << 50;
+        QTest::newRow("inverse first") << "n2fsceceic" << FlowText::PressButton << continua << true << 51;
+        QTest::newRow("inverse second") << "n2fsceceicec" << none << noGlyph << true << 51;
+        QTest::newRow("one transformation") << "n1fc" << none << noGlyph << false << 50;
+        QTest::newRow("cleared") << "n2fscecek" << none << noGlyph << true << 50;
+        QTest::newRow("new figure") << "n2fscecen" << none << noGlyph << true << 50;
+    }
+
+    void messages()
+    {
+        QFETCH(QString, events);
+        QFETCH(int, message);
+        QFETCH(int, glyph);
+        QFETCH(bool, panel);
+        QFETCH(int, panelText);
+        LessonFlow flow;
+        run(flow, events);
+        QCOMPARE(flow.message, message);
+        QCOMPARE(int(flow.glyph), glyph);
+        QCOMPARE(flow.sequenceShown, panel);
+        QCOMPARE(flow.sequenceText, panelText);
+    }
+
+    void stepsAndStages()
+    {
+        LessonFlow flow;
+        run(flow, QStringLiteral("n2fs"));
+        const struct {
+            int slot;
+            bool fromFigure;
+            int stage;
+        } expected[] = {{1, true, 1}, {2, false, 2}, {2, true, 3}, {1, false, 4}, {1, true, 1}};
+        for (int step = 0; step < 5; ++step) {
+            if (step == 2)
+                flow.inversaPressed();
+            if (step == 4)
+                flow.cleared();
+            const StepChoice choice = flow.continuaPressed();
+            QCOMPARE(choice.slot, expected[step].slot);
+            QCOMPARE(choice.fromFigure, expected[step].fromFigure);
+            flow.figureRunCounted();
+            QCOMPARE(flow.figureStepEnded(), expected[step].stage);
+        }
+        QVERIFY(flow.DirectSequence);
+        QCOMPARE(flow.FigureRuns, 5);
+    }
+
+    void inversaDuringTheSecondStep()
+    {
+        LessonFlow flow;
+        run(flow, QStringLiteral("n2fscec"));
+        flow.inversaPressed();
+        QVERIFY(flow.DirectSequence);
+        flow.figureRunCounted();
+        QCOMPARE(flow.figureStepEnded(), 2);
+        QVERIFY(!flow.DirectSequence);
+        QVERIFY(flow.FirstStepNext);
+        QCOMPARE(int(flow.glyph), int(MessageGlyph::Continua));
+        QCOMPARE(flow.continuaPressed().slot, 2);
+    }
+
+    void frameModeRunsSlotOneOnce()
+    {
+        LessonFlow flow;
+        run(flow, QStringLiteral("a2f"));
+        QCOMPARE(flow.TransformCount, 1);
+        QCOMPARE(flow.modeText, FlowText::ChangeOfFrame);
+        const StepChoice choice = flow.continuaPressed();
+        QCOMPARE(choice.slot, 1);
+        QVERIFY(!flow.frameLabelsShown);
+        flow.frameRunCounted();
+        QCOMPARE(flow.frameStepEnded(), 1);
+        QVERIFY(flow.frameLabelsShown);
+        flow.cleared();
+        QVERIFY(!flow.frameLabelsShown);
+    }
+
+    void offScreenMessage()
+    {
+        LessonFlow flow;
+        run(flow, QStringLiteral("n1fce"));
+        flow.figureOffScreen();
+        QCOMPARE(flow.message, FlowText::FigureOffScreen);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLessonFlow)
+#include "tst_lessonflow.moc"
