@@ -1,25 +1,30 @@
 #include "app/helpviewer.h"
-#include "app/imagelist.h"
+#include "app/shellvalues.h"
 #include "dialogs/tcoordinate.h"
 #include "dialogs/tgeorota.h"
 #include "dialogs/tgeotrasla.h"
-#include "dialogtest.h"
 #include "lang/languagetables.h"
+#include "support/guitest.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QPushButton>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <algorithm>
+#include <climits>
 #include <memory>
+#include <optional>
 
-using namespace DialogTest;
-
-// What the three dialogs share, checked on each of them.
+// The figure, translation and rotation dialogs, worked as the user works
+// them, on the store as a freshly created workspace leaves it.
 namespace {
 
 enum Kind { Figure, Translation, Rotation };
-constexpr DialogGroup Groups[] = {FigureDialogGroup, TranslationDialogGroup, RotationDialogGroup};
 
 std::unique_ptr<ParameterDialog> makeDialog(int kind)
 {
@@ -30,18 +35,58 @@ std::unique_ptr<ParameterDialog> makeDialog(int kind)
     }
 }
 
-// A help set of a loaded language in the test's folder, one page per topic.
-void writeHelpSet(const GuiTest::Fixture &fixture)
+template <typename Control = QWidget>
+Control *child(QWidget *dialog, const char *name)
 {
-    LongTexts.setCell(58, LoadedLanguage, QStringLiteral("Prova"));
-    Language.LanguageIndex = LoadedLanguage;
-    Language.LanguageFilePath = fixture.filePath(QStringLiteral("prova.lng"));
-    QDir(fixture.folder()).mkdir(QStringLiteral("Prova.hlp"));
-    for (const char *page : {"index", "801", "803", "806"}) {
-        QFile file(fixture.filePath(QStringLiteral("Prova.hlp/%1.html").arg(QLatin1String(page))));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(page);
-    }
+    return dialog->findChild<Control *>(QString::fromLatin1(name));
+}
+
+SpinControl *spin(QWidget *dialog, const char *name) { return child<SpinControl>(dialog, name); }
+void click(QWidget *dialog, const char *name) { QTest::mouseClick(child<QAbstractButton>(dialog, name), Qt::LeftButton); }
+void pressOk(QWidget *dialog) { click(dialog, "BitBtn1"); }
+void pressCancel(QWidget *dialog) { click(dialog, "BitBtn2"); }
+
+// Keyboard focus and shortcuts need the dialog to be the active window.
+bool activate(QWidget *dialog)
+{
+    dialog->activateWindow();
+    return QTest::qWaitForWindowActive(dialog);
+}
+
+void chooseType(QWidget *dialog, int type)
+{
+    // On the round indicator at the left, which every item has.
+    auto *item = child<QRadioButton>(dialog, qPrintable(QStringLiteral("tipo%1").arg(type)));
+    QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(6, item->height() / 2));
+}
+
+// Whether B x, B y, C y, C x, D x, D y, the radius field and its spin take input.
+QString rowsTakingInput(QWidget *dialog)
+{
+    QString rows;
+    for (const char *name : {"xb", "pyb", "yc", "pxc", "xd", "pyd", "raggio", "praggio"})
+        rows += child(dialog, name)->isEnabled() ? u'1' : u'0';
+    return rows;
+}
+
+// A translation or rotation slot's values in the order of the dialog's controls.
+QList<int> stored(int kind, int slot)
+{
+    const TransformSettingsValues &s = TransformSettings;
+    if (kind == Translation)
+        return {s.TranslationDX[slot], s.TranslationDY[slot], s.ShowTranslationVector[slot]};
+    return {s.RotationCentreX[slot], s.RotationCentreY[slot], s.RotationAngle[slot], s.ShowRotationArcs[slot]};
+}
+
+QList<int> shown(QWidget *dialog)
+{
+    QList<int> values;
+    for (const char *name : {"orix", "oriy", "edangolo"})
+        if (auto *valueField = dialog->findChild<QLineEdit *>(QLatin1String(name)))
+            values << valueField->text().toInt();
+    for (const QCheckBox *box : dialog->findChildren<QCheckBox *>())
+        values << box->isChecked();
+    return values;
 }
 
 } // namespace
@@ -50,217 +95,295 @@ class TestParameterDialog : public QObject
 {
     Q_OBJECT
 
+    std::optional<GuiTest::Fixture> m_fixture;
+
+    // A help set of a loaded language in the test's folder, holding `page`.
+    void writeHelpSet(const QString &page)
+    {
+        LongTexts.setCell(58, LoadedLanguage, QStringLiteral("Prova"));
+        Language.LanguageIndex = LoadedLanguage;
+        Language.LanguageFilePath = m_fixture->filePath(QStringLiteral("prova.lng"));
+        QDir(m_fixture->folder()).mkdir(QStringLiteral("Prova.hlp"));
+        QFile file(m_fixture->filePath(QStringLiteral("Prova.hlp/") + page));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("page") > 0);
+    }
+
 private slots:
+    void init()
+    {
+        m_fixture.emplace();
+        applyWorkspaceStartValues(Shell.MainShowHints);
+    }
+
     void cleanup()
     {
-        QVERIFY(GuiTest::unexpectedModals().isEmpty());
         delete HelpViewer::current();
+        QVERIFY(GuiTest::unexpectedModals().isEmpty());
     }
 
     void spinLimits_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("fieldName");
         QTest::addColumn<int>("minimum");
         QTest::addColumn<int>("maximum");
         QTest::addColumn<bool>("wraps");
-        for (const char *name : {"pxa", "pxb"})
-            QTest::newRow(name) << int(Figure) << name << QString(name).mid(1) << -39 << 39 << false;
-        for (const char *name : {"pxc", "pxd"})
-            QTest::addRow("%s wraps", name) << int(Figure) << name << QString(name).mid(1) << -39 << 39 << true;
+        for (const char *name : {"pxa", "pxb", "pxc", "pxd"}) // only x of C and D wraps
+            QTest::newRow(name) << int(Figure) << name << -39 << 39 << (name[2] >= 'c');
         for (const char *name : {"pya", "pyb", "pyc", "pyd"})
-            QTest::newRow(name) << int(Figure) << name << QString(name).mid(1) << -26 << 26 << false;
-        QTest::newRow("praggio") << int(Figure) << "praggio" << "raggio" << 2 << 15 << false;
-        QTest::newRow("translation x") << int(Translation) << "porix" << "orix" << -30 << 30 << false;
-        QTest::newRow("translation y") << int(Translation) << "poriy" << "oriy" << -20 << 20 << false;
-        QTest::newRow("centre x") << int(Rotation) << "porix" << "orix" << -5 << 5 << false;
-        QTest::newRow("centre y") << int(Rotation) << "poriy" << "oriy" << -5 << 5 << false;
-        QTest::newRow("angle wraps") << int(Rotation) << "pangolo" << "edangolo" << -359 << 359 << true;
+            QTest::newRow(name) << int(Figure) << name << -26 << 26 << false;
+        QTest::newRow("praggio") << int(Figure) << "praggio" << 2 << 15 << false;
+        QTest::newRow("translation x") << int(Translation) << "porix" << -30 << 30 << false;
+        QTest::newRow("translation y") << int(Translation) << "poriy" << -20 << 20 << false;
+        QTest::newRow("centre x") << int(Rotation) << "porix" << -5 << 5 << false;
+        QTest::newRow("centre y") << int(Rotation) << "poriy" << -5 << 5 << false;
+        QTest::newRow("angle") << int(Rotation) << "pangolo" << -359 << 359 << true;
     }
 
-    // Each end is reached by one step and then stepped past, with the arrow
-    // keys and the mouse alike; the value field follows the spin.
+    // A page up from below the top lands exactly on the top, or wrapping on the
+    // bottom; two steps down from above the bottom stop or wrap. Typing is ignored.
     void spinLimits()
     {
         QFETCH(int, kind);
         QFETCH(QString, name);
-        QFETCH(QString, fieldName);
         QFETCH(int, minimum);
         QFETCH(int, maximum);
         QFETCH(bool, wraps);
-        GuiTest::Fixture fixture;
-        startWorkspace();
         TransformSettings.FigureType = 3; // every vertex row takes input
         auto dialog = makeDialog(kind);
         dialog->show();
         SpinControl *control = spin(dialog.get(), qPrintable(name));
-        QVERIFY(control->isEnabled());
-        QCOMPARE(control->minimum(), minimum);
-        QCOMPARE(control->maximum(), maximum);
         control->setValue(maximum - 1);
-        QTest::keyClick(control, Qt::Key_Up);
-        QCOMPARE(control->value(), maximum);
-        QTest::keyClick(control, Qt::Key_Up);
+        QTest::keyClick(control, Qt::Key_PageUp);
         QCOMPARE(control->value(), wraps ? minimum : maximum);
         control->setValue(minimum + 1);
-        clickArrow(control, false);
-        QCOMPARE(control->value(), minimum);
-        clickArrow(control, false);
+        QTest::keyClick(control, Qt::Key_Down);
+        QTest::keyClick(control, Qt::Key_Down);
+        QTest::keySequence(control, QKeySequence::SelectAll);
+        QTest::keyClicks(control, "3");
         QCOMPARE(control->value(), wraps ? maximum : minimum);
-        QCOMPARE(field(dialog.get(), qPrintable(fieldName))->text(), QString::number(control->value()));
+    }
+
+    void steppingFarPastAnEndDoesNotOverflow()
+    {
+        QCOMPARE(steppedPosition(359, INT_MAX, SpinRange{-359, 359}), 359);
     }
 
     void hintRule_data()
     {
         QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("group"); // its DialogFirstActivation entry
         QTest::addColumn<bool>("main");
-        for (int kind : {Figure, Translation, Rotation}) {
-            for (bool main : {true, false})
-                QTest::addRow("kind %d, main %s", kind, main ? "on" : "off") << kind << main;
+        for (bool main : {true, false}) {
+            QTest::addRow("figure, main %d", main) << int(Figure) << 0 << main;
+            QTest::addRow("translation, main %d", main) << int(Translation) << 5 << main;
+            QTest::addRow("rotation, main %d", main) << int(Rotation) << 2 << main;
         }
     }
 
-    // The first opening follows the main switch, later ones the dialogs'
-    // shared switch; the first opening of one dialog leaves the others first.
+    // The first opening follows the main switch and clears only the dialog's
+    // own flag; a later one follows the dialogs' switch, which Mostra, in the
+    // dialog's pop-up menu, toggles.
     void hintRule()
     {
         QFETCH(int, kind);
+        QFETCH(int, group);
         QFETCH(bool, main);
-        GuiTest::Fixture fixture;
-        startWorkspace(main);
+        Shell.MainShowHints = main;
+        applyWorkspaceStartValues(main);
         TransformSettings.DialogShowHints = !main;
         auto first = makeDialog(kind);
         first->show();
         QCOMPARE(first->hintsShown(), main);
         QCOMPARE(child<QAction>(first.get(), "Mostra")->isChecked(), main);
-        for (int group = 0; group < DialogGroupCount; ++group)
-            QCOMPARE(TransformSettings.DialogFirstActivation[group], group != Groups[kind]);
-
+        const auto &firstOpenings = TransformSettings.DialogFirstActivation;
+        QVERIFY(!firstOpenings[group] && std::count(firstOpenings.begin(), firstOpenings.end(), false) == 1);
         auto later = makeDialog(kind);
         later->show();
         QCOMPARE(later->hintsShown(), !main);
-        QCOMPARE(child<QAction>(later.get(), "Mostra")->isChecked(), !main);
+        QAction *mostra = child<QAction>(later.get(), "Mostra");
+        QVERIFY(later->actions().contains(mostra));
+        mostra->trigger();
+        QCOMPARE((QList<bool>{later->hintsShown(), mostra->isChecked(), TransformSettings.DialogShowHints}),
+                 QList<bool>(3, main));
     }
 
-    void mostraTogglesAndWritesTheSharedSwitch()
-    {
-        GuiTest::Fixture fixture;
-        startWorkspace(true);
-        runModal<Tgeotrasla>([](Tgeotrasla &dialog) {
-            QAction *mostra = child<QAction>(&dialog, "Mostra");
-            QCOMPARE(mostra->text(), QStringLiteral("Mostra suggerimenti"));
-            QVERIFY(dialog.actions().contains(mostra));
-            QCOMPARE(dialog.contextMenuPolicy(), Qt::ActionsContextMenu);
-            mostra->trigger();
-            QVERIFY(!dialog.hintsShown());
-            QVERIFY(!mostra->isChecked());
-            QVERIFY(!TransformSettings.DialogShowHints);
-            mostra->trigger();
-            QVERIFY(dialog.hintsShown());
-            QVERIFY(TransformSettings.DialogShowHints);
-            mostra->trigger();
-            pressCancel(&dialog);
-        });
-        QVERIFY(Shell.MainShowHints);
-        Tgeotrasla again;
-        again.show();
-        QVERIFY(!again.hintsShown());
-    }
-
-    void buttonsAndFocus_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("frameMode");
-        QTest::addColumn<QString>("focused");
-        QTest::newRow("figure: the chosen type") << int(Figure) << 0 << "tipo2";
-        QTest::newRow("translation") << int(Translation) << 0 << "porix";
-        QTest::newRow("rotation") << int(Rotation) << 0 << "porix";
-        QTest::newRow("rotation about the origin") << int(Rotation) << 1 << "pangolo";
-    }
-
-    void buttonsAndFocus()
-    {
-        QFETCH(int, kind);
-        QFETCH(int, frameMode);
-        QFETCH(QString, focused);
-        GuiTest::Fixture fixture;
-        startWorkspace();
-        TransformSettings.FrameMode = quint8(frameMode);
-        auto dialog = makeDialog(kind);
-        dialog->show();
-        for (const auto &[name, hintRow] : {std::pair{"BitBtn1", 31}, {"BitBtn2", 32}, {"BitBtn3", 4}}) {
-            auto *button = child<QPushButton>(dialog.get(), name);
-            QCOMPARE(button->toolTip(), hintText(ShortTexts.text(hintRow)));
-            QCOMPARE(button->cursor().hotSpot(), pointingCursor().hotSpot());
-            QCOMPARE(button->cursor().shape(), Qt::BitmapCursor);
-        }
-        QVERIFY(child<QPushButton>(dialog.get(), "BitBtn1")->isDefault());
-        for (SpinControl *control : dialog->findChildren<SpinControl *>())
-            QCOMPARE(control->cursor().shape(), Qt::BitmapCursor);
-        QVERIFY(activate(dialog.get()));
-        QCOMPARE(QApplication::focusWidget()->objectName(), focused);
-    }
-
-    void enterIsOkAndEscapeIsCancel_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<int>("storedDY");
-        QTest::newRow("enter") << int(Qt::Key_Return) << int(QDialog::Accepted) << -6;
-        QTest::newRow("escape") << int(Qt::Key_Escape) << int(QDialog::Rejected) << -8;
-    }
-
-    void enterIsOkAndEscapeIsCancel()
-    {
-        QFETCH(int, key);
-        QFETCH(int, result);
-        QFETCH(int, storedDY);
-        GuiTest::Fixture fixture;
-        startWorkspace();
-        QCOMPARE(runModal<Tgeotrasla>([key](Tgeotrasla &dialog) {
-                     spin(&dialog, "poriy")->stepBy(2);
-                     QTest::keyClick(spin(&dialog, "poriy"), Qt::Key(key));
-                 }),
-                 result);
-        QCOMPARE(TransformSettings.TranslationDY[1], storedDY);
-    }
-
-    void helpOpensTheDialogsTopic_data()
+    void helpOpensTheTopicAndKeepsTheEdits_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<bool>("byKey");
         QTest::addColumn<QString>("page");
-        QTest::newRow("figure, button") << int(Figure) << false << "801.html";
-        QTest::newRow("translation, button") << int(Translation) << false << "803.html";
-        QTest::newRow("rotation, button") << int(Rotation) << false << "806.html";
-        QTest::newRow("figure, F1") << int(Figure) << true << "801.html";
+        QTest::newRow("figure") << int(Figure) << false << "801.html";
+        QTest::newRow("translation") << int(Translation) << false << "803.html";
+        QTest::newRow("rotation") << int(Rotation) << false << "806.html";
         QTest::newRow("rotation, F1") << int(Rotation) << true << "806.html";
     }
 
-    void helpOpensTheDialogsTopic()
+    // Coming back from the help window shows and activates the dialog again,
+    // which must not reload it from the store.
+    void helpOpensTheTopicAndKeepsTheEdits()
     {
         QFETCH(int, kind);
         QFETCH(bool, byKey);
         QFETCH(QString, page);
-        GuiTest::Fixture fixture;
-        startWorkspace();
-        writeHelpSet(fixture);
+        writeHelpSet(page);
         auto dialog = makeDialog(kind);
-        QString opened;
-        GuiTest::whenModalOpens([&](QWidget *) {
-            QVERIFY(activate(dialog.get()));
-            if (byKey)
-                QTest::keySequence(dialog.get(), QKeySequence::HelpContents);
-            else
-                click(dialog.get(), "BitBtn3");
-            QVERIFY(dialog->isVisible());
-            if (HelpViewer *viewer = HelpViewer::current())
-                opened = viewer->currentPage().fileName();
-            pressCancel(dialog.get());
-        });
-        dialog->exec();
-        QCOMPARE(opened, page);
+        dialog->show();
+        QVERIFY(activate(dialog.get()));
+        auto *edited = dialog->findChild<SpinControl *>();
+        edited->stepBy(1);
+        const int value = edited->value();
+        byKey ? QTest::keySequence(dialog.get(), QKeySequence::HelpContents) : click(dialog.get(), "BitBtn3");
+        QVERIFY(HelpViewer::current());
+        QCOMPARE(HelpViewer::current()->currentPage().fileName(), page);
+        dialog->hide();
+        dialog->show();
+        QVERIFY(activate(dialog.get()));
+        QCOMPARE(edited->value(), value);
+    }
+
+    void storesOnlyTheCurrentSlotAndOnlyOnOk_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<bool>("confirm");
+        for (int kind : {Translation, Rotation})
+            for (int slot : {1, 2})
+                for (bool confirm : {true, false})
+                    QTest::addRow("kind %d, slot %d, OK %d", kind, slot, confirm) << kind << slot << confirm;
+    }
+
+    // The slot's values are made to differ from the other slot's; every spin
+    // is then stepped up and every check box ticked.
+    void storesOnlyTheCurrentSlotAndOnlyOnOk()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, slot);
+        QFETCH(bool, confirm);
+        TransformSettings.CurrentSlot = quint8(slot);
+        TransformSettings.TranslationDX[slot] = 4;
+        TransformSettings.RotationAngle[slot] = -90;
+        const QList<int> before = stored(kind, slot);
+        const QList<int> other = stored(kind, 3 - slot);
+        auto dialog = makeDialog(kind);
+        dialog->show();
+        QCOMPARE(shown(dialog.get()), before);
+        for (SpinControl *control : dialog->findChildren<SpinControl *>())
+            QTest::keyClick(control, Qt::Key_Up);
+        for (QCheckBox *box : dialog->findChildren<QCheckBox *>())
+            QTest::mouseClick(box, Qt::LeftButton);
+        QList<int> edited = before;
+        for (int &value : edited)
+            ++value;
+        confirm ? pressOk(dialog.get()) : pressCancel(dialog.get());
+        QCOMPARE(dialog->result(), int(confirm ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(stored(kind, slot), confirm ? edited : before);
+        QCOMPARE(stored(kind, 3 - slot), other);
+    }
+
+    // With the axes moving the rotation turns about the origin, so opening
+    // fixes the centre there, in the store too and at once. Focus starts on
+    // the first control that takes input, here the angle.
+    void axesModeFixesTheCentreAtTheOrigin()
+    {
+        TransformSettings.FrameMode = 1;
+        TransformSettings.CurrentSlot = 2;
+        Tgeorota dialog;
+        dialog.show();
+        QVERIFY(!spin(&dialog, "porix")->isEnabled() && !spin(&dialog, "poriy")->isEnabled());
+        QCOMPARE(shown(&dialog), (QList<int>{0, 0, 70, false}));
+        QCOMPARE(stored(Rotation, 2), (QList<int>{0, 0, 70, false}));
+        QCOMPARE(stored(Rotation, 1), (QList<int>{2, -2, 70, false}));
+        QVERIFY(activate(&dialog));
+        QCOMPARE(QApplication::focusWidget(), spin(&dialog, "pangolo"));
+    }
+
+    void figureTypeChoice_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("rowsReopened");
+        // Reopened, the rows follow the confirmed triangle unless a circle is shown.
+        QTest::newRow("point") << 0 << "00000001" << "11110001";
+        QTest::newRow("segment") << 1 << "11000001" << "11110001";
+        QTest::newRow("quadrilateral") << 3 << "11111101" << "11110001";
+        QTest::newRow("circle") << 4 << "00000011" << "00000011";
+    }
+
+    // The choice is stored at once and outlives a cancel; the figure does not.
+    void figureTypeChoice()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, rows);
+        QFETCH(QString, rowsReopened);
+        Tcoordinate dialog;
+        dialog.show();
+        chooseType(&dialog, type);
+        QCOMPARE(rowsTakingInput(&dialog), rows);
+        spin(&dialog, "pxa")->stepBy(5);
+        QTest::mouseClick(child<QCheckBox>(&dialog, "pulizia"), Qt::LeftButton);
+        pressCancel(&dialog);
+        const TransformSettingsValues &s = TransformSettings;
+        QCOMPARE((QList<int>{s.SelectedFigureType, s.FigureIsCircle, s.FigureType, s.FigureX[0], s.ClearScreen}),
+                 (QList<int>{type, type == CircleFigure, 2, 15, true}));
+        Tcoordinate again;
+        again.show();
+        QCOMPARE(child<QButtonGroup>(&again, "tipoButtons")->checkedId(), type);
+        QCOMPARE(rowsTakingInput(&again), rowsReopened);
+    }
+
+    // The store holds B and D out of range, so the rows the point leaves
+    // unused are stored as shown, which differs from unchanged.
+    void figureOkStoresWhatIsShown()
+    {
+        TransformSettings.FigureType = 3;
+        TransformSettings.FigureX[1] = 50;
+        TransformSettings.FigureY[3] = -40;
+        Tcoordinate dialog;
+        dialog.show();
+        spin(&dialog, "pxa")->stepBy(-20);
+        QTest::keyClick(spin(&dialog, "pyd"), Qt::Key_Up);
+        chooseType(&dialog, 0);
+        QTest::mouseClick(child<QCheckBox>(&dialog, "pulizia"), Qt::LeftButton);
+        pressOk(&dialog);
+        const TransformSettingsValues &s = TransformSettings;
+        QCOMPARE((QList<int>{s.FigureType, s.ClearScreen, s.FigureX[0], s.FigureY[0], s.FigureX[1], s.FigureY[3]}),
+                 (QList<int>{0, false, -5, 11, 39, -25}));
+        QCOMPARE((QStringList{s.VertexTextX[0][0], s.VertexTextX[1][0], s.VertexTextY[3][0], s.VertexTextX[0][1]}),
+                 (QStringList{"-5", "39", "-25", ""}));
+    }
+
+    void typedRadius_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("radius");
+        QTest::newRow("inside") << "12" << 12;
+        QTest::newRow("above the range") << "40" << 15;
+        QTest::newRow("below the range") << "1" << 2;
+        QTest::newRow("letters are refused") << "ab" << 5;
+    }
+
+    // Enter ends the typing and confirms the dialog: the field shows, and OK
+    // stores, the radius typed brought into range, kept in entry 1 of both
+    // arrays and shown again at the next opening.
+    void typedRadius()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, radius);
+        Tcoordinate dialog;
+        dialog.show();
+        chooseType(&dialog, CircleFigure);
+        auto *raggio = child<QLineEdit>(&dialog, "raggio");
+        QTest::keyClick(raggio, Qt::Key_Backspace);
+        QTest::keyClicks(raggio, typed);
+        QTest::keyClick(raggio, Qt::Key_Return);
+        QCOMPARE(raggio->text(), QString::number(radius));
+        const TransformSettingsValues &s = TransformSettings;
+        QCOMPARE((QList<int>{s.FigureType, s.FigureX[1], s.FigureY[1], s.FigureX[2], s.FigureY[3]}),
+                 (QList<int>{CircleFigure, radius, radius, 21, 9}));
+        Tcoordinate again;
+        again.show();
+        QCOMPARE(child<QLineEdit>(&again, "raggio")->text(), QString::number(radius));
     }
 };
 
