@@ -1,18 +1,90 @@
-#include "spacewindow.h"
+#include "space/tuncubo.h"
 
 #include "app/helpviewer.h"
+#include "app/shellvalues.h"
+#include "support/guitest.h"
 
-#include <QAction>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <optional>
+
+Q_DECLARE_METATYPE(CubeSchedule)
+Q_DECLARE_METATYPE(CubeRings)
 
 namespace {
 
-QString label(const SpaceWindow &space, int step)
+// A space window in a frame of its own, shown and so activated once.
+struct SpaceWindow {
+    SpaceWindow()
+    {
+        Shell.ChildAreaWidth = 1000;
+        Shell.ChildAreaHeight = 700;
+        area.resize(1004, 704);
+        window = new Tuncubo;
+        area.addSubWindow(window);
+        area.show();
+        window->show();
+    }
+
+    template <typename T = QWidget>
+    T *find(const QString &name) const
+    {
+        return window->findChild<T *>(name);
+    }
+
+    QPushButton *step(int k) const { return find<QPushButton>(QStringLiteral("BitBtn%1").arg(k)); }
+    bool arrowShown(int image) const { return find(QStringLiteral("Image%1").arg(image))->isVisible(); }
+
+    // Ticks the timer of an axis through its handler until the timer stops.
+    int run(CubeAxis axis) const
+    {
+        void (Tuncubo::*handlers[])() = {&Tuncubo::cadenzaxTimer, &Tuncubo::cadenzayTimer, &Tuncubo::cadenzazTimer};
+        const QTimer *timer = find<QTimer>(QStringLiteral("cadenza") + QLatin1Char("xyz"[axis]));
+        int ticks = 0;
+        for (; timer->isActive() && ticks < 1000; ++ticks)
+            (window->*handlers[axis])();
+        return ticks;
+    }
+
+    // The picture shown in a third of the window.
+    QImage third(int panel) const
+    {
+        const QImage &canvas = window->canvas();
+        return canvas.copy(QRect(QPoint(canvas.width() * panel / 3, canvas.height() / 4),
+                                 window->dimensions().bitmapSize));
+    }
+
+    QImage frame(CubeAxis axis, int phase, const CubeRings &rings) const
+    {
+        QImage bitmap = newCubeBitmap(window->dimensions());
+        drawCubeFrame(bitmap, axis, phase, rings, window->dimensions());
+        return bitmap;
+    }
+
+    QMdiArea area;
+    Tuncubo *window;
+};
+
+// Sets the schedule dialog to a schedule and presses OK.
+void answerSchedule(QWidget *dialog, const CubeSchedule &schedule)
 {
-    return space.find<QLabel>(QStringLiteral("Label%1").arg(step))->text();
+    for (int k = 0; k < StepCount; ++k) {
+        const QString row = QStringList{"prima", "seconda", "terza"}[k];
+        dialog->findChild<QGroupBox *>(row)->findChildren<QRadioButton *>()[schedule.StepAxis[k]]->click();
+        dialog->findChild<QSpinBox *>(QLatin1Char('p') + row)->setValue(schedule.StepTurns[k]);
+        const QString direction = QStringLiteral("rota%1%2").arg(k + 1).arg(schedule.StepClockwise[k] ? 'd' : 's');
+        dialog->findChild<QToolButton *>(direction)->setChecked(true);
+    }
+    dialog->findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
 }
 
 } // namespace
@@ -22,124 +94,64 @@ class TestTuncubo : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { fixture.emplace(); }
+
     void cleanup()
     {
         QCOMPARE(GuiTest::unexpectedModals(), QStringList());
         delete HelpViewer::current();
+        fixture.reset();
     }
 
-    void creationAndStartCube()
+    void schedule_data()
     {
-        GuiTest::Fixture fixture;
-        SpaceWindow space;
-        QCOMPARE(space.window->windowTitle(), QStringLiteral("Rotations in space"));
-        QCOMPARE(space.window->canvas().size(), space.window->widget()->size());
-        QVERIFY(space.find(QStringLiteral("barrasotto"))->isVisible());
-        QVERIFY(!space.find(QStringLiteral("nuovo"))->isEnabled());
-        QVERIFY(space.step(1)->isEnabled() && !space.step(2)->isEnabled() && !space.step(3)->isEnabled());
-        QCOMPARE(space.find<QSlider>(QStringLiteral("velo"))->value(), 150);
-        QCOMPARE(space.find(QStringLiteral("pausab"))->toolTip(), QStringLiteral("pause"));
-        QCOMPARE(space.find<QTimer>(QStringLiteral("cadenzaz"))->interval(), 50);
-        QVERIFY(space.find<QTimer>(QStringLiteral("Timer1"))->isActive());
-
-        QCOMPARE(space.run(AxisX), 1);
-        QCOMPARE(space.third(0), space.frame(AxisX, StartPhase, CubeRings{}));
-        QCOMPARE(space.third(2), newCubeBitmap(space.window->dimensions()));
-        // What the window shows is its canvas: the front face of the cube.
-        const QPoint front(space.window->dimensions().cx, space.window->canvas().height() / 2);
-        QCOMPARE(space.window->widget()->grab().toImage().pixel(front), 0xFFFF0000);
+        QTest::addColumn<bool>("fromDialog");
+        QTest::addColumn<CubeSchedule>("schedule");
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<QList<int>>("arrows"); // per step: 1 anticlockwise arrow shown, 2 clockwise, 0 none
+        QTest::addColumn<CubeRings>("result");
+        QTest::newRow("start") << false << CubeSchedule{} << QStringList{"X 2", "Y 1", "Z 3"} << QList<int>{2, 2, 2}
+                               << CubeRings{{1, 2, 6, 5}, {3, 2, 4, 5}, {3, 1, 4, 6}};
+        QTest::newRow("new, with 0 turns")
+            << true << CubeSchedule{{AxisZ, AxisX, AxisY}, {1, 0, 3}, {false, false, true}}
+            << QStringList{"Z 1", "X 0", "Y 3"} << QList<int>{1, 0, 2}
+            << CubeRings{{2, 3, 5, 4}, {1, 3, 6, 4}, {1, 2, 6, 5}};
     }
 
-    void startSchedule()
+    // The start cube shows in the first third, each step is labelled, the last third shows the result.
+    void schedule()
     {
-        GuiTest::Fixture fixture;
+        QFETCH(bool, fromDialog);
+        QFETCH(CubeSchedule, schedule);
+        QFETCH(QStringList, labels);
+        QFETCH(QList<int>, arrows);
+        QFETCH(CubeRings, result);
         SpaceWindow space;
-        space.run(AxisX);
-        const std::tuple<int, CubeAxis, QString, int> steps[] = {
-            {1, AxisX, "X 2", 102}, {2, AxisY, "Y 1", 52}, {3, AxisZ, "Z 3", 152}};
-        for (const auto &[step, axis, text, ticks] : steps) {
+        if (fromDialog) {
+            GuiTest::whenModalOpens([schedule](QWidget *dialog) { answerSchedule(dialog, schedule); });
+            space.window->nuovoClick();
+        }
+        QCOMPARE(space.run(schedule.StepAxis[0]), 1);
+        QCOMPARE(space.third(0), space.frame(schedule.StepAxis[0], StartPhase, CubeRings{}));
+        // What the window shows is its canvas.
+        const QPoint centre(space.window->dimensions().cx, space.window->canvas().height() / 2);
+        QCOMPARE(space.window->widget()->grab().toImage().pixel(centre), space.window->canvas().pixel(centre));
+        for (int step = 1; step <= StepCount; ++step) {
             QVERIFY(!space.find(QStringLiteral("nuovo"))->isEnabled());
             space.step(step)->click();
-            QVERIFY(!space.step(step)->isEnabled());
-            QCOMPARE(label(space, step), text);
-            QVERIFY(space.arrowShown(step + 3));
-            QVERIFY(!space.arrowShown(step));
-            QCOMPARE(space.run(axis), ticks);
+            QCOMPARE(space.find<QLabel>(QStringLiteral("Label%1").arg(step))->text(), labels[step - 1]);
+            QCOMPARE(space.arrowShown(step) + 2 * space.arrowShown(step + StepCount), arrows[step - 1]);
+            space.run(schedule.StepAxis[step - 1]);
         }
         QVERIFY(space.find(QStringLiteral("nuovo"))->isEnabled());
-        QVERIFY(!space.step(1)->isEnabled() && !space.step(2)->isEnabled() && !space.step(3)->isEnabled());
-        CubeRings final;
-        final.XRing = {1, 2, 6, 5};
-        final.YRing = {3, 2, 4, 5};
-        final.ZRing = {3, 1, 4, 6};
-        QCOMPARE(space.third(2), space.frame(AxisZ, StartPhase, final));
-
-        // The label and its arrow are centred on the third's centre.
-        const auto *text = space.find<QLabel>(QStringLiteral("Label3"));
-        const QWidget *arrow = space.find(QStringLiteral("Image6"));
-        QCOMPARE(text->x(), 5 * (space.window->canvas().width() / 6) - (text->width() + 32) / 2);
-        QCOMPARE(arrow->x(), text->x() + text->width() + 16);
+        QCOMPARE(space.third(2), space.frame(schedule.StepAxis[2], StartPhase, result));
     }
 
-    void zeroTurnsShowNoArrow()
-    {
-        GuiTest::Fixture fixture;
-        SpaceWindow space;
-        CubeSchedule schedule;
-        schedule.StepTurns[0] = 0;
-        GuiTest::whenModalOpens(confirmSchedule(schedule));
-        space.window->nuovoClick();
-        space.run(AxisX);
-        space.step(1)->click();
-        QCOMPARE(label(space, 1), QStringLiteral("X 0"));
-        QVERIFY(!space.arrowShown(1) && !space.arrowShown(4));
-        QCOMPARE(space.run(AxisX), 2);
-        QVERIFY(space.step(2)->isEnabled());
-    }
-
-    void pauseFreezesTheFrame()
-    {
-        GuiTest::Fixture fixture;
-        SpaceWindow space;
-        space.run(AxisX);
-        space.step(1)->click();
-        for (int tick = 0; tick < 10; ++tick)
-            space.window->cadenzaxTimer();
-        auto *pausab = space.find<QToolButton>(QStringLiteral("pausab"));
-        pausab->click();
-        const QImage frozen = space.window->canvas();
-        for (int tick = 0; tick < 5; ++tick)
-            space.window->cadenzaxTimer();
-        QCOMPARE(space.window->sequence().axes[AxisX].AxisPhase, 30);
-        QCOMPARE(space.window->canvas(), frozen);
-        pausab->click();
-        space.window->cadenzaxTimer();
-        QCOMPARE(space.third(0), space.frame(AxisX, 30, CubeRings{}));
-    }
-
-    void speed_data()
-    {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<int>("interval");
-        QTest::newRow("fastest") << 195 << 5;
-        QTest::newRow("slowest") << 5 << 195;
-        QTest::newRow("past the end") << 300 << 5;
-    }
-
-    void speed()
-    {
-        QFETCH(int, position);
-        QFETCH(int, interval);
-        GuiTest::Fixture fixture;
-        SpaceWindow space;
-        space.find<QSlider>(QStringLiteral("velo"))->setValue(position);
-        for (const char *name : {"cadenzax", "cadenzay", "cadenzaz"})
-            QCOMPARE(space.find<QTimer>(QString::fromLatin1(name))->interval(), interval);
-    }
-
+    // Activation restarts from the start cube. Deactivation stops every axis timer, not only x's, and
+    // activation disables the later steps and clears the picture: no step goes on with old rings, no
+    // third keeps a cube the new run has not reached.
     void reactivationRestarts()
     {
-        GuiTest::Fixture fixture;
         SpaceWindow space;
         QMdiSubWindow *other = space.area.addSubWindow(new QWidget);
         other->show();
@@ -149,116 +161,69 @@ private slots:
         space.run(AxisX);
         space.step(2)->click();
         space.window->cadenzayTimer();
-
         space.area.setActiveSubWindow(other);
         QVERIFY(!space.find<QTimer>(QStringLiteral("cadenzay"))->isActive());
         space.area.setActiveSubWindow(space.window);
-        QCOMPARE(space.window->sequence().rings, CubeRings{});
-        QVERIFY(space.step(1)->isEnabled() && !space.step(2)->isEnabled());
-        QCOMPARE(space.run(AxisX), 1);
+        space.run(AxisX);
+        QCOMPARE(space.third(0), space.frame(AxisX, StartPhase, CubeRings{}));
         QCOMPARE(space.third(1), newCubeBitmap(space.window->dimensions()));
+        space.step(1)->click();
+        QCOMPARE(space.run(AxisX), 102);
+        space.area.setActiveSubWindow(other);
+        space.area.setActiveSubWindow(space.window);
+        QVERIFY(!space.step(2)->isEnabled());
     }
 
-    void legend_data()
+    // Ten frames in, the pause holds the phase at 30 however many ticks come.
+    void pauseFreezesThePhase()
     {
-        QTest::addColumn<QPoint>("sixths"); // of the legend unit, from (x0, t)
-        QTest::addColumn<uint>("colour");
-        QTest::newRow("left lime") << QPoint(1, 4) << 0xFF00FF00u;
-        QTest::newRow("back magenta") << QPoint(8, 4) << 0xFFFF00FFu;
-        QTest::newRow("bottom blue") << QPoint(5, 7) << 0xFF0000FFu;
-        QTest::newRow("top cyan") << QPoint(23, 1) << 0xFF00FFFFu;
-        QTest::newRow("front red") << QPoint(21, 5) << 0xFFFF0000u;
-        QTest::newRow("right green") << QPoint(26, 4) << 0xFF008000u;
-        QTest::newRow("z axis") << QPoint(42, 3) << 0xFF000000u;
+        SpaceWindow space;
+        space.run(AxisX);
+        space.step(1)->click();
+        auto *pausab = space.find<QToolButton>(QStringLiteral("pausab"));
+        for (int tick = 0; tick < 15; ++tick) {
+            if (tick == 10)
+                pausab->click();
+            space.window->cadenzaxTimer();
+        }
+        pausab->click();
+        space.window->cadenzaxTimer();
+        QCOMPARE(space.third(0), space.frame(AxisX, 30, CubeRings{}));
     }
 
+    void speed()
+    {
+        SpaceWindow space;
+        for (const auto &[position, interval] : {std::pair{195, 5}, std::pair{5, 195}}) {
+            space.find<QSlider>(QStringLiteral("velo"))->setValue(position);
+            for (const char *name : {"cadenzax", "cadenzay", "cadenzaz"})
+                QCOMPARE(space.find<QTimer>(QString::fromLatin1(name))->interval(), interval);
+        }
+    }
+
+    // Points in sixths of the legend unit from its corner: the left, back and
+    // bottom faces, the top, front and right faces, the z axis.
     void legend()
     {
-        QFETCH(QPoint, sixths);
-        QFETCH(uint, colour);
-        GuiTest::Fixture fixture;
         SpaceWindow space;
-        const auto [x0, t, s] = space.window->legendPlace();
-        QCOMPARE(x0, space.window->canvas().width() * 3 / 5);
-        const QPoint point(x0 + sixths.x() * s / 6, t + sixths.y() * s / 6);
-        QCOMPARE(space.window->canvas().pixel(point), 0xFF000000 | WindowSilver);
         space.window->Timer1Timer();
-        QVERIFY(!space.find<QTimer>(QStringLiteral("Timer1"))->isActive());
-        QCOMPARE(space.window->canvas().pixel(point), colour);
+        const auto [x0, t, s] = space.window->legendPlace();
+        QList<QRgb> colours;
+        for (QPoint sixths : {QPoint(1, 4), {8, 4}, {5, 7}, {23, 1}, {21, 5}, {26, 4}, {42, 3}})
+            colours << space.window->canvas().pixel(x0 + sixths.x() * s / 6, t + sixths.y() * s / 6);
+        QCOMPARE(colours,
+                 (QList<QRgb>{0xFF00FF00, 0xFFFF00FF, 0xFF0000FF, 0xFF00FFFF, 0xFFFF0000, 0xFF008000, 0xFF000000}));
     }
 
     void help()
     {
-        GuiTest::Fixture fixture;
         SpaceWindow space;
-        useTestHelpSet(fixture);
         space.find<QToolButton>(QStringLiteral("aiuto"))->click();
         QCOMPARE(HelpViewer::current()->currentPage().fileName(), QStringLiteral("202.html"));
     }
 
-    void newSchedule()
-    {
-        GuiTest::Fixture fixture;
-        SpaceWindow space;
-        space.run(AxisX);
-        space.step(1)->click();
-        space.run(AxisX);
-        CubeSchedule schedule;
-        schedule.StepAxis = {AxisZ, AxisY, AxisX};
-        schedule.StepTurns = {1, 3, 0};
-        schedule.StepClockwise = {false, true, false};
-        GuiTest::whenModalOpens(confirmSchedule(schedule));
-        space.window->nuovoClick();
-
-        QCOMPARE(space.window->sequence().schedule.StepAxis, schedule.StepAxis);
-        QCOMPARE(space.window->sequence().schedule.StepTurns, schedule.StepTurns);
-        QCOMPARE(space.window->sequence().schedule.StepClockwise, schedule.StepClockwise);
-        QVERIFY(!space.find(QStringLiteral("nuovo"))->isEnabled());
-        QVERIFY(label(space, 1).isEmpty() && !space.arrowShown(4));
-        QCOMPARE(space.run(AxisZ), 1);
-        QCOMPARE(space.third(0), space.frame(AxisZ, StartPhase, CubeRings{}));
-        space.step(1)->click();
-        QCOMPARE(label(space, 1), QStringLiteral("Z 1"));
-        QVERIFY(space.arrowShown(1) && !space.arrowShown(4));
-        QCOMPARE(space.run(AxisZ), 52);
-    }
-
-    void newScheduleCancelled()
-    {
-        GuiTest::Fixture fixture;
-        SpaceWindow space;
-        space.run(AxisX);
-        for (int step = 1; step <= StepCount; ++step) {
-            space.step(step)->click();
-            space.run(space.window->sequence().schedule.StepAxis[step - 1]);
-        }
-        GuiTest::whenModalOpens([](QWidget *dialog) {
-            dialog->findChild<QSpinBox *>(QStringLiteral("pprima"))->setValue(0);
-            dialog->findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click();
-        });
-        space.find<QToolButton>(QStringLiteral("nuovo"))->click();
-        QVERIFY(space.find(QStringLiteral("nuovo"))->isEnabled());
-        QCOMPARE(space.window->sequence().schedule.StepTurns[0], 2);
-        QVERIFY(label(space, 3).isEmpty() && !space.arrowShown(6));
-        QVERIFY(!space.step(1)->isEnabled() && !space.step(2)->isEnabled() && !space.step(3)->isEnabled());
-    }
-
-    void popupMenu()
-    {
-        GuiTest::Fixture fixture;
-        Shell.MainShowHints = false;
-        Shell.FlatToolbars = false;
-        SpaceWindow space;
-        auto *mostra = space.find<QAction>(QStringLiteral("mostra"));
-        auto *piatto = space.find<QAction>(QStringLiteral("piatto"));
-        QCOMPARE(piatto->text(), QStringLiteral("pulsanti piatti"));
-        QVERIFY(!mostra->isChecked() && !piatto->isChecked());
-        QVERIFY(!space.find<QToolButton>(QStringLiteral("aiuto"))->autoRaise());
-        piatto->trigger();
-        QVERIFY(piatto->isChecked() && space.find<QToolButton>(QStringLiteral("aiuto"))->autoRaise());
-        mostra->trigger();
-        QVERIFY(mostra->isChecked());
-    }
+private:
+    std::optional<GuiTest::Fixture> fixture;
 };
 
 QTEST_MAIN(TestTuncubo)
