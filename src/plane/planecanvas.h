@@ -47,7 +47,6 @@ public:
         endPainting();
         return m_canvas;
     }
-    const QImage &background() const { return m_background; }
     const QImage &figureResult() const { return m_figureResult; }
     const QImage &frameResult() const { return m_frameResult; }
     QRect drawingArea() const { return m_drawingArea; }

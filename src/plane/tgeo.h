@@ -35,17 +35,10 @@ public:
 
     // What the window shows and keeps, for the tests and the benchmark.
     const QImage &canvas() const { return m_canvas.image(); }
-    const QImage &backgroundBitmap() const { return m_canvas.background(); }
     const QImage &figureResultBitmap() const { return m_canvas.figureResult(); }
     const QImage &frameResultBitmap() const { return m_canvas.frameResult(); }
     const QFont &canvasFont() const { return m_canvas.font(); }
     const ScreenMapping &mapping() const { return m_map; }
-    const LessonFlow &flow() const { return m_flow; }
-    const StepValues &stepValues() const { return m_step; }
-    const FigurePoints &imagePoints() const { return m_points.image; }
-    const ScreenPoints &frameScreenPoints() const { return m_frameScreen; }
-    QString currentTextX(int vertex) const { return m_currentTextX[vertex]; }
-    QString currentTextY(int vertex) const { return m_currentTextY[vertex]; }
     QString tableKindName(int slot) const { return slot == 1 ? m_tableKindName1 : m_tableKindName2; }
     int topBarHeight() const;
     int panelHeight() const;

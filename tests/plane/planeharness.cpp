@@ -1,15 +1,16 @@
 #include "planeharness.h"
 
 #include "app/shellvalues.h"
+#include "plane/vertexlabels.h"
 #include "support/guitest.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QLabel>
 #include <QPushButton>
-#include <QTest>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 
@@ -22,8 +23,9 @@ void pressOk(QWidget *dialog)
 
 } // namespace
 
-PlaneHarness::PlaneHarness(QSize frameSize)
+PlaneHarness::PlaneHarness()
 {
+    const QSize frameSize(1000, 700);
     const int textHeight = m_frame.fontMetrics().height();
     Shell.PanelHeight = 2 * textHeight;
     Shell.SmallControlHeight = textHeight + 4;
@@ -51,11 +53,6 @@ QComboBox *PlaneHarness::combo(const char *name) const
     return m_window->findChild<QComboBox *>(QString::fromLatin1(name));
 }
 
-QTimer *PlaneHarness::timer(const char *name) const
-{
-    return m_window->findChild<QTimer *>(QString::fromLatin1(name));
-}
-
 QString PlaneHarness::labelText(const char *name) const
 {
     return m_window->findChild<QLabel *>(QString::fromLatin1(name))->text();
@@ -76,6 +73,11 @@ QRgb PlaneHarness::pixel(QPoint at) const
     return m_window->canvas().pixel(at) & 0xFFFFFF;
 }
 
+QPoint PlaneHarness::screen(double x, double y) const
+{
+    return m_window->mapping().fromGrid(x, y);
+}
+
 bool PlaneHarness::textAt(QPoint at, const QString &text, QRgb colour) const
 {
     const QFontMetrics metrics(m_window->canvasFont());
@@ -89,23 +91,23 @@ bool PlaneHarness::textAt(QPoint at, const QString &text, QRgb colour) const
     return m_window->canvas().copy(QRect(at, expected.size())) == expected;
 }
 
-QPoint PlaneHarness::screen(double x, double y) const
+bool PlaneHarness::lettersAt(std::initializer_list<QPointF> vertices, QRgb colour) const
 {
-    return m_window->mapping().fromGrid(x, y);
-}
-
-void PlaneHarness::chooseZoom(int item)
-{
-    QComboBox *zoom = combo("czoom");
-    zoom->setCurrentIndex(item);
-    emit zoom->activated(item);
-}
-
-void PlaneHarness::moveMouse(QPoint at)
-{
-    QWidget *surface = m_window->widget();
-    QMouseEvent move(QEvent::MouseMove, at, surface->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(surface, &move);
+    const ScreenMapping &map = m_window->mapping();
+    FigurePoints points;
+    int count = 0;
+    for (const QPointF &v : vertices) {
+        points.x[count] = float(map.workingX(v.x()));
+        points.y[count] = float(map.workingY(v.y()));
+        ++count;
+    }
+    const QFontMetrics metrics(m_window->canvasFont());
+    const LabelPositions labels =
+        vertexLabelPositions(points, count, metrics.horizontalAdvance(QStringLiteral("A")), metrics.height());
+    for (int i = 0; i < count; ++i)
+        if (!textAt(map.fromWorking(labels.x[i], labels.y[i]), QString(QChar(u'A' + i)), colour))
+            return false;
+    return true;
 }
 
 void PlaneHarness::confirmFigure()
@@ -116,34 +118,80 @@ void PlaneHarness::confirmFigure()
 
 void PlaneHarness::confirmKind(int slot, int kind)
 {
-    QComboBox *box = combo(slot == 1 ? "trasfuno" : "trasfdue");
-    box->setCurrentIndex(kind);
     GuiTest::whenModalOpens(pressOk);
-    emit box->activated(kind);
+    choose(slot == 1 ? "trasfuno" : "trasfdue", kind);
 }
 
-int PlaneHarness::runStep(const char *timerName)
+void PlaneHarness::setTransformations(int count)
 {
-    QTimer *running = timer(timerName);
-    const QMetaObject *meta = m_window->metaObject();
-    const QByteArray handler = QByteArray(timerName) + "Timer";
+    m_window->findChild<QSpinBox *>(QStringLiteral("pnum"))->setValue(count);
+}
+
+void PlaneHarness::choose(const char *comboName, int item)
+{
+    QComboBox *box = combo(comboName);
+    box->setCurrentIndex(item);
+    emit box->activated(item);
+}
+
+int PlaneHarness::runStep(int kind)
+{
+    const char *name = kind == Rotazione ? "rotazione" : "traslazione";
+    const QTimer *timer = m_window->findChild<QTimer *>(QString::fromLatin1(name));
     int events = 0;
-    while (running->isActive()) {
-        meta->invokeMethod(m_window, handler.constData());
-        ++events;
+    for (; timer->isActive(); ++events) {
+        if (kind == Rotazione)
+            m_window->rotazioneTimer();
+        else
+            m_window->traslazioneTimer();
     }
-    return events - 1;
+    return std::max(events - 1, 0);
+}
+
+int PlaneHarness::runLesson(int kind)
+{
+    confirmFigure();
+    confirmKind(1, kind);
+    button("continua")->click();
+    return runStep(kind);
+}
+
+void PlaneHarness::moveMouse(QPoint at)
+{
+    QWidget *surface = m_window->widget();
+    QMouseEvent move(QEvent::MouseMove, at, surface->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(surface, &move);
 }
 
 void setFigure(int type, std::initializer_list<QPoint> vertices)
 {
-    TransformSettingsValues &s = TransformSettings;
-    s.SelectedFigureType = quint8(type);
-    s.FigureIsCircle = type == 4;
+    TransformSettings.SelectedFigureType = quint8(type);
+    TransformSettings.FigureIsCircle = type == 4;
     int i = 0;
     for (const QPoint &vertex : vertices) {
-        s.FigureX[i] = vertex.x();
-        s.FigureY[i] = vertex.y();
-        ++i;
+        TransformSettings.FigureX[i] = vertex.x();
+        TransformSettings.FigureY[i++] = vertex.y();
     }
+}
+
+void setTranslation(int slot, int dx, int dy, bool vector)
+{
+    TransformSettings.TranslationDX[slot] = dx;
+    TransformSettings.TranslationDY[slot] = dy;
+    TransformSettings.ShowTranslationVector[slot] = vector;
+}
+
+void setRotation(int slot, int angle, int cx, int cy)
+{
+    TransformSettings.RotationAngle[slot] = angle;
+    TransformSettings.RotationCentreX[slot] = cx;
+    TransformSettings.RotationCentreY[slot] = cy;
+}
+
+QStringList recordedTexts(int stage, int vertices)
+{
+    QStringList texts;
+    for (int v = 0; v < vertices; ++v)
+        texts << TransformSettings.VertexTextX[v][stage] + u';' + TransformSettings.VertexTextY[v][stage];
+    return texts;
 }

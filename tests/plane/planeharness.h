@@ -6,48 +6,62 @@
 #include <QPointer>
 
 class QComboBox;
-class QTimer;
 class QToolButton;
 
-// A workspace window inside a frame of a fixed size, as the main window
-// holds it, driven through its controls by objectName. Create it inside a
+// The design's colours, written out here so that a wrong entry in the code's
+// palette shows.
+namespace Colour {
+constexpr QRgb Black = 0x000000;
+constexpr QRgb White = 0xFFFFFF;
+constexpr QRgb Silver = 0xC0C0C0;
+constexpr QRgb Grey = 0x808080;
+constexpr QRgb Aqua = 0x00FFFF;
+constexpr QRgb Lime = 0x00FF00;
+constexpr QRgb Red = 0xFF0000;
+} // namespace Colour
+
+// A workspace window inside a 1000 x 700 frame, as the main window holds it,
+// driven through its controls by objectName. Create it inside a
 // GuiTest::Fixture: the window assigns the lesson's start values on creation,
 // so a test sets the store after this harness exists.
 class PlaneHarness
 {
 public:
-    explicit PlaneHarness(QSize frameSize = QSize(1000, 700));
+    PlaneHarness();
     ~PlaneHarness();
 
     Tgeo *window() const { return m_window; }
     QToolButton *button(const char *name) const;
     QComboBox *combo(const char *name) const;
-    QTimer *timer(const char *name) const;
     QString labelText(const char *name) const;
     bool isShown(const char *name) const;
 
     QPoint origin() const;
     QRgb pixel(QPoint at) const;
-    QRgb pixel(int x, int y) const { return pixel(QPoint(x, y)); }
-
+    // The screen point of a grid point at the present scale.
+    QPoint screen(double x, double y) const;
     // Whether the canvas shows `text` with its top-left corner at `at`, in
     // `colour` on black, exactly as the canvas writes it.
     bool textAt(QPoint at, const QString &text, QRgb colour) const;
-    // The screen point of a grid point at the present scale.
-    QPoint screen(double x, double y) const;
+    // Whether the letters A, B, ... of a figure with these vertices (grid
+    // units) are written in `colour` where the label rule puts them.
+    bool lettersAt(std::initializer_list<QPointF> vertices, QRgb colour) const;
 
-    // `nuova` pressed and the figure dialog confirmed with the store's
-    // figure as set by the caller.
+    // `nuova` pressed and the figure dialog confirmed with the store's figure.
     void confirmFigure();
-    // The kind chosen in `trasfuno` (slot 1) or `trasfdue` (slot 2) and its
-    // dialog confirmed with the store's values of that slot.
+    // `kind` chosen in the combo box of `slot` and its dialog confirmed with
+    // the store's values of that slot.
     void confirmKind(int slot, int kind);
+    // The number of transformations set in `pnum`.
+    void setTransformations(int count);
+    // An item chosen in a combo box as the user chooses it.
+    void choose(const char *comboName, int item);
     // The timer's handler called until the step ends; returns the number of
     // frames drawn (the event that ends the step draws none).
-    int runStep(const char *timerName);
-    // A scale chosen in `czoom` as the user chooses it.
-    void chooseZoom(int item);
-    // The mouse moved over the client area.
+    int runStep(int kind);
+    // A new figure with `kind` in slot 1, and `continua`; the step is run to
+    // its end in figure mode. Returns the frames drawn.
+    int runLesson(int kind);
     void moveMouse(QPoint at);
 
 private:
@@ -58,3 +72,7 @@ private:
 // The store's figure: `type` 0..3 with its vertices, or a circle (type 4)
 // with centre and radius in the first two entries.
 void setFigure(int type, std::initializer_list<QPoint> vertices);
+void setTranslation(int slot, int dx, int dy, bool vector = false);
+void setRotation(int slot, int angle, int cx, int cy);
+// The coordinates recorded for `stage`, as "x;y" per vertex.
+QStringList recordedTexts(int stage, int vertices);

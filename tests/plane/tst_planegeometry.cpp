@@ -1,35 +1,32 @@
-#include "plane/planepoints.h"
+#include "plane/framechange.h"
 #include "plane/screenmapping.h"
+#include "plane/steppreparation.h"
+#include "plane/translationframes.h"
 #include "plane/vertexlabels.h"
+#include "support/guitest.h"
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(LabelPositions)
-
 namespace {
 
-FigurePoints points(std::initializer_list<QPointF> vertices)
+FigurePoints figurePoints(const QList<QPointF> &vertices)
 {
     FigurePoints p;
-    int i = 0;
-    for (const QPointF &v : vertices) {
-        p.x[i] = float(v.x());
-        p.y[i] = float(v.y());
-        ++i;
+    for (int i = 0; i < vertices.size(); ++i) {
+        p.x[i] = float(vertices[i].x());
+        p.y[i] = float(vertices[i].y());
     }
     return p;
 }
 
-LabelPositions labels(std::initializer_list<QPoint> positions)
+// Six coefficients rounded to millionths, row 1 (c, a, b) then row 2.
+QList<int> coefficients(const AffineMatrix &m)
 {
-    LabelPositions l;
-    int i = 0;
-    for (const QPoint &p : positions) {
-        l.x[i] = p.x();
-        l.y[i] = p.y();
-        ++i;
-    }
-    return l;
+    QList<int> result;
+    for (const auto &row : m)
+        for (float value : row)
+            result << qRound(value * 1e6);
+    return result;
 }
 
 } // namespace
@@ -39,180 +36,70 @@ class TestPlaneGeometry : public QObject
     Q_OBJECT
 
 private slots:
-    void roundsTiesToEven_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("rounded");
-        QTest::newRow("0.5 down") << 0.5 << 0;
-        QTest::newRow("1.5 up") << 1.5 << 2;
-        QTest::newRow("2.5 down") << 2.5 << 2;
-        QTest::newRow("-0.5 to zero") << -0.5 << 0;
-        QTest::newRow("-1.5 to -2") << -1.5 << -2;
-        QTest::newRow("just above a tie") << 0.5000001 << 1;
-    }
+    void init() { GuiTest::resetProgramValues(); applyWorkspaceStartValues(true); }
 
-    void roundsTiesToEven()
-    {
-        QFETCH(double, value);
-        QFETCH(int, rounded);
-        QCOMPARE(roundToInt(value), rounded);
-    }
-
+    // Origin (500, 300) unless the row says otherwise; rounding ties to even.
     void screenPoints_data()
     {
         QTest::addColumn<int>("originX");
         QTest::addColumn<int>("zoom");
-        QTest::addColumn<double>("gridX");
-        QTest::addColumn<double>("gridY");
+        QTest::addColumn<QPointF>("grid");
         QTest::addColumn<QPoint>("screen");
-        // Origin (500, 300) unless the row says otherwise.
-        QTest::newRow("origin") << 500 << 1 << 0.0 << 0.0 << QPoint(500, 300);
-        QTest::newRow("(3, 0) at 100%") << 500 << 1 << 3.0 << 0.0 << QPoint(530, 300);
-        QTest::newRow("(3, 0) at 50%") << 500 << 2 << 3.0 << 0.0 << QPoint(515, 300);
-        QTest::newRow("(3, 0) at 33% is 10 pixels out") << 500 << 3 << 3.0 << 0.0 << QPoint(510, 300);
-        QTest::newRow("y grows upwards") << 500 << 1 << 0.0 << 2.0 << QPoint(500, 280);
-        QTest::newRow("(1, -1) at 33%") << 500 << 3 << 1.0 << -1.0 << QPoint(503, 303);
-        QTest::newRow("tie to the even column") << 500 << 2 << 1.5 << 0.0 << QPoint(508, 300);
-        QTest::newRow("tie to the even column, odd origin") << 501 << 2 << 1.5 << 0.0 << QPoint(508, 300);
-        QTest::newRow("tie to the even row") << 500 << 2 << 0.0 << -1.5 << QPoint(500, 308);
+        QTest::newRow("(1, -1) at 33%") << 500 << 3 << QPointF(1, -1) << QPoint(503, 303);
+        QTest::newRow("tie to the even column") << 500 << 2 << QPointF(0.5, 0) << QPoint(502, 300);
+        QTest::newRow("tie to the even column, odd origin") << 501 << 2 << QPointF(1.5, 0) << QPoint(508, 300);
+        QTest::newRow("tie to the even row") << 500 << 2 << QPointF(0, -0.5) << QPoint(500, 302);
     }
 
     void screenPoints()
     {
         QFETCH(int, originX);
         QFETCH(int, zoom);
-        QFETCH(double, gridX);
-        QFETCH(double, gridY);
+        QFETCH(QPointF, grid);
         QFETCH(QPoint, screen);
         const ScreenMapping map(originX, 300, zoom);
-        QCOMPARE(map.fromGrid(gridX, gridY), screen);
-        QCOMPARE(map.fromWorking(map.workingX(gridX), map.workingY(gridY)), screen);
+        QCOMPARE(map.fromGrid(grid.x(), grid.y()), screen);
+        QCOMPARE(map.fromWorking(map.workingX(grid.x()), map.workingY(grid.y())), screen);
     }
 
-    void framePixelsScaleFromTheOrigin()
-    {
-        const ScreenMapping map(500, 300, 3);
-        QCOMPARE(map.fromFramePixels(-10, 0), QPoint(497, 300));
-        QCOMPARE(map.fromFramePixels(30, -20), QPoint(510, 293));
-    }
-
-    void markBox_data()
-    {
-        QTest::addColumn<int>("zoom");
-        QTest::addColumn<QRect>("box");
-        QTest::newRow("100%") << 1 << QRect(517, 317, 6, 6);
-        QTest::newRow("50%") << 2 << QRect(508, 308, 4, 4);
-        // 10/3 - 1 and 10/3 + 1 round to 2 and 4.
-        QTest::newRow("33%") << 3 << QRect(506, 306, 2, 2);
-    }
-
-    void markBox()
-    {
-        QFETCH(int, zoom);
-        QFETCH(QRect, box);
-        QCOMPARE(ScreenMapping(500, 300, zoom).markBox(2, -2, 3), box);
-    }
-
-    void readout_data()
-    {
-        QTest::addColumn<int>("zoom");
-        QTest::addColumn<QPoint>("pixel");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("origin") << 1 << QPoint(500, 300) << "0.0, 0.0";
-        QTest::newRow("3.5, -2.0") << 1 << QPoint(535, 320) << "3.5, -2.0";
-        QTest::newRow("-35.0 cut to -35.") << 1 << QPoint(150, 300) << "-35., 0.0";
-        QTest::newRow("-12.5 cut to -12.") << 1 << QPoint(375, 425) << "-12., -12.";
-        QTest::newRow("one pixel at 33%") << 3 << QPoint(501, 299) << "0.3, 0.3";
-        QTest::newRow("123.9 cut to 123.") << 3 << QPoint(913, 300) << "123., 0.0";
-    }
-
-    void readout()
-    {
-        QFETCH(int, zoom);
-        QFETCH(QPoint, pixel);
-        QFETCH(QString, text);
-        QCOMPARE(ScreenMapping(500, 300, zoom).readout(pixel), text);
-    }
-
+    // w = 8 and h = 14: 3w/2 = 12, w/2 = 4, 3h/2 = 21. Left of the centroid
+    // a letter moves 3w/2 left, above it h up; the extremes in x and y then
+    // override that.
     void vertexLabels_data()
     {
-        QTest::addColumn<FigurePoints>("figure");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<LabelPositions>("expected");
-        // w = 8 and h = 14: 3w/2 = 12, w/2 = 4, 3h/2 = 21.
-        // The default triangle at OriginY 334: B has the smallest x, C the
-        // largest x and y, A the smallest y.
-        QTest::newRow("default triangle")
-            << points({{150, 224}, {100, 244}, {210, 294}}) << 3
-            << labels({{138, 203}, {88, 230}, {214, 294}});
-        // A lies on the centroid and is no extreme: right of and below it.
-        QTest::newRow("vertex on the centroid")
-            << points({{10, 10}, {0, 0}, {20, 0}, {10, 30}}) << 4
-            << labels({{14, 10}, {-12, -21}, {24, -14}, {14, 30}});
-        QTest::newRow("A smallest in x and y") << points({{0, 0}, {10, 20}, {20, 5}}) << 3
-                                               << labels({{-12, -21}, {14, 20}, {24, -9}});
-        // Equal x: A is both the smallest and the largest, and the largest
-        // is applied last.
-        QTest::newRow("ties keep the earlier vertex") << points({{10, 0}, {10, 20}}) << 2
-                                                      << labels({{14, -21}, {14, 20}});
-        QTest::newRow("a point") << points({{30, 40}}) << 1 << labels({{34, 40}});
-        QTest::newRow("unrounded working points") << points({{10.4f, 10.6f}, {30.5f, 0.2f}}) << 2
-                                                  << labels({{-2, 11}, {34, -21}});
+        QTest::addColumn<QList<QPointF>>("vertices");
+        QTest::addColumn<QList<QPoint>>("labels");
+        // B has the smallest x, C the largest x and y, A the smallest y.
+        QTest::newRow("default triangle") << QList<QPointF>{{150, 224}, {100, 244}, {210, 294}}
+                                          << QList<QPoint>{{138, 203}, {88, 230}, {214, 294}};
+        // A lies on the centroid and is no extreme: right of it and below.
+        QTest::newRow("vertex on the centroid") << QList<QPointF>{{10, 10}, {0, 0}, {20, 0}, {10, 30}}
+                                                << QList<QPoint>{{14, 10}, {-12, -21}, {24, -14}, {14, 30}};
+        // Equal x: A is both the smallest and the largest, the largest last.
+        QTest::newRow("ties keep the earlier vertex") << QList<QPointF>{{10, 0}, {10, 20}}
+                                                      << QList<QPoint>{{14, -21}, {14, 20}};
+        QTest::newRow("unrounded working points") << QList<QPointF>{{10.4, 10.6}, {30.5, 0.2}}
+                                                  << QList<QPoint>{{-2, 11}, {34, -21}};
     }
 
     void vertexLabels()
     {
-        QFETCH(FigurePoints, figure);
-        QFETCH(int, count);
-        QFETCH(LabelPositions, expected);
-        const LabelPositions actual = vertexLabelPositions(figure, count, 8, 14);
-        for (int i = 0; i < count; ++i) {
-            QCOMPARE(actual.x[i], expected.x[i]);
-            QCOMPARE(actual.y[i], expected.y[i]);
-        }
-    }
-
-    void addCentreToPoints()
-    {
-        FigurePoints rel;
-        rel.x[0] = 30;
-        rel.y[0] = -20;
-        rel.x[4] = 33;
-        rel.y[4] = 17;
-        rel.x[5] = 5;  // (10 + 5) / 10 = 1.5 rounds to 2
-        rel.x[6] = -5; // (10 - 5) / 10 = 0.5 rounds to 0
-        rel.x[10] = 99;
-        FigurePoints work;
-        work.x[10] = -1;
-        AddCentreToPoints(rel, 1, 1, 334, work);
-        QCOMPARE(work.x[0], 40.0f);
-        QCOMPARE(work.y[0], 304.0f);
-        QCOMPARE(work.x[3], 10.0f);
-        QCOMPARE(work.x[4], 4.0f);
-        QCOMPARE(work.y[4], 335.0f);
-        QCOMPARE(work.x[5], 2.0f);
-        QCOMPARE(work.x[6], 0.0f);
-        QCOMPARE(work.x[10], -1.0f); // points 10 and 11 are left alone
-
-        AddCentreToPointsRelative(rel, 1, 1, work);
-        QCOMPARE(work.x[4], 43.0f);
-        QCOMPARE(work.y[4], 7.0f);
-        QCOMPARE(work.x[10], 109.0f);
-        QCOMPARE(work.y[0], -30.0f);
+        QFETCH(QList<QPointF>, vertices);
+        QFETCH(QList<QPoint>, labels);
+        const LabelPositions actual = vertexLabelPositions(figurePoints(vertices), int(vertices.size()), 8, 14);
+        QList<QPoint> placed;
+        for (int i = 0; i < vertices.size(); ++i)
+            placed << QPoint(actual.x[i], actual.y[i]);
+        QCOMPARE(placed, labels);
     }
 
     void coordinateTexts_data()
     {
         QTest::addColumn<float>("value");
         QTest::addColumn<QString>("text");
-        QTest::newRow("whole") << 9.0f << "9.0";
-        QTest::newRow("negative") << -4.0f << "-4.0";
-        QTest::newRow("one decimal") << 4.5f << "4.5";
-        QTest::newRow("rounded decimal") << -10.99f << "-11.0";
-        QTest::newRow("cut to five") << -12.26f << "-12.3";
-        QTest::newRow("hundreds") << 123.46f << "123.5";
-        QTest::newRow("negative hundreds cut") << -123.45f << "-123.";
-        // cos 90 degrees is a tiny negative number, not a negative zero.
+        QTest::newRow("rounded") << -10.99f << "-11.0";
+        QTest::newRow("cut to five characters") << -123.45f << "-123.";
+        // cos 90 degrees leaves a hair below zero: no "-0.0".
         QTest::newRow("tiny negative") << -1e-19f << "0.0";
         QTest::newRow("small negative") << -0.04f << "0.0";
     }
@@ -222,6 +109,105 @@ private slots:
         QFETCH(float, value);
         QFETCH(QString, text);
         QCOMPARE(coordinateText(value), text);
+    }
+
+    // Translation by (1, -2) of the default triangle: N = 2, t = frame / 20.
+    void translationFrames_data()
+    {
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<QPointF>("a"); // tenths of a unit, y downwards
+        QTest::newRow("first, the figure") << 0 << QPointF(150, -110);
+        QTest::newRow("t = 0.25") << 5 << QPointF(152, -105); // 152.5 rounds to even
+        QTest::newRow("t = 0.95, the last") << 19 << QPointF(160, -91);
+    }
+
+    void translationFrames()
+    {
+        QFETCH(int, frame);
+        QFETCH(QPointF, a);
+        TransformSettings.TranslationDX[1] = 1;
+        TransformSettings.TranslationDY[1] = -2;
+        StepFigure figure;
+        figure.cur = figurePoints({{15, 11}, {10, 9}, {21, 4}});
+        StepValues values;
+        StepPoints points;
+        prepareStep(Traslazione, 1, figure, 334, values, points);
+        for (int i = 0; i < frame; ++i)
+            TranslationFrames::advance(values);
+        FigurePoints rel;
+        TranslationFrames::framePoints(values, figure, rel);
+        QCOMPARE(QPointF(rel.x[0], rel.y[0]), a);
+    }
+
+    // The point (3, 1); centre (1, 2), lines x = 1 and y = 2, and the line at
+    // 45 degrees through (0, -1).
+    void symmetryImages_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QPointF>("image");
+        QTest::newRow("centre") << 0 << QPointF(-1, 3);
+        QTest::newRow("x = k") << 1 << QPointF(-1, 1);
+        QTest::newRow("y = k") << 2 << QPointF(3, 3);
+        QTest::newRow("y = x") << 3 << QPointF(1, 3);
+        QTest::newRow("y = -x") << 4 << QPointF(-1, -3);
+        QTest::newRow("y = mx + q") << 5 << QPointF(2, 2);
+    }
+
+    void symmetryImages()
+    {
+        QFETCH(int, kind);
+        QFETCH(QPointF, image);
+        TransformSettings.SymmetryKind[1] = quint8(kind);
+        TransformSettings.SymmetryCentreX[1] = 1;
+        TransformSettings.SymmetryCentreY[1] = 2;
+        TransformSettings.SymmetryAxisAngle[1] = 45;
+        TransformSettings.SymmetryAxisQ[1] = -1;
+        StepFigure point;
+        point.figureType = 0;
+        point.cur = figurePoints({{3, 1}});
+        StepValues values;
+        StepPoints points;
+        prepareStep(Simmetria, 1, point, 334, values, points);
+        QCOMPARE(QPoint(qRound(points.image.x[0] * 1000), qRound(points.image.y[0] * 1000)),
+                 (image * 1000).toPoint());
+    }
+
+    // The change of frame's matrices as the store keeps them: c, a, b, then
+    // c', a', b'.
+    void frameMatrices_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("variant");
+        QTest::addColumn<QList<double>>("matrix");
+        QTest::newRow("symmetry, centre (1, 2)") << 2 << 0 << QList<double>{2, -1, 0, 4, 0, -1};
+        QTest::newRow("symmetry, y = -x") << 2 << 4 << QList<double>{0, 0, -1, 0, -1, 0};
+        QTest::newRow("symmetry, 45 degrees, q = -1") << 2 << 5 << QList<double>{1, 0, 1, -1, 1, 0};
+        QTest::newRow("symmetry, 90 degrees whatever q") << 2 << 90 << QList<double>{0, -1, 0, 0, 0, 1};
+        QTest::newRow("homothety -1.5 about (-1, 1)") << 3 << 0 << QList<double>{-1, -1.5, 0, 1, 0, -1.5};
+        QTest::newRow("dilation") << 4 << 0 << QList<double>{0, 1.5, 0, 0, 0, 0.5};
+        QTest::newRow("shear along y, negative") << 5 << 0 << QList<double>{0, 1, 0, 0, -0.5, 1};
+    }
+
+    void frameMatrices()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, variant);
+        QFETCH(QList<double>, matrix);
+        TransformSettingsValues &s = TransformSettings;
+        s.SymmetryKind[1] = quint8(variant == 90 ? 5 : variant);
+        s.SymmetryCentreX[1] = 1;
+        s.SymmetryCentreY[1] = 2;
+        s.SymmetryAxisAngle[1] = variant == 90 ? 90 : 45;
+        s.SymmetryAxisQ[1] = -1;
+        s.HomothetySign[1] = -1;
+        s.ShearAxis = 1;
+        s.ShearSign = 1;
+        s.ShearX[1] = 0;
+        s.ShearY[1] = 0.5f;
+        QList<int> expected;
+        for (double value : matrix)
+            expected << qRound(value * 1e6);
+        QCOMPARE(coefficients(FrameChange::matrix(kind, 1)), expected);
     }
 };
 
