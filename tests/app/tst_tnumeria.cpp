@@ -394,13 +394,6 @@ private slots:
         QCOMPARE(HelpViewer::current()->currentPage().toString(), page);
     }
 
-    void guideOpensTheContents()
-    {
-        auto window = startedWindow("it_IT");
-        item(*window, QStringLiteral("Guida1"))->trigger();
-        QCOMPARE(HelpViewer::current()->currentPage().toString(), QStringLiteral("qrc:/help/it/index.html"));
-    }
-
     void mailAndHomePageGoToTheDesktopThenMinimise_data()
     {
         QTest::addColumn<QString>("command");
