@@ -5,6 +5,7 @@
 #include "app/imagelist.h"
 #include "app/localelanguage.h"
 #include "app/shellvalues.h"
+#include "info/tversione.h"
 #include "calc/tcalcola.h"
 #include "lang/fixedtexts.h"
 #include "lang/languagefile.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -33,6 +35,7 @@ constexpr int SplashHeight = 280;
 constexpr int FirstPhaseTicks = 40;  // the first phase ends when the count passes this
 constexpr int SecondPhaseTicks = 65; // and the splash when it passes this
 constexpr int TaskBarHeight = 28;
+constexpr int LanguageFilePathCapacity = 250;
 
 constexpr int FrenchFlag = 24;
 constexpr int EnglishFlag = 25;
@@ -185,7 +188,7 @@ void Tnumeria::createMenus()
     altra->setVisible(false);
 
     Caricaunaltraversione1 = addMenuItem(Ambiente1, "Caricaunaltraversione1", LanguageHelp,
-                                         nullptr);
+                                         &Tnumeria::Caricaunaltraversione1Click);
     Linguapredefinita1 = addMenuItem(Ambiente1, "Linguapredefinita1", LanguageHelp,
                                      nullptr); // toggles its own check mark, read at exit
     Linguapredefinita1->setCheckable(true);
@@ -445,6 +448,28 @@ void Tnumeria::altraClick()
 {
     if (Language.LanguageLoaded)
         chooseLanguage(LoadedLanguage);
+}
+
+void Tnumeria::Caricaunaltraversione1Click()
+{
+    QFileDialog OpenDialog1(this, QString(), QString(), QStringLiteral("Textfile (*.lng)"));
+    OpenDialog1.setObjectName(QStringLiteral("OpenDialog1"));
+    OpenDialog1.setDefaultSuffix(QStringLiteral("lng"));
+    OpenDialog1.setFileMode(QFileDialog::ExistingFile);
+    if (OpenDialog1.exec() != QDialog::Accepted || OpenDialog1.selectedFiles().isEmpty())
+        return;
+    const QString chosen = OpenDialog1.selectedFiles().constFirst().left(LanguageFilePathCapacity);
+    // A refused file changes nothing: the language in force keeps its path,
+    // so that "Default language" never stores a file that could not be used.
+    const auto lines = LanguageFile::hasLanguageExtension(chosen) ? LanguageFile::readLines(chosen) : std::nullopt;
+    if (!lines || !LanguageFile::isValid(*lines)) {
+        Tversione(chosen, this).exec();
+        return;
+    }
+    Language.LanguageFilePath = chosen;
+    LanguageFile::fillLoadedColumn(*lines);
+    showLoadedLanguage();
+    chooseLanguage(LoadedLanguage);
 }
 
 void Tnumeria::Uscita1Click()

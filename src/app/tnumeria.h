@@ -51,6 +51,7 @@ public slots:
     void email1Click();
     void QRHomepage1Click();
     void altraClick();
+    void Caricaunaltraversione1Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -84,4 +84,7 @@ inline constexpr const char *ReadoutWidthSample = "123,5;234,8---123,5;234,8";
 inline constexpr const char *PlaneShowHintsItem = "&mostra suggerimenti";
 inline constexpr const char *PlaneFlatItem = "&aspetto piatto";
 
+// The caption of the file-error window's only button, in every language.
+inline constexpr const char *OkCaption = "OK";
+
 } // namespace FixedTexts

@@ -8,7 +8,10 @@
 #include "support/guitest.h"
 
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -85,7 +88,8 @@ private slots:
 
     void cleanup()
     {
-        QCOMPARE(GuiTest::unexpectedModals(), QStringList());
+        const QStringList unexpected = GuiTest::unexpectedModals();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char(','))));
         delete HelpViewer::current();
         m_fixture.reset();
     }
@@ -358,6 +362,50 @@ private slots:
         QCOMPARE(item(*window, QStringLiteral("Ambiente1"))->text(), QStringLiteral("&Archiviu"));
         QCOMPARE(item(*window, QStringLiteral("Lingua1"))->icon().pixmap(16, 16).toImage().pixelColor(8, 8),
                  QColor(Qt::magenta));
+    }
+
+    void loadingAnotherLanguageFromTheMenu()
+    {
+        QByteArray lines;
+        for (int line = 0; line < 277; ++line)
+            lines += line == 82 ? "### m\r\n" : line == 86 ? "## Sardu\r\n" : line == 87 ? "## &Archiviu\r\n" : "## x\r\n";
+        writeFileBytes(QStringLiteral("sardu.lng"), lines);
+        writeFileBytes(QStringLiteral("rotto.lng"), lines.left(lines.size() - 6)); // one line short
+        auto window = startedWindow("it_IT");
+        item(*window, QStringLiteral("Trasformazioni1"))->trigger();
+        // Answers the file dialog, then hands the next modal window to `next`.
+        const auto choose = [&window](const QString &file, std::function<void(QWidget *)> next = {}) {
+            GuiTest::whenModalOpens([file, next](QWidget *modal) {
+                auto *dialog = qobject_cast<QFileDialog *>(modal);
+                QVERIFY(dialog);
+                // Typed, as a user would: selecting through the list depends on
+                // when the dialog's file list has loaded.
+                auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                name->setText(QFileInfo(file).absoluteFilePath());
+                if (next)
+                    GuiTest::whenModalOpens(next);
+                static_cast<QDialog *>(dialog)->accept(); // QFileDialog hides it
+            });
+            item(*window, QStringLiteral("Caricaunaltraversione1"))->trigger();
+        };
+
+        QString refused;
+        choose(QStringLiteral("rotto.lng"), [&refused](QWidget *modal) {
+            refused = modal->findChild<QLabel *>(QStringLiteral("Label2"))->text();
+            modal->close();
+        });
+        QCOMPARE(refused, QStringLiteral("rotto.lng"));
+        QCOMPARE(int(Language.LanguageIndex), int(Italian));
+        QVERIFY(!item(*window, QStringLiteral("altra"))->isVisible());
+        QCOMPARE(frame(*window)->subWindowList().size(), 1);
+
+        choose(QStringLiteral("sardu.lng"));
+        QCOMPARE(int(Language.LanguageIndex), int(LoadedLanguage));
+        QCOMPARE(item(*window, QStringLiteral("altra"))->text(), QStringLiteral("Sardu"));
+        QCOMPARE(item(*window, QStringLiteral("Ambiente1"))->text(), QStringLiteral("&Archiviu"));
+        QCOMPARE(Language.LanguageFilePath, QFileInfo(QStringLiteral("sardu.lng")).absoluteFilePath());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(frame(*window)->subWindowList().isEmpty()); // the switch closed the workspace
     }
 
     void helpKeyOnAHighlightedMenuItem_data()
