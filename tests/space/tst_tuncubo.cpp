@@ -47,11 +47,11 @@ struct SpaceWindow {
     // Ticks the timer of an axis through its handler until the timer stops.
     int run(CubeAxis axis) const
     {
-        void (Tuncubo::*handlers[])() = {&Tuncubo::cadenzaxTimer, &Tuncubo::cadenzayTimer, &Tuncubo::cadenzazTimer};
-        const QTimer *timer = find<QTimer>(QStringLiteral("cadenza") + QLatin1Char("xyz"[axis]));
+        const QString name = QStringLiteral("cadenza") + QLatin1Char("xyz"[axis]);
+        const QTimer *timer = find<QTimer>(name);
         int ticks = 0;
         for (; timer->isActive() && ticks < 1000; ++ticks)
-            (window->*handlers[axis])();
+            QMetaObject::invokeMethod(window, qPrintable(name + QStringLiteral("Timer")), Qt::DirectConnection);
         return ticks;
     }
 
