@@ -1,5 +1,6 @@
 #include "app/hintswitch.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
@@ -23,4 +24,11 @@ bool HintSwitch::eventFilter(QObject *watched, QEvent *event)
             return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+bool HintSwitch::toggle(QAction *checkMark)
+{
+    m_shown = !m_shown;
+    checkMark->setChecked(m_shown);
+    return m_shown;
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
+class QAction;
 class QWidget;
 
 // The "mostra suggerimenti" switch of one window: while it is off, no
@@ -16,6 +17,9 @@ public:
 
     bool isShown() const { return m_shown; }
     void setShown(bool shown) { m_shown = shown; }
+    // The window's "mostra" item: flips the switch, lets the item's check
+    // mark follow and returns the new state.
+    bool toggle(QAction *checkMark);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

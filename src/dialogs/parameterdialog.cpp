@@ -135,8 +135,5 @@ void ParameterDialog::BitBtn3Click()
 
 void ParameterDialog::MostraClick()
 {
-    const bool shown = !m_hints->isShown();
-    m_hints->setShown(shown);
-    m_mostra->setChecked(shown);
-    TransformSettings.DialogShowHints = shown;
+    TransformSettings.DialogShowHints = m_hints->toggle(m_mostra);
 }

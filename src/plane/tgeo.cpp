@@ -88,8 +88,7 @@ void Tgeo::FormMouseMove(QPoint position)
 
 void Tgeo::mostraClick()
 {
-    m_hints->setShown(!m_hints->isShown());
-    mostra->setChecked(m_hints->isShown());
+    m_hints->toggle(mostra);
 }
 
 void Tgeo::piattoClick()

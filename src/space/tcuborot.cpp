@@ -207,7 +207,5 @@ void Tcuborot::BitBtn3Click()
 
 void Tcuborot::MostraClick()
 {
-    m_hintSwitch->setShown(!m_hintSwitch->isShown());
-    Mostra->setChecked(m_hintSwitch->isShown());
-    m_hints.CubeDialogShowHints = m_hintSwitch->isShown();
+    m_hints.CubeDialogShowHints = m_hintSwitch->toggle(Mostra);
 }

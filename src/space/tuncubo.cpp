@@ -447,8 +447,7 @@ void Tuncubo::aiutoClick()
 
 void Tuncubo::mostraClick()
 {
-    m_hints->setShown(!m_hints->isShown());
-    mostra->setChecked(m_hints->isShown());
+    m_hints->toggle(mostra);
 }
 
 void Tuncubo::piattoClick()

@@ -1,5 +1,6 @@
 #include "app/hintswitch.h"
 
+#include <QAction>
 #include <QHelpEvent>
 #include <QPushButton>
 #include <QTest>
@@ -54,7 +55,10 @@ private slots:
         QCOMPARE(childButton->toolTips, 0);
         QCOMPARE(siblingButton->toolTips, 1);
 
-        hints.setShown(true);
+        QAction mostra;
+        mostra.setCheckable(true);
+        QVERIFY(hints.toggle(&mostra));
+        QVERIFY(mostra.isChecked());
         askForToolTip(childButton);
         QCOMPARE(childButton->toolTips, 1);
     }
