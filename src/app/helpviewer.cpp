@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QPointer>
+#include <QScreen>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -87,8 +88,11 @@ HelpViewer *HelpViewer::open()
         viewer->close();
         viewer = nullptr;
     }
-    if (!viewer)
+    if (!viewer) {
         viewer = new HelpViewer(modal);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        viewer->move(screen.center() - viewer->rect().center());
+    }
     viewer->applyTexts();
     viewer->show();
     viewer->raise();
