@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 // Program-wide values of the application shell, read by every window.
 struct ShellValues {
     bool MainShowHints = true;
@@ -12,7 +10,6 @@ struct ShellValues {
     int ChildAreaHeight = 0;
     int PanelHeight = 0;        // bottom panels of the child windows
     int SmallControlHeight = 0; // small controls in those panels
-    QString HelpFile = QStringLiteral("Numeria I.HLP");
 };
 
 extern ShellValues Shell;

@@ -1,6 +1,5 @@
 #include "app/tnumeria.h"
 
-#include "app/helpset.h"
 #include "app/helpviewer.h"
 #include "app/imagelist.h"
 #include "app/localelanguage.h"
@@ -270,7 +269,6 @@ void Tnumeria::ApplyMainTexts()
 {
     setWindowTitle(LongTexts.text(0));
     QCoreApplication::setApplicationName(LongTexts.text(0));
-    Shell.HelpFile = HelpSet::helpFileName();
 
     const std::pair<QAction *, int> captions[] = {
         {Ambiente1->menuAction(), 0}, {Mostrasuggerimenti1, 1}, {Calcolatrice1, 2},
