@@ -9,7 +9,7 @@
 // into the window's canvas. "window" times the space window's own timer
 // handler and the repaint it asks for, delivered at once, on the screen the
 // platform offers. The worst figure includes whatever else the machine did.
-#include "app/shellvalues.h"
+#include "shell/shellvalues.h"
 #include "space/cubeframe.h"
 #include "space/tuncubo.h"
 

@@ -6,9 +6,9 @@
 //   bench_plane [client width] [client height]   (default 1920 1080; uses the
 //                                                platform in force, e.g.
 //                                                QT_QPA_PLATFORM=offscreen)
-#include "app/shellvalues.h"
-#include "dialogs/transformsettings.h"
 #include "plane/tgeo.h"
+#include "shell/shellvalues.h"
+#include "transform/transformsettings.h"
 
 #include <QApplication>
 #include <QComboBox>

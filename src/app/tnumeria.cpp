@@ -1,15 +1,18 @@
 #include "app/tnumeria.h"
 
-#include "app/helpviewer.h"
-#include "app/imagelist.h"
-#include "app/localelanguage.h"
-#include "app/shellvalues.h"
-#include "info/tversione.h"
+#include "app/splash.h"
 #include "calc/tcalcola.h"
+#include "info/tversione.h"
 #include "lang/fixedtexts.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
 #include "plane/tgeo.h"
+#include "shell/helpcontexts.h"
+#include "shell/helpviewer.h"
+#include "shell/imagelist.h"
+#include "shell/localelanguage.h"
+#include "shell/menuhelp.h"
+#include "shell/shellvalues.h"
 #include "space/tuncubo.h"
 
 #include <QApplication>
@@ -17,59 +20,22 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontMetrics>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTimer>
 #include <QUrl>
 
 namespace {
 
-constexpr int SplashWidth = 445;
-constexpr int SplashHeight = 280;
-constexpr int FirstPhaseTicks = 40;  // the first phase ends when the count passes this
-constexpr int SecondPhaseTicks = 65; // and the splash when it passes this
 constexpr int TaskBarHeight = 28;
 constexpr int LanguageFilePathCapacity = 250;
-
-constexpr int FrenchFlag = 24;
-constexpr int EnglishFlag = 25;
-constexpr int ItalianFlag = 26;
-constexpr int HelpImage = 12;
-constexpr int PreviousImage = 13;
-constexpr int NextImage = 14;
-
-constexpr int LanguageHelp = 4;
-constexpr int CalculatorHelp = 101;
-constexpr int ExitHelp = 102;
-constexpr int HintsHelp = 103;
-constexpr int PlaneHelp = 201;
-constexpr int SpaceHelp = 202;
-
-const char *const HelpContextProperty = "helpContext";
 
 QRect screenRect()
 {
     return QGuiApplication::primaryScreen()->geometry();
-}
-
-QLabel *splashLabel(QWidget *parent, const QString &text, const QFont &font, const char *name)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: aqua; background: blue;"));
-    label->adjustSize();
-    return label;
-}
-
-void centreHorizontally(QLabel *label, int top, int width)
-{
-    label->move((width - label->width()) / 2, top);
 }
 
 } // namespace
@@ -98,10 +64,10 @@ Tnumeria::Tnumeria(QWidget *parent)
     Lingua1->menuAction()->setIcon(currentFlag());
     ApplyMainTexts();
 
-    Shell.ChildAreaWidth = SplashWidth;
-    Shell.ChildAreaHeight = SplashHeight;
+    Shell.ChildAreaWidth = Splash::Width;
+    Shell.ChildAreaHeight = Splash::Height;
 
-    Timer3->start();
+    m_splash->start();
 }
 
 void Tnumeria::createSplash()
@@ -109,45 +75,11 @@ void Tnumeria::createSplash()
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setStyleSheet(QStringLiteral("Tnumeria { background: blue; }"));
     const QRect screen = screenRect();
-    setGeometry((screen.width() - SplashWidth) / 2, (screen.height() - SplashHeight) * 5 / 12,
-                SplashWidth, SplashHeight);
-
-    Imatem = new QWidget;
-    Imatem->setObjectName(QStringLiteral("Imatem"));
-    Imatem->setCursor(Qt::BlankCursor);
-    setCentralWidget(Imatem);
-
-    QFont titleFont(QStringLiteral("Arial"));
-    titleFont.setPixelSize(48);
-    QFont nameFont(QStringLiteral("Arial"));
-    nameFont.setPixelSize(16);
-    nameFont.setBold(true);
-    nameFont.setItalic(true);
-
-    Label1 = splashLabel(Imatem, LongTexts.text(1), titleFont, "Label1");
-    Label1->setStyleSheet(QStringLiteral("color: white; background: blue;"));
-    Label2 = splashLabel(Imatem, QString::fromUtf8(FixedTexts::AuthorName), nameFont, "Label2");
-    Label3 = splashLabel(Imatem, QString::fromUtf8(FixedTexts::SchoolName), nameFont, "Label3");
-    Label2->hide();
-    Label3->hide();
-
-    Timer3 = new QTimer(this);
-    Timer3->setObjectName(QStringLiteral("Timer3"));
-    Timer3->setInterval(1);
-    connect(Timer3, &QTimer::timeout, this, &Tnumeria::Timer3Timer);
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(35);
-    connect(Timer1, &QTimer::timeout, this, &Tnumeria::Timer1Timer);
-}
-
-void Tnumeria::placeSplashLabels()
-{
-    Label1->setText(LongTexts.text(1));
-    Label1->adjustSize();
-    centreHorizontally(Label1, (SplashHeight - Label1->height()) / 2 - 10, SplashWidth);
-    centreHorizontally(Label2, 15, SplashWidth);
-    centreHorizontally(Label3, SplashHeight - Label3->height() - 15, SplashWidth);
+    setGeometry((screen.width() - Splash::Width) / 2, (screen.height() - Splash::Height) * 5 / 12, Splash::Width,
+                Splash::Height);
+    m_splash = new Splash;
+    connect(m_splash, &Splash::finished, this, &Tnumeria::endSplash);
+    setCentralWidget(m_splash);
 }
 
 QAction *Tnumeria::addMenuItem(QMenu *menu, const char *name, int helpContext, void (Tnumeria::*handler)())
@@ -155,7 +87,7 @@ QAction *Tnumeria::addMenuItem(QMenu *menu, const char *name, int helpContext, v
     auto *action = new QAction(this);
     action->setObjectName(QString::fromLatin1(name));
     if (helpContext)
-        action->setProperty(HelpContextProperty, helpContext);
+        MenuHelp::setTopic(action, helpContext);
     if (handler)
         connect(action, &QAction::triggered, this, handler);
     menu ? menu->addAction(action) : menuBar()->addAction(action);
@@ -166,9 +98,9 @@ void Tnumeria::createMenus()
 {
     Ambiente1 = menuBar()->addMenu(QString());
     Ambiente1->setObjectName(QStringLiteral("Ambiente1"));
-    Calcolatrice1 = addMenuItem(Ambiente1, "Calcolatrice1", CalculatorHelp, &Tnumeria::Calcolatrice1Click);
+    Calcolatrice1 = addMenuItem(Ambiente1, "Calcolatrice1", HelpContext::Calculator, &Tnumeria::Calcolatrice1Click);
     Ambiente1->addSeparator()->setObjectName(QStringLiteral("N11"));
-    Mostrasuggerimenti1 = addMenuItem(Ambiente1, "Mostrasuggerimenti1", HintsHelp,
+    Mostrasuggerimenti1 = addMenuItem(Ambiente1, "Mostrasuggerimenti1", HelpContext::Hints,
                                       &Tnumeria::Mostrasuggerimenti1Click);
     Mostrasuggerimenti1->setCheckable(true);
     Mostrasuggerimenti1->setChecked(true);
@@ -176,40 +108,40 @@ void Tnumeria::createMenus()
 
     Lingua1 = Ambiente1->addMenu(QString());
     Lingua1->setObjectName(QStringLiteral("Lingua1"));
-    Lingua1->menuAction()->setProperty(HelpContextProperty, LanguageHelp);
-    Francese1 = addMenuItem(Lingua1, "Francese1", LanguageHelp, &Tnumeria::Francese1Click);
-    Francese1->setIcon(ImageList1::image(FrenchFlag));
-    Inglese1 = addMenuItem(Lingua1, "Inglese1", LanguageHelp, &Tnumeria::Inglese1Click);
-    Inglese1->setIcon(ImageList1::image(EnglishFlag));
-    Italiano1 = addMenuItem(Lingua1, "Italiano1", LanguageHelp, &Tnumeria::Italiano1Click);
-    Italiano1->setIcon(ImageList1::image(ItalianFlag));
-    altra = addMenuItem(Lingua1, "altra", LanguageHelp, &Tnumeria::altraClick);
+    MenuHelp::setTopic(Lingua1->menuAction(), HelpContext::Language);
+    Francese1 = addMenuItem(Lingua1, "Francese1", HelpContext::Language, &Tnumeria::Francese1Click);
+    Francese1->setIcon(ImageList1::image(ImageList1::FrenchFlag));
+    Inglese1 = addMenuItem(Lingua1, "Inglese1", HelpContext::Language, &Tnumeria::Inglese1Click);
+    Inglese1->setIcon(ImageList1::image(ImageList1::EnglishFlag));
+    Italiano1 = addMenuItem(Lingua1, "Italiano1", HelpContext::Language, &Tnumeria::Italiano1Click);
+    Italiano1->setIcon(ImageList1::image(ImageList1::ItalianFlag));
+    altra = addMenuItem(Lingua1, "altra", HelpContext::Language, &Tnumeria::altraClick);
     altra->setVisible(false);
 
-    Caricaunaltraversione1 = addMenuItem(Ambiente1, "Caricaunaltraversione1", LanguageHelp,
+    Caricaunaltraversione1 = addMenuItem(Ambiente1, "Caricaunaltraversione1", HelpContext::Language,
                                          &Tnumeria::Caricaunaltraversione1Click);
-    Linguapredefinita1 = addMenuItem(Ambiente1, "Linguapredefinita1", LanguageHelp,
+    Linguapredefinita1 = addMenuItem(Ambiente1, "Linguapredefinita1", HelpContext::Language,
                                      nullptr); // toggles its own check mark, read at exit
     Linguapredefinita1->setCheckable(true);
     Ambiente1->addSeparator()->setObjectName(QStringLiteral("N2"));
-    Uscita1 = addMenuItem(Ambiente1, "Uscita1", ExitHelp, &Tnumeria::Uscita1Click);
+    Uscita1 = addMenuItem(Ambiente1, "Uscita1", HelpContext::Exit, &Tnumeria::Uscita1Click);
     Uscita1->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
 
-    Trasformazioni1 = addMenuItem(nullptr, "Trasformazioni1", PlaneHelp, &Tnumeria::Trasformazioni1Click);
-    Spaziali1 = addMenuItem(nullptr, "Spaziali1", SpaceHelp, &Tnumeria::Spaziali1Click);
+    Trasformazioni1 = addMenuItem(nullptr, "Trasformazioni1", HelpContext::PlaneWindow, &Tnumeria::Trasformazioni1Click);
+    Spaziali1 = addMenuItem(nullptr, "Spaziali1", HelpContext::SpaceWindow, &Tnumeria::Spaziali1Click);
 
     Finestre1 = menuBar()->addMenu(QString());
     Finestre1->setObjectName(QStringLiteral("Finestre1"));
     Precedente1 = addMenuItem(Finestre1, "Precedente1", 0, &Tnumeria::Precedente1Click);
-    Precedente1->setIcon(ImageList1::image(PreviousImage));
+    Precedente1->setIcon(ImageList1::image(ImageList1::PreviousPicture));
     Successiva1 = addMenuItem(Finestre1, "Successiva1", 0, &Tnumeria::Successiva1Click);
-    Successiva1->setIcon(ImageList1::image(NextImage));
+    Successiva1->setIcon(ImageList1::image(ImageList1::NextPicture));
     Chiudetutte1 = addMenuItem(Finestre1, "Chiudetutte1", 0, &Tnumeria::Chiudetutte1Click);
 
     N1 = menuBar()->addMenu(QString());
     N1->setObjectName(QStringLiteral("N1"));
     Guida1 = addMenuItem(N1, "Guida1", 0, &Tnumeria::Guida1Click);
-    Guida1->setIcon(ImageList1::image(HelpImage));
+    Guida1->setIcon(ImageList1::image(ImageList1::HelpPicture));
     Guida1->setShortcut(QKeySequence::HelpContents);
     N1->addSeparator()->setObjectName(QStringLiteral("N3"));
     email1 = addMenuItem(N1, "email1", 0, &Tnumeria::email1Click);
@@ -218,9 +150,7 @@ void Tnumeria::createMenus()
     N1->addSeparator()->setObjectName(QStringLiteral("N10"));
     Informazioni1 = addMenuItem(N1, "Informazioni1", 0, nullptr);
 
-    for (QMenu *menu : {Ambiente1, Lingua1, Finestre1, N1})
-        menu->installEventFilter(this);
-    menuBar()->installEventFilter(this);
+    new MenuHelp(this, menuBar(), {Ambiente1, Lingua1, Finestre1, N1});
     setMenusVisible(false);
 }
 
@@ -258,10 +188,10 @@ void Tnumeria::showLoadedLanguage()
 QIcon Tnumeria::currentFlag() const
 {
     switch (Language.LanguageIndex) {
-    case Italian: return ImageList1::image(ItalianFlag);
-    case French: return ImageList1::image(FrenchFlag);
+    case Italian: return ImageList1::image(ImageList1::ItalianFlag);
+    case French: return ImageList1::image(ImageList1::FrenchFlag);
     case LoadedLanguage: return altra->icon();
-    default: return ImageList1::image(EnglishFlag);
+    default: return ImageList1::image(ImageList1::EnglishFlag);
     }
 }
 
@@ -281,40 +211,20 @@ void Tnumeria::ApplyMainTexts()
     for (const auto &[item, row] : captions)
         item->setText(MenuTexts.text(row));
     altra->setText(MenuTexts.cell(21, LoadedLanguage));
-    if (Label1)
-        placeSplashLabels();
-}
-
-void Tnumeria::Timer3Timer()
-{
-    if (++m_splashTick <= FirstPhaseTicks)
-        return;
-    Label2->show();
-    Label3->show();
-    delete Timer3;
-    Timer3 = nullptr;
-    Timer1->start();
-}
-
-void Tnumeria::Timer1Timer()
-{
-    if (++m_splashTick <= SecondPhaseTicks)
-        return;
-    endSplash();
+    if (m_splash)
+        m_splash->placeLabels();
 }
 
 void Tnumeria::endSplash()
 {
     hide();
-    Label1 = Label2 = Label3 = nullptr;
 
     const QRect screen = screenRect();
     setWindowFlags(Qt::Window);
     setStyleSheet(QString());
-    delete takeCentralWidget(); // the splash picture and its labels
+    delete takeCentralWidget(); // the splash
     setCentralWidget(m_frame);
     m_frame->show();
-    Imatem = nullptr;
     m_frame->setObjectName(QStringLiteral("frame"));
     m_frame->setBackground(Qt::black);
     m_frame->setActivationOrder(QMdiArea::StackingOrder);
@@ -341,8 +251,6 @@ void Tnumeria::endSplash()
     fitBackground();
     QCursor::setPos(m_frame->width() / 2, m_frame->height() / 10);
 
-    delete Timer1;
-    Timer1 = nullptr;
     ShowBackgroundIfIdle();
     if (m_settingsUnreadable)
         showSettingsUnreadable();
@@ -370,7 +278,7 @@ void Tnumeria::HideBackground()
 
 void Tnumeria::ShowBackgroundIfIdle()
 {
-    if (Shell.PlaneWindowClosed && Shell.SpaceWindowClosed && !Imatem)
+    if (Shell.PlaneWindowClosed && Shell.SpaceWindowClosed && !m_splash)
         Immatem->show();
 }
 
@@ -534,16 +442,5 @@ bool Tnumeria::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_frame->viewport() && event->type() == QEvent::Resize)
         fitBackground();
-    if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent *>(event)->key() != Qt::Key_F1)
-        return QMainWindow::eventFilter(watched, event);
-    QAction *highlighted = nullptr;
-    if (auto *menu = qobject_cast<QMenu *>(watched))
-        highlighted = menu->activeAction() ? menu->activeAction() : menu->menuAction();
-    else if (watched == menuBar())
-        highlighted = menuBar()->activeAction();
-    const int context = highlighted ? highlighted->property(HelpContextProperty).toInt() : 0;
-    if (context == 0)
-        return QMainWindow::eventFilter(watched, event);
-    HelpViewer::showTopic(context);
-    return true;
+    return QMainWindow::eventFilter(watched, event);
 }

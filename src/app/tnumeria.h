@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settingsrecord.h"
+#include "shell/settingsrecord.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -11,7 +11,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class MdiChildWindow;
 class QMenu;
-class QTimer;
+class Splash;
 class Tgeo;
 class Tuncubo;
 
@@ -32,10 +32,6 @@ public:
     QMdiArea *mdiArea() const { return m_frame; }
 
 public slots:
-    // Splash timers, public so that tests can tick them.
-    void Timer3Timer();
-    void Timer1Timer();
-
     void Calcolatrice1Click();
     void Mostrasuggerimenti1Click();
     void Francese1Click();
@@ -59,7 +55,6 @@ protected:
 
 private:
     void createSplash();
-    void placeSplashLabels();
     void createMenus();
     QAction *addMenuItem(QMenu *menu, const char *name, int helpContext, void (Tnumeria::*handler)());
     void setMenusVisible(bool visible);
@@ -76,15 +71,9 @@ private:
 
     SettingsRecord m_settings;
     bool m_settingsUnreadable = false;
-    int m_splashTick = 0;
 
+    QPointer<Splash> m_splash;
     QLabel *Immatem;
-    QWidget *Imatem = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QTimer *Timer1 = nullptr;
-    QTimer *Timer3 = nullptr;
     QMdiArea *m_frame;
 
     QMenu *Ambiente1;

@@ -1,11 +1,12 @@
 #include "calc/tcalcola.h"
 
-#include "app/helpviewer.h"
-#include "app/imagelist.h"
 #include "calc/calculatorvalues.h"
 #include "calc/expressionevaluator.h"
 #include "lang/fixedtexts.h"
 #include "lang/languagetables.h"
+#include "shell/helpcontexts.h"
+#include "shell/helpviewer.h"
+#include "shell/imagelist.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -23,7 +24,6 @@ namespace {
 
 constexpr int ClientWidth = 281;
 constexpr int ClientHeight = 404;
-constexpr int CalculatorHelp = 101;
 constexpr int CaptionRow = 4; // LongTexts
 constexpr int DegreesRow = 13; // ShortTexts
 constexpr int RadiansRow = 11; // LongTexts
@@ -238,7 +238,7 @@ void TCalcola::gradiClick()
 
 void TCalcola::BitBtn3Click()
 {
-    HelpViewer::showTopic(CalculatorHelp);
+    HelpViewer::showTopic(HelpContext::Calculator);
 }
 
 void TCalcola::Button14Click()

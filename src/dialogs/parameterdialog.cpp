@@ -1,11 +1,11 @@
 #include "dialogs/parameterdialog.h"
 
-#include "app/helpviewer.h"
-#include "app/hintswitch.h"
-#include "app/imagelist.h"
-#include "app/shellvalues.h"
 #include "lang/fixedtexts.h"
 #include "lang/languagetables.h"
+#include "shell/helpviewer.h"
+#include "shell/hintswitch.h"
+#include "shell/imagelist.h"
+#include "shell/shellvalues.h"
 
 #include <QAction>
 #include <QFrame>
@@ -39,9 +39,9 @@ QPushButton *makeButton(const QString &name, QStyle::StandardPixmap glyph, int h
     button->setObjectName(name);
     button->setIcon(parent->style()->standardIcon(glyph));
     button->setCursor(pointingCursor());
-    const QString hint = hintText(ShortTexts.text(hintRow));
-    button->setText(buttonCaption(hint));
-    button->setToolTip(hint);
+    const QString tooltip = hint(hintRow);
+    button->setText(buttonCaption(tooltip));
+    button->setToolTip(tooltip);
     return button;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/transformsettings.h"
+#include "transform/transformsettings.h"
 
 #include <QDialog>
 #include <QList>

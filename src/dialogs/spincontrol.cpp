@@ -1,6 +1,6 @@
 #include "dialogs/spincontrol.h"
 
-#include "app/imagelist.h"
+#include "shell/imagelist.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,9 +1,10 @@
 #include "dialogs/tcoordinate.h"
 
-#include "app/imagelist.h"
 #include "dialogs/figurerules.h"
 #include "lang/fixedtexts.h"
 #include "lang/languagetables.h"
+#include "shell/helpcontexts.h"
+#include "shell/imagelist.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -19,7 +20,6 @@
 
 namespace {
 
-constexpr int HelpContext = 801;
 constexpr int FigureTypeCount = 5;
 constexpr int FirstTypeRow = 16; // LongTexts rows 16..20 name the types
 constexpr int FirstCoordinateHintRow = 33; // ShortTexts: x of A, y of A, x of B, ...
@@ -49,7 +49,7 @@ std::array<ValueSpin, VertexCount> coordinates(QWidget *parent, bool isX)
 } // namespace
 
 Tcoordinate::Tcoordinate(QWidget *parent)
-    : ParameterDialog(parent, FigureDialogGroup, HelpContext)
+    : ParameterDialog(parent, FigureDialogGroup, HelpContext::FigureDialog)
     , m_tipoBox(new QGroupBox(contentArea()))
     , tipo(new QButtonGroup(this))
     , pulizia(new QCheckBox(contentArea()))
@@ -127,10 +127,10 @@ void Tcoordinate::FormActivate()
     pulizia->setText(ShortTexts.text(25));
     pulizia->setCursor(pointingCursor());
     for (int vertex = 0; vertex < VertexCount; ++vertex) {
-        m_x[vertex].setHint(hintText(ShortTexts.text(FirstCoordinateHintRow + 2 * vertex)));
-        m_y[vertex].setHint(hintText(ShortTexts.text(FirstCoordinateHintRow + 2 * vertex + 1)));
+        m_x[vertex].setHint(hint(FirstCoordinateHintRow + 2 * vertex));
+        m_y[vertex].setHint(hint(FirstCoordinateHintRow + 2 * vertex + 1));
     }
-    const QString radiusHint = hintText(ShortTexts.text(RadiusHintRow));
+    const QString radiusHint = hint(RadiusHintRow);
     raggio->setToolTip(radiusHint);
     praggio->setToolTip(radiusHint);
 

@@ -1,8 +1,9 @@
 #include "dialogs/tgeorota.h"
 
-#include "app/imagelist.h"
 #include "lang/fixedtexts.h"
 #include "lang/languagetables.h"
+#include "shell/helpcontexts.h"
+#include "shell/imagelist.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -10,14 +11,13 @@
 
 namespace {
 
-constexpr int HelpContext = 806;
 constexpr SpinRange CentreRange{-5, 5};
 constexpr SpinRange AngleRange{-359, 359, true};
 
 } // namespace
 
 Tgeorota::Tgeorota(QWidget *parent)
-    : ParameterDialog(parent, RotationDialogGroup, HelpContext)
+    : ParameterDialog(parent, RotationDialogGroup, HelpContext::RotationDialog)
     , m_centreX(contentArea(), QString::fromUtf8(FixedTexts::RotationCentreXLabel), QStringLiteral("orix"),
                 QStringLiteral("porix"), CentreRange)
     , m_centreY(contentArea(), QString::fromUtf8(FixedTexts::RotationCentreYLabel), QStringLiteral("oriy"),
@@ -42,9 +42,9 @@ Tgeorota::Tgeorota(QWidget *parent)
 void Tgeorota::FormActivate()
 {
     setWindowTitle(LongTexts.text(6));
-    m_centreX.setHint(hintText(ShortTexts.text(51)));
-    m_centreY.setHint(hintText(ShortTexts.text(52)));
-    m_angle.setHint(hintText(ShortTexts.text(50)));
+    m_centreX.setHint(hint(51));
+    m_centreY.setHint(hint(52));
+    m_angle.setHint(hint(50));
     raggic->setText(LongTexts.text(38));
 
     const int slot = TransformSettings.CurrentSlot;

@@ -1,8 +1,9 @@
 #include "dialogs/tgeotrasla.h"
 
-#include "app/imagelist.h"
 #include "lang/fixedtexts.h"
 #include "lang/languagetables.h"
+#include "shell/helpcontexts.h"
+#include "shell/imagelist.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -10,14 +11,13 @@
 
 namespace {
 
-constexpr int HelpContext = 803;
 constexpr SpinRange DXRange{-30, 30};
 constexpr SpinRange DYRange{-20, 20};
 
 } // namespace
 
 Tgeotrasla::Tgeotrasla(QWidget *parent)
-    : ParameterDialog(parent, TranslationDialogGroup, HelpContext)
+    : ParameterDialog(parent, TranslationDialogGroup, HelpContext::TranslationDialog)
     , m_x(contentArea(), QString::fromUtf8(FixedTexts::TranslationXLabel), QStringLiteral("orix"),
           QStringLiteral("porix"), DXRange)
     , m_y(contentArea(), QString::fromUtf8(FixedTexts::TranslationYLabel), QStringLiteral("oriy"),
@@ -39,8 +39,8 @@ Tgeotrasla::Tgeotrasla(QWidget *parent)
 void Tgeotrasla::FormActivate()
 {
     setWindowTitle(LongTexts.text(5));
-    m_x.setHint(hintText(ShortTexts.text(59)));
-    m_y.setHint(hintText(ShortTexts.text(60)));
+    m_x.setHint(hint(59));
+    m_y.setHint(hint(60));
     vettore->setText(LongTexts.text(41));
     vettore->setCursor(pointingCursor());
 

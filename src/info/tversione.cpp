@@ -1,8 +1,8 @@
 #include "info/tversione.h"
 
-#include "app/imagelist.h"
 #include "lang/fixedtexts.h"
 #include "lang/languagetables.h"
+#include "shell/imagelist.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -46,7 +46,7 @@ void resetLanguageValues()
     MenuTexts.clearColumn(LoadedLanguage);
 }
 
-QString hintText(const QString &cell)
+QString hint(int row)
 {
-    return cell.section(QLatin1Char('|'), 0, 0);
+    return ShortTexts.text(row).section(QLatin1Char('|'), 0, 0);
 }

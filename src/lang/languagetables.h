@@ -64,8 +64,9 @@ extern TextTable MenuTexts;  // main menu captions: 32 characters
 // Start values of the whole module: English, nothing loaded, column 3 empty.
 void resetLanguageValues();
 
-// Hints are written "short|long"; the short part is the tooltip.
-QString hintText(const QString &cell);
+// The tooltip of ShortTexts row `row` in the language in force: hints are
+// written "short|long" and the short part is shown.
+QString hint(int row);
 
 // Texts the program shows beyond the three tables above (message windows,
 // the help viewer). A loaded language has no column for them and reads the

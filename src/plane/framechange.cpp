@@ -14,16 +14,15 @@ AffineMatrix rows(long double c, long double a, long double b, long double c2, l
     return AffineMatrix{{{float(c), float(a), float(b)}, {float(c2), float(a2), float(b2)}}};
 }
 
-AffineMatrix symmetryMatrix(int slot)
+AffineMatrix symmetryMatrix(const SlotParameters &p)
 {
-    const TransformSettingsValues &s = TransformSettings;
-    switch (s.SymmetryKind[slot]) {
+    switch (p.SymmetryKind) {
     case 0:
-        return rows(2.0L * s.SymmetryCentreX[slot], -1, 0, 2.0L * s.SymmetryCentreY[slot], 0, -1);
+        return rows(2.0L * p.SymmetryCentreX, -1, 0, 2.0L * p.SymmetryCentreY, 0, -1);
     case 1:
-        return rows(2.0L * s.SymmetryCentreX[slot], -1, 0, 0, 0, 1);
+        return rows(2.0L * p.SymmetryCentreX, -1, 0, 0, 0, 1);
     case 2:
-        return rows(0, 1, 0, 2.0L * s.SymmetryCentreY[slot], 0, -1);
+        return rows(0, 1, 0, 2.0L * p.SymmetryCentreY, 0, -1);
     case 3:
         return rows(0, 0, 1, 0, 1, 0);
     case 4:
@@ -31,11 +30,11 @@ AffineMatrix symmetryMatrix(int slot)
     default:
         break;
     }
-    const int angle = s.SymmetryAxisAngle[slot];
+    const int angle = p.SymmetryAxisAngle;
     if (angle == 90) // the reflection in the y axis, whatever the intercept
         return rows(0, -1, 0, 0, 0, 1);
     const long double m = std::sin(angle * DegreesToRadians) / std::cos(angle * DegreesToRadians);
-    const long double q = s.SymmetryAxisQ[slot];
+    const long double q = p.SymmetryAxisQ;
     const long double d = 1 + m * m;
     return rows(-2 * m * q / d, (1 - m * m) / d, 2 * m / d, 2 * q / d, 2 * m / d, -(1 - m * m) / d);
 }
@@ -64,27 +63,26 @@ FigurePoints axisPoints(int originY, int w, int h)
     return p;
 }
 
-AffineMatrix matrix(int kind, int slot)
+AffineMatrix matrix(int kind, const SlotParameters &p)
 {
-    const TransformSettingsValues &s = TransformSettings;
     switch (kind) {
     case Traslazione:
-        return rows(-s.TranslationDX[slot], 1, 0, -s.TranslationDY[slot], 0, 1);
+        return rows(-p.TranslationDX, 1, 0, -p.TranslationDY, 0, 1);
     case Rotazione: {
-        const long double t = s.RotationAngle[slot] * DegreesToRadians;
+        const long double t = p.RotationAngle * DegreesToRadians;
         return rows(0, std::cos(t), std::sin(t), 0, -std::sin(t), std::cos(t));
     }
     case Simmetria:
-        return symmetryMatrix(slot);
+        return symmetryMatrix(p);
     case Omotetia: {
-        const long double k = s.HomothetySign[slot] * (long double)s.HomothetyRatio[slot];
-        return rows(s.HomothetyCentreX[slot], k, 0, s.HomothetyCentreY[slot], 0, k);
+        const long double k = p.HomothetySign * (long double)p.HomothetyRatio;
+        return rows(p.HomothetyCentreX, k, 0, p.HomothetyCentreY, 0, k);
     }
     case Dilatazione:
-        return rows(0, s.DilationX[slot], 0, 0, 0, s.DilationY[slot]);
+        return rows(0, p.DilationX, 0, 0, 0, p.DilationY);
     default: {
-        const long double g = s.ShearSign == 0 ? 1 : -1;
-        return rows(0, 1, g * s.ShearX[slot], 0, g * s.ShearY[slot], 1);
+        const long double g = p.ShearSign == 0 ? 1 : -1;
+        return rows(0, 1, g * p.ShearX, 0, g * p.ShearY, 1);
     }
     }
 }

@@ -27,9 +27,9 @@ enum FramePoint {
 // The frame in its normal place; w and h are the width and height of "X".
 FigurePoints axisPoints(int originY, int w, int h);
 
-// The matrix of the step of `kind` (0..5) with the parameters of `slot`, in
-// the store's layout: row 1 (c, a, b), row 2 (c', a', b').
-AffineMatrix matrix(int kind, int slot);
+// The matrix of the step of `kind` (0..5) with a slot's parameters, in the
+// store's layout: row 1 (c, a, b), row 2 (c', a', b').
+AffineMatrix matrix(int kind, const SlotParameters &parameters);
 
 // The moved frame's screen points. The matrix's constants are grid units and
 // the points pixels, hence the factor 10.

@@ -1,21 +1,5 @@
 #include "plane/planepoints.h"
 
-void repeatLastVertex(FigurePoints &points, int last)
-{
-    for (int i = last + 1; i < VertexCount; ++i) {
-        points.x[i] = points.x[last];
-        points.y[i] = points.y[last];
-    }
-}
-
-void repeatLastVertex(ScreenPoints &points, int last)
-{
-    for (int i = last + 1; i < VertexCount; ++i) {
-        points.x[i] = points.x[last];
-        points.y[i] = points.y[last];
-    }
-}
-
 void AddCentreToPoints(const FigurePoints &rel, int centreX, int centreY, int originY, FigurePoints &work)
 {
     for (int i = 0; i < VertexCount; ++i) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/transformsettings.h"
+#include "transform/transformsettings.h"
 
 #include <QString>
 #include <array>
@@ -39,8 +39,15 @@ inline int lastVertex(int figureType, bool isCircle)
 
 // Entries above `last` up to D repeat vertex `last`, so the closed polyline
 // A, B, C, D, A degenerates gracefully for points, segments and triangles.
-void repeatLastVertex(FigurePoints &points, int last);
-void repeatLastVertex(ScreenPoints &points, int last);
+// Points is FigurePoints or ScreenPoints.
+template <typename Points>
+void repeatLastVertex(Points &points, int last)
+{
+    for (int i = last + 1; i < VertexCount; ++i) {
+        points.x[i] = points.x[last];
+        points.y[i] = points.y[last];
+    }
+}
 
 // RelX/RelY are tenths of a grid unit, y growing downwards, relative to the
 // centre (grid units). The vertices become working coordinates (absolute rows

@@ -33,6 +33,14 @@ QRect ScreenMapping::markBox(long double gridX, long double gridY, long double r
     return boxBetween(topLeft, bottomRight);
 }
 
+QRect ScreenMapping::circleBox(QPoint centre, long double gridRadius, CircleRounding rounding) const
+{
+    const long double exact = 10 * gridRadius / m_zoom;
+    const long double r = rounding == CircleRounding::Radius ? roundToInt(exact) : exact;
+    return boxBetween(QPoint(roundToInt(centre.x() - r), roundToInt(centre.y() - r)),
+                      QPoint(roundToInt(centre.x() + r), roundToInt(centre.y() + r)));
+}
+
 QString ScreenMapping::readout(QPoint pixel) const
 {
     // Integer product first, then the real division, so that 33% shows

@@ -33,6 +33,13 @@ public:
     // centre marks and the traced arcs are drawn in it.
     QRect markBox(long double gridX, long double gridY, long double radius) const;
 
+    // The box of a circle figure of `gridRadius` grid units about its centre's
+    // screen point. The start figure rounds each bound; the frames of a step
+    // round the radius first, so the moving circle keeps one size wherever its
+    // centre falls (the two differ by a pixel for a radius of a half pixel).
+    enum class CircleRounding { EachBound, Radius };
+    QRect circleBox(QPoint centre, long double gridRadius, CircleRounding rounding) const;
+
     // The mouse readout: the grid coordinates under a pixel, each with one
     // decimal and cut to four characters, as "3.5, -2.0".
     QString readout(QPoint pixel) const;

@@ -8,19 +8,19 @@ namespace {
 
 constexpr long double DegreesToRadians = std::numbers::pi_v<long double> / 180;
 
-void prepareTranslation(int slot, StepValues &values)
+void prepareTranslation(const SlotParameters &p, StepValues &values)
 {
-    values.AnimDX = TransformSettings.TranslationDX[slot];
-    values.AnimDY = TransformSettings.TranslationDY[slot];
+    values.AnimDX = p.TranslationDX;
+    values.AnimDY = p.TranslationDY;
     values.StepCount = std::max(std::abs(values.AnimDX), std::abs(values.AnimDY));
     values.AnimProgress = 0;
 }
 
-void prepareRotation(int slot, const StepFigure &figure, StepValues &values)
+void prepareRotation(const SlotParameters &p, const StepFigure &figure, StepValues &values)
 {
-    values.AnimAngle = TransformSettings.RotationAngle[slot];
-    values.AnimCentreX = TransformSettings.RotationCentreX[slot];
-    values.AnimCentreY = TransformSettings.RotationCentreY[slot];
+    values.AnimAngle = p.RotationAngle;
+    values.AnimCentreX = p.RotationCentreX;
+    values.AnimCentreY = p.RotationCentreY;
     for (int i = 0; i < std::min(figure.vertexCount(), VertexCount); ++i) {
         const long double dx = 10.0L * (values.AnimCentreX - figure.cur.x[i]);
         const long double dy = 10.0L * (values.AnimCentreY - figure.cur.y[i]);
@@ -30,21 +30,21 @@ void prepareRotation(int slot, const StepFigure &figure, StepValues &values)
 }
 
 // The image of a point under the slot's symmetry, grid units.
-void reflect(int slot, long double x, long double y, const StepValues &values, long double &rx, long double &ry)
+void reflect(const SlotParameters &p, long double x, long double y, const StepValues &values, long double &rx,
+             long double &ry)
 {
-    const TransformSettingsValues &s = TransformSettings;
-    switch (s.SymmetryKind[slot]) {
+    switch (p.SymmetryKind) {
     case 0:
-        rx = 2.0L * s.SymmetryCentreX[slot] - x;
-        ry = 2.0L * s.SymmetryCentreY[slot] - y;
+        rx = 2.0L * p.SymmetryCentreX - x;
+        ry = 2.0L * p.SymmetryCentreY - y;
         break;
     case 1:
-        rx = 2.0L * s.SymmetryCentreX[slot] - x;
+        rx = 2.0L * p.SymmetryCentreX - x;
         ry = y;
         break;
     case 2:
         rx = x;
-        ry = 2.0L * s.SymmetryCentreY[slot] - y;
+        ry = 2.0L * p.SymmetryCentreY - y;
         break;
     case 3:
         rx = y;
@@ -64,21 +64,21 @@ void reflect(int slot, long double x, long double y, const StepValues &values, l
     }
 }
 
-void prepareSymmetry(int slot, const StepFigure &figure, int originY, StepValues &values, StepPoints &points)
+void prepareSymmetry(const SlotParameters &p, const StepFigure &figure, int originY, StepValues &values,
+                     StepPoints &points)
 {
     FigurePoints &image = points.image;
     FigurePoints &rel = points.rel;
-    const TransformSettingsValues &s = TransformSettings;
     values.AnimDX = 0;
     values.AnimDY = 0;
     values.AnimAngle = 0;
-    switch (s.SymmetryKind[slot]) {
+    switch (p.SymmetryKind) {
     case 1:
-        values.AnimDX = s.SymmetryCentreX[slot];
+        values.AnimDX = p.SymmetryCentreX;
         values.AnimAngle = 90;
         break;
     case 2:
-        values.AnimDY = s.SymmetryCentreY[slot];
+        values.AnimDY = p.SymmetryCentreY;
         break;
     case 3:
         values.AnimAngle = 45;
@@ -87,8 +87,8 @@ void prepareSymmetry(int slot, const StepFigure &figure, int originY, StepValues
         values.AnimAngle = 135;
         break;
     case 5:
-        values.AnimAngle = s.SymmetryAxisAngle[slot];
-        values.AnimCentreY = s.SymmetryAxisQ[slot];
+        values.AnimAngle = p.SymmetryAxisAngle;
+        values.AnimCentreY = p.SymmetryAxisQ;
         break;
     default:
         break;
@@ -96,7 +96,7 @@ void prepareSymmetry(int slot, const StepFigure &figure, int originY, StepValues
     for (int i = 0; i <= figure.last(); ++i) {
         long double rx = 0;
         long double ry = 0;
-        reflect(slot, figure.cur.x[i], figure.cur.y[i], values, rx, ry);
+        reflect(p, figure.cur.x[i], figure.cur.y[i], values, rx, ry);
         image.x[i] = float(rx);
         image.y[i] = float(ry);
         rel.x[i] = float(roundToInt(10.0L * image.x[i]));
@@ -109,61 +109,62 @@ void prepareSymmetry(int slot, const StepFigure &figure, int originY, StepValues
     AddCentreToPoints(rel, values.AnimCentreX, values.AnimCentreY, originY, points.work);
 }
 
-void prepareHomothety(int slot, StepValues &values)
+void prepareHomothety(const SlotParameters &p, StepValues &values)
 {
     values.AnimProgress = 1.0f;
     values.StepIndex = 0;
-    if (TransformSettings.HomothetySign[slot] < 0)
+    if (p.HomothetySign < 0)
         values.HomothetyDirection = 1;
     else
-        values.HomothetyDirection = TransformSettings.HomothetyRatio[slot] >= 1.0f ? 1 : -1;
+        values.HomothetyDirection = p.HomothetyRatio >= 1.0f ? 1 : -1;
 }
 
-void prepareDilation(int slot, StepValues &values)
+void prepareDilation(const SlotParameters &p, StepValues &values)
 {
     values.StepIndex = 0;
     values.AnimFactorX = 1.0f;
     values.AnimFactorY = 1.0f;
-    values.AnimDeltaX = TransformSettings.DilationX[slot] - 1;
-    values.AnimDeltaY = TransformSettings.DilationY[slot] - 1;
+    values.AnimDeltaX = p.DilationX - 1;
+    values.AnimDeltaY = p.DilationY - 1;
     values.DilationLargestDelta = std::max(std::abs(values.AnimDeltaX), std::abs(values.AnimDeltaY));
     values.StepCount = roundToInt(20.0L * values.DilationLargestDelta);
 }
 
-void prepareShear(int slot, StepValues &values)
+void prepareShear(const SlotParameters &p, StepValues &values)
 {
     values.StepIndex = 0;
     values.AnimFactorX = 0;
     values.AnimFactorY = 0;
-    const float k = TransformSettings.ShearAxis == 1 ? TransformSettings.ShearY[slot] : TransformSettings.ShearX[slot];
+    const float k = p.ShearAxis == 1 ? p.ShearY : p.ShearX;
     values.StepCount = roundToInt(20.0L * std::abs(k));
 }
 
 } // namespace
 
-void prepareStep(int kind, int slot, const StepFigure &figure, int originY, StepValues &values, StepPoints &points)
+void prepareStep(int kind, int slot, const SlotParameters &parameters, const StepFigure &figure, int originY,
+                 StepValues &values, StepPoints &points)
 {
     values.Slot = slot;
     values.AnimCentreX = 0;
     values.AnimCentreY = 0;
     switch (kind) {
     case Traslazione:
-        prepareTranslation(slot, values);
+        prepareTranslation(parameters, values);
         break;
     case Rotazione:
-        prepareRotation(slot, figure, values);
+        prepareRotation(parameters, figure, values);
         break;
     case Simmetria:
-        prepareSymmetry(slot, figure, originY, values, points);
+        prepareSymmetry(parameters, figure, originY, values, points);
         break;
     case Omotetia:
-        prepareHomothety(slot, values);
+        prepareHomothety(parameters, values);
         break;
     case Dilatazione:
-        prepareDilation(slot, values);
+        prepareDilation(parameters, values);
         break;
     case Inclinazione:
-        prepareShear(slot, values);
+        prepareShear(parameters, values);
         break;
     default:
         // An affinity is drawn from the store's coefficients as they stand.

@@ -48,4 +48,5 @@ struct StepPoints {
 // does before it starts the kind's animation. The centre is reset first.
 // A symmetry is drawn at once, so its image and working points are computed
 // here too.
-void prepareStep(int kind, int slot, const StepFigure &figure, int originY, StepValues &values, StepPoints &points);
+void prepareStep(int kind, int slot, const SlotParameters &parameters, const StepFigure &figure, int originY,
+                 StepValues &values, StepPoints &points);

@@ -1,10 +1,11 @@
 #include "plane/tgeo.h"
 
-#include "app/helpviewer.h"
-#include "app/hintswitch.h"
-#include "app/shellvalues.h"
-#include "dialogs/transformsettings.h"
 #include "lang/languagetables.h"
+#include "shell/helpcontexts.h"
+#include "shell/helpviewer.h"
+#include "shell/hintswitch.h"
+#include "shell/shellvalues.h"
+#include "transform/transformsettings.h"
 
 #include <QAction>
 #include <QLabel>
@@ -12,12 +13,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QToolBar>
-
-namespace {
-
-constexpr int HelpContext = 201;
-
-} // namespace
 
 Tgeo::Tgeo(QWidget *parent)
     : MdiChildWindow(Shell.PlaneWindowClosed, parent)
@@ -101,5 +96,5 @@ void Tgeo::piattoClick()
 
 void Tgeo::aiutoClick()
 {
-    HelpViewer::showTopic(HelpContext);
+    HelpViewer::showTopic(HelpContext::PlaneWindow);
 }

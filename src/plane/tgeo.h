@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/mdichildwindow.h"
 #include "plane/lessonflow.h"
 #include "plane/planecanvas.h"
 #include "plane/screenmapping.h"
 #include "plane/steppreparation.h"
+#include "shell/mdichildwindow.h"
 
 #include <QStringList>
 

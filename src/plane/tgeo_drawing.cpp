@@ -34,10 +34,8 @@ void Tgeo::DrawScene()
     repeatLastVertex(m_startScreen, last);
     if (s.FigureIsCircle) {
         const QPoint a(m_startScreen.x[0], m_startScreen.y[0]);
-        const long double r = 10.0L * s.FigureX[1] / m_map.zoomDivisor();
-        const QPoint topLeft(roundToInt(a.x() - r), roundToInt(a.y() - r));
-        const QPoint bottomRight(roundToInt(a.x() + r), roundToInt(a.y() + r));
-        m_canvas.drawCircle(a, boxBetween(topLeft, bottomRight), PlaneColour::White);
+        m_canvas.drawCircle(a, m_map.circleBox(a, s.FigureX[1], ScreenMapping::CircleRounding::EachBound),
+                            PlaneColour::White);
     } else {
         m_canvas.drawFigure(m_startScreen, PlaneColour::White);
     }
@@ -100,9 +98,10 @@ void Tgeo::drawFrameFigure()
 {
     placeFrame();
     if (m_figure.isCircle) {
-        const int r = roundToInt(10.0L * m_figure.cur.x[1] / m_map.zoomDivisor());
         const QPoint centre(m_frameScreen.x[0], m_frameScreen.y[0]);
-        m_canvas.drawCircle(centre, QRect(centre.x() - r, centre.y() - r, 2 * r, 2 * r), stepColour());
+        m_canvas.drawCircle(centre,
+                            m_map.circleBox(centre, m_figure.cur.x[1], ScreenMapping::CircleRounding::Radius),
+                            stepColour());
     } else {
         m_canvas.drawFigure(m_frameScreen, stepColour());
     }

@@ -204,11 +204,12 @@ void Tgeo::continuaClick()
 void Tgeo::startStep(int kind)
 {
     if (m_flow.FrameMode) {
-        TransformSettings.AffineCoeff[1] = FrameChange::matrix(kind, 1);
+        TransformSettings.AffineCoeff[1] = FrameChange::matrix(kind, slotParameters(TransformSettings, 1));
         drawFrameChange();
         return;
     }
-    prepareStep(kind, TransformSettings.CurrentSlot, m_figure, m_map.originY(), m_step, m_points);
+    const int slot = TransformSettings.CurrentSlot;
+    prepareStep(kind, slot, slotParameters(TransformSettings, slot), m_figure, m_map.originY(), m_step, m_points);
     (kind == Traslazione ? traslazione : rotazione)->start();
 }
 

@@ -3,11 +3,11 @@
 // the timers.
 #include "plane/tgeo.h"
 
-#include "app/imagelist.h"
-#include "app/shellvalues.h"
 #include "dialogs/spincontrol.h"
 #include "lang/fixedtexts.h"
 #include "lang/languagetables.h"
+#include "shell/imagelist.h"
+#include "shell/shellvalues.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -29,11 +29,6 @@ constexpr int FrameInterval = 50; // ms
 constexpr int ShearInterval = 2;
 
 const QString ComboStyle = QStringLiteral("QComboBox { color: white; background: black; font-weight: bold; }");
-
-QString hint(int row)
-{
-    return hintText(ShortTexts.text(row));
-}
 
 QComboBox *makeKindBox(const char *name, QWidget *parent)
 {

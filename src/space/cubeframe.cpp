@@ -7,6 +7,9 @@
 namespace {
 
 constexpr long double Pi = std::numbers::pi_v<long double>;
+// The cross-sections of the x and z views are foreshortened along their
+// cosine by the same ratio, so the two views show cubes of one size.
+constexpr long double CosineRatio = 1.8L;
 
 struct SideFace {
     int k1;
@@ -107,7 +110,7 @@ CornerOffsets ProjectCorners(CubeAxis axis, int phase, double cubeSize)
         const long double sine = std::sin(theta);
         switch (axis) {
         case AxisX:
-            offsets[k] = QPoint(int(std::lrint(cosine * S / 1.8L)), int(std::lrint(sine * S / 2)));
+            offsets[k] = QPoint(int(std::lrint(cosine * S / CosineRatio)), int(std::lrint(sine * S / 2)));
             break;
         case AxisY: {
             const float a = float(cosine * S / 4);
@@ -116,7 +119,7 @@ CornerOffsets ProjectCorners(CubeAxis axis, int phase, double cubeSize)
             break;
         }
         case AxisZ: {
-            const float a = float(cosine * S / 1.8L);
+            const float a = float(cosine * S / CosineRatio);
             const float b = float(sine * S / 5);
             offsets[k] = QPoint(-int(std::lrint(1.3L * b + a)), int(std::lrint(b)));
             break;

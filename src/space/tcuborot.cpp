@@ -1,11 +1,12 @@
 #include "space/tcuborot.h"
 
-#include "app/helpviewer.h"
-#include "app/hintswitch.h"
-#include "app/imagelist.h"
-#include "app/shellvalues.h"
 #include "lang/fixedtexts.h"
 #include "lang/languagetables.h"
+#include "shell/helpcontexts.h"
+#include "shell/helpviewer.h"
+#include "shell/hintswitch.h"
+#include "shell/imagelist.h"
+#include "shell/shellvalues.h"
 #include "space/spacepictures.h"
 
 #include <QAction>
@@ -24,8 +25,6 @@
 
 namespace {
 
-constexpr int DialogHelp = 809;
-constexpr int HelpImage = 12;
 constexpr int MostTurns = 3;
 constexpr int FirstAxisRow = 15;    // ShortTexts: "asse   x", then y and z
 constexpr int FirstCaptionRow = 23; // LongTexts: "I rotazione", then II and III
@@ -35,11 +34,6 @@ constexpr int AnticlockwiseHint = 43;
 constexpr int OkHint = 31;
 constexpr int CancelHint = 32;
 constexpr int HelpHint = 4;
-
-QString hint(int row)
-{
-    return hintText(ShortTexts.text(row));
-}
 
 QPushButton *dialogButton(const char *name, int row, QWidget *parent)
 {
@@ -84,7 +78,7 @@ Tcuborot::Tcuborot(CubeSchedule &schedule, CubeDialogHints &hints, QWidget *pare
     ok->setDefault(true);
     auto *cancel = dialogButton("BitBtn2", CancelHint, this);
     auto *help = dialogButton("BitBtn3", HelpHint, this);
-    help->setIcon(ImageList1::image(HelpImage));
+    help->setIcon(ImageList1::image(ImageList1::HelpPicture));
     connect(ok, &QPushButton::clicked, this, &Tcuborot::BitBtn1Click);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, &Tcuborot::BitBtn3Click);
@@ -202,7 +196,7 @@ void Tcuborot::BitBtn1Click()
 
 void Tcuborot::BitBtn3Click()
 {
-    HelpViewer::showTopic(DialogHelp);
+    HelpViewer::showTopic(HelpContext::SpaceDialog);
 }
 
 void Tcuborot::MostraClick()

@@ -1,11 +1,12 @@
 #include "space/tuncubo.h"
 
-#include "app/helpviewer.h"
-#include "app/hintswitch.h"
-#include "app/imagelist.h"
-#include "app/shellvalues.h"
 #include "lang/fixedtexts.h"
 #include "lang/languagetables.h"
+#include "shell/helpcontexts.h"
+#include "shell/helpviewer.h"
+#include "shell/hintswitch.h"
+#include "shell/imagelist.h"
+#include "shell/shellvalues.h"
 #include "space/spacepictures.h"
 
 #include <QAction>
@@ -24,8 +25,6 @@
 
 namespace {
 
-constexpr int SpaceHelp = 202;
-constexpr int HelpImage = 12;
 constexpr int StartSpeed = 150;
 constexpr int SlowestSpeed = 5;
 constexpr int FastestSpeed = 195;
@@ -35,11 +34,6 @@ constexpr int ArrowSize = 16;
 constexpr int StepButtonWidth = 75;
 constexpr int StepButtonHeight = 25;
 constexpr int SliderWidth = 150;
-
-QString hint(int row)
-{
-    return hintText(ShortTexts.text(row));
-}
 
 QToolButton *toolButton(QToolBar *bar, const char *name, const QIcon &icon, int hintRow)
 {
@@ -147,7 +141,7 @@ void Tuncubo::createToolBars()
     nuovo = toolButton(scheduleBar, "nuovo", QIcon(spacePicture("nuovo")), 3);
     nuovo->setEnabled(false);
     connect(nuovo, &QToolButton::clicked, this, &Tuncubo::nuovoClick);
-    aiuto = toolButton(scheduleBar, "aiuto", ImageList1::image(HelpImage), 4);
+    aiuto = toolButton(scheduleBar, "aiuto", ImageList1::image(ImageList1::HelpPicture), 4);
     connect(aiuto, &QToolButton::clicked, this, &Tuncubo::aiutoClick);
     auto *helpKey = new QAction(m_client);
     helpKey->setShortcut(QKeySequence::HelpContents);
@@ -442,7 +436,7 @@ void Tuncubo::nuovoClick()
 
 void Tuncubo::aiutoClick()
 {
-    HelpViewer::showTopic(SpaceHelp);
+    HelpViewer::showTopic(HelpContext::SpaceWindow);
 }
 
 void Tuncubo::mostraClick()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/mdichildwindow.h"
+#include "shell/mdichildwindow.h"
 #include "space/cubeframe.h"
 #include "space/cubelegend.h"
 #include "space/cubesequence.h"

@@ -1,11 +1,12 @@
-#include "app/helpviewer.h"
-#include "app/imagelist.h"
-#include "app/shellvalues.h"
+#include "app/splash.h"
 #include "app/tnumeria.h"
-#include "dialogs/transformsettings.h"
 #include "lang/languagetables.h"
-#include "settingsbytes.h"
+#include "shell/helpviewer.h"
+#include "shell/imagelist.h"
+#include "shell/shellvalues.h"
 #include "support/guitest.h"
+#include "support/settingsbytes.h"
+#include "transform/transformsettings.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -47,14 +48,15 @@ QTimer *timer(Tnumeria &window, const char *name)
 // Ticks the splash by hand, with the real timers stopped.
 void tick(Tnumeria &window, int firstPhase, int secondPhase)
 {
+    auto *splash = window.findChild<Splash *>();
     if (QTimer *first = timer(window, "Timer3"))
         first->stop();
     for (int i = 0; i < firstPhase; ++i)
-        window.Timer3Timer();
+        splash->Timer3Timer();
     if (QTimer *second = timer(window, "Timer1"))
         second->stop();
     for (int i = 0; i < secondPhase; ++i)
-        window.Timer1Timer();
+        splash->Timer1Timer();
 }
 
 std::unique_ptr<Tnumeria> startedWindow(const char *locale = "en_GB")

@@ -1,9 +1,9 @@
-#include "app/helpset.h"
-#include "app/helpviewer.h"
 #include "calc/calculatorvalues.h"
 #include "calc/expressionevaluator.h"
 #include "calc/tcalcola.h"
 #include "calculatorexamples.h"
+#include "shell/helpset.h"
+#include "shell/helpviewer.h"
 #include "support/guitest.h"
 
 #include <QLineEdit>

@@ -1,9 +1,9 @@
-#include "app/helpviewer.h"
-#include "app/shellvalues.h"
 #include "dialogs/tcoordinate.h"
 #include "dialogs/tgeorota.h"
 #include "dialogs/tgeotrasla.h"
 #include "lang/languagetables.h"
+#include "shell/helpviewer.h"
+#include "shell/shellvalues.h"
 #include "support/guitest.h"
 
 #include <QAction>

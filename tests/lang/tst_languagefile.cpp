@@ -1,6 +1,6 @@
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
-#include "support/guitest.h"
+#include "support/workfolder.h"
 
 #include <QFile>
 #include <QTest>
@@ -37,7 +37,7 @@ class TestLanguageFile : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { GuiTest::resetProgramValues(); }
+    void init() { resetLanguageValues(); }
 
     void extensionMustBeExactlyLng_data()
     {
@@ -69,7 +69,7 @@ private slots:
     void lineEndings()
     {
         QFETCH(QByteArray, end);
-        GuiTest::Fixture fixture;
+        WorkFolder folder;
         writeLines(QStringLiteral("es.lng"), languageLines(), end);
         const auto lines = LanguageFile::readLines(QStringLiteral("es.lng"));
         QVERIFY(lines);
@@ -156,7 +156,7 @@ private slots:
         QFETCH(QString, settingsPath);
         QFETCH(QString, fileOnDisk);
         QFETCH(int, result);
-        GuiTest::Fixture fixture;
+        WorkFolder folder;
         QStringList lines = languageLines();
         if (result < 0) { // a file one line short: refused, silently
             lines.removeLast();

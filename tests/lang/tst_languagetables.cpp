@@ -1,6 +1,5 @@
 #include "lang/cp1252.h"
 #include "lang/languagetables.h"
-#include "support/guitest.h"
 
 #include <QTest>
 
@@ -9,7 +8,7 @@ class TestLanguageTables : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { GuiTest::resetProgramValues(); }
+    void init() { resetLanguageValues(); }
 
     void tableSizes()
     {

@@ -1,7 +1,7 @@
 #include "planeharness.h"
 
-#include "app/shellvalues.h"
 #include "plane/vertexlabels.h"
+#include "shell/shellvalues.h"
 #include "support/guitest.h"
 
 #include <QApplication>

@@ -3,7 +3,6 @@
 #include "plane/steppreparation.h"
 #include "plane/translationframes.h"
 #include "plane/vertexlabels.h"
-#include "support/guitest.h"
 
 #include <QTest>
 
@@ -36,8 +35,6 @@ class TestPlaneGeometry : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { GuiTest::resetProgramValues(); applyWorkspaceStartValues(true); }
-
     // Origin (500, 300) unless the row says otherwise; rounding ties to even.
     void screenPoints_data()
     {
@@ -125,13 +122,14 @@ private slots:
     {
         QFETCH(int, frame);
         QFETCH(QPointF, a);
-        TransformSettings.TranslationDX[1] = 1;
-        TransformSettings.TranslationDY[1] = -2;
+        SlotParameters translation;
+        translation.TranslationDX = 1;
+        translation.TranslationDY = -2;
         StepFigure figure;
         figure.cur = figurePoints({{15, 11}, {10, 9}, {21, 4}});
         StepValues values;
         StepPoints points;
-        prepareStep(Traslazione, 1, figure, 334, values, points);
+        prepareStep(Traslazione, 1, translation, figure, 334, values, points);
         for (int i = 0; i < frame; ++i)
             TranslationFrames::advance(values);
         FigurePoints rel;
@@ -157,17 +155,18 @@ private slots:
     {
         QFETCH(int, kind);
         QFETCH(QPointF, image);
-        TransformSettings.SymmetryKind[1] = quint8(kind);
-        TransformSettings.SymmetryCentreX[1] = 1;
-        TransformSettings.SymmetryCentreY[1] = 2;
-        TransformSettings.SymmetryAxisAngle[1] = 45;
-        TransformSettings.SymmetryAxisQ[1] = -1;
+        SlotParameters symmetry;
+        symmetry.SymmetryKind = quint8(kind);
+        symmetry.SymmetryCentreX = 1;
+        symmetry.SymmetryCentreY = 2;
+        symmetry.SymmetryAxisAngle = 45;
+        symmetry.SymmetryAxisQ = -1;
         StepFigure point;
         point.figureType = 0;
         point.cur = figurePoints({{3, 1}});
         StepValues values;
         StepPoints points;
-        prepareStep(Simmetria, 1, point, 334, values, points);
+        prepareStep(Simmetria, 1, symmetry, point, 334, values, points);
         QCOMPARE(QPoint(qRound(points.image.x[0] * 1000), qRound(points.image.y[0] * 1000)),
                  (image * 1000).toPoint());
     }
@@ -193,21 +192,25 @@ private slots:
         QFETCH(int, kind);
         QFETCH(int, variant);
         QFETCH(QList<double>, matrix);
-        TransformSettingsValues &s = TransformSettings;
-        s.SymmetryKind[1] = quint8(variant == 90 ? 5 : variant);
-        s.SymmetryCentreX[1] = 1;
-        s.SymmetryCentreY[1] = 2;
-        s.SymmetryAxisAngle[1] = variant == 90 ? 90 : 45;
-        s.SymmetryAxisQ[1] = -1;
-        s.HomothetySign[1] = -1;
-        s.ShearAxis = 1;
-        s.ShearSign = 1;
-        s.ShearX[1] = 0;
-        s.ShearY[1] = 0.5f;
+        SlotParameters p;
+        p.SymmetryKind = quint8(variant == 90 ? 5 : variant);
+        p.SymmetryCentreX = 1;
+        p.SymmetryCentreY = 2;
+        p.SymmetryAxisAngle = variant == 90 ? 90 : 45;
+        p.SymmetryAxisQ = -1;
+        p.HomothetyCentreX = -1;
+        p.HomothetyCentreY = 1;
+        p.HomothetyRatio = 1.5f;
+        p.HomothetySign = -1;
+        p.DilationX = 1.5f;
+        p.DilationY = 0.5f;
+        p.ShearAxis = 1;
+        p.ShearSign = 1;
+        p.ShearY = 0.5f;
         QList<int> expected;
         for (double value : matrix)
             expected << qRound(value * 1e6);
-        QCOMPARE(coefficients(FrameChange::matrix(kind, 1)), expected);
+        QCOMPARE(coefficients(FrameChange::matrix(kind, p)), expected);
     }
 };
 

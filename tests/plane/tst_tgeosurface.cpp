@@ -1,7 +1,7 @@
 #include "planeharness.h"
 
-#include "app/helpset.h"
-#include "app/helpviewer.h"
+#include "shell/helpset.h"
+#include "shell/helpviewer.h"
 #include "support/guitest.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
 #include "space/tcuborot.h"
 
-#include "app/helpviewer.h"
+#include "shell/helpviewer.h"
 #include "support/guitest.h"
 
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #include "space/tuncubo.h"
 
-#include "app/helpviewer.h"
-#include "app/shellvalues.h"
+#include "shell/helpviewer.h"
+#include "shell/shellvalues.h"
 #include "support/guitest.h"
 
 #include <QGroupBox>

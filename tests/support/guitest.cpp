@@ -1,14 +1,13 @@
 #include "support/guitest.h"
 
-#include "app/imagelist.h"
-#include "app/shellvalues.h"
 #include "calc/calculatorvalues.h"
 #include "calc/expressionevaluator.h"
-#include "dialogs/transformsettings.h"
 #include "lang/languagetables.h"
+#include "shell/imagelist.h"
+#include "shell/shellvalues.h"
+#include "transform/transformsettings.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QTimer>
 #include <QWidget>
 
@@ -67,16 +66,9 @@ void resetProgramValues()
 }
 
 Fixture::Fixture()
-    : m_previousFolder(QDir::currentPath())
 {
-    QDir::setCurrent(m_folder.path());
     resetProgramValues();
     watch().unexpected.clear();
-}
-
-Fixture::~Fixture()
-{
-    QDir::setCurrent(m_previousFolder);
 }
 
 void whenModalOpens(std::function<void(QWidget *)> answer)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
-#include <QTemporaryDir>
+#include "support/workfolder.h"
+
 #include <functional>
 
 class QWidget;
@@ -20,14 +20,12 @@ class Fixture
 {
 public:
     Fixture();
-    ~Fixture();
 
     QString folder() const { return m_folder.path(); }
     QString filePath(const QString &name) const { return m_folder.filePath(name); }
 
 private:
-    QTemporaryDir m_folder;
-    QString m_previousFolder;
+    WorkFolder m_folder;
 };
 
 // Calls `answer` with the next modal window that opens, from a timer, so a

@@ -1,4 +1,4 @@
-#include "app/settingsrecord.h"
+#include "shell/settingsrecord.h"
 
 #include "lang/cp1252.h"
 #include "lang/languagetables.h"

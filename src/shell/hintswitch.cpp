@@ -1,4 +1,4 @@
-#include "app/hintswitch.h"
+#include "shell/hintswitch.h"
 
 #include <QAction>
 #include <QApplication>

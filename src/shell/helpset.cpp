@@ -1,4 +1,4 @@
-#include "app/helpset.h"
+#include "shell/helpset.h"
 
 #include "lang/languagetables.h"
 

@@ -1,4 +1,4 @@
-#include "app/imagelist.h"
+#include "shell/imagelist.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "app/mdichildwindow.h"
+#include "shell/mdichildwindow.h"
 
 #include <QCloseEvent>
 

@@ -1,7 +1,7 @@
-#include "app/helpviewer.h"
+#include "shell/helpviewer.h"
 
-#include "app/helpset.h"
 #include "lang/languagetables.h"
+#include "shell/helpset.h"
 
 #include <QAction>
 #include <QApplication>

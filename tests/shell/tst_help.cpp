@@ -1,6 +1,6 @@
-#include "app/helpset.h"
-#include "app/helpviewer.h"
 #include "lang/languagetables.h"
+#include "shell/helpset.h"
+#include "shell/helpviewer.h"
 #include "support/guitest.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "dialogs/transformsettings.h"
+#include "transform/transformsettings.h"
 
 TransformSettingsValues TransformSettings;
 
@@ -43,6 +43,32 @@ void applyWorkspaceStartValues(bool mainShowHints)
     s.CurrentSlot = 1;
     s.DialogShowHints = mainShowHints;
     s.DialogFirstActivation.fill(true);
+}
+
+SlotParameters slotParameters(const TransformSettingsValues &store, int slot)
+{
+    SlotParameters p;
+    p.TranslationDX = store.TranslationDX[slot];
+    p.TranslationDY = store.TranslationDY[slot];
+    p.RotationCentreX = store.RotationCentreX[slot];
+    p.RotationCentreY = store.RotationCentreY[slot];
+    p.RotationAngle = store.RotationAngle[slot];
+    p.SymmetryKind = store.SymmetryKind[slot];
+    p.SymmetryCentreX = store.SymmetryCentreX[slot];
+    p.SymmetryCentreY = store.SymmetryCentreY[slot];
+    p.SymmetryAxisAngle = store.SymmetryAxisAngle[slot];
+    p.SymmetryAxisQ = store.SymmetryAxisQ[slot];
+    p.HomothetyCentreX = store.HomothetyCentreX[slot];
+    p.HomothetyCentreY = store.HomothetyCentreY[slot];
+    p.HomothetyRatio = store.HomothetyRatio[slot];
+    p.HomothetySign = store.HomothetySign[slot];
+    p.DilationX = store.DilationX[slot];
+    p.DilationY = store.DilationY[slot];
+    p.ShearX = store.ShearX[slot];
+    p.ShearY = store.ShearY[slot];
+    p.ShearAxis = store.ShearAxis;
+    p.ShearSign = store.ShearSign;
+    return p;
 }
 
 void resetTransformSettings()

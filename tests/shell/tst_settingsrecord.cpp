@@ -1,6 +1,6 @@
-#include "app/settingsrecord.h"
-#include "settingsbytes.h"
-#include "support/guitest.h"
+#include "shell/settingsrecord.h"
+#include "support/settingsbytes.h"
+#include "support/workfolder.h"
 
 #include <QTest>
 
@@ -71,7 +71,7 @@ private slots:
 
     void failedWriteLeavesTheOldFile()
     {
-        GuiTest::Fixture fixture;
+        WorkFolder folder;
         const QByteArray old = settingsRecord(1, 0);
         writeFileBytes(QStringLiteral("Aralda.cfg"), old);
         std::optional<QString> failure;

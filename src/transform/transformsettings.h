@@ -117,6 +117,38 @@ struct TransformSettingsValues {
 
 extern TransformSettingsValues TransformSettings;
 
+// The parameters that drive one slot's step, taken from the store when the
+// step starts, so that the step's logic never reads the store itself.
+struct SlotParameters {
+    int TranslationDX = 0;
+    int TranslationDY = 0;
+
+    int RotationCentreX = 0;
+    int RotationCentreY = 0;
+    int RotationAngle = 0;
+
+    quint8 SymmetryKind = 0;
+    int SymmetryCentreX = 0;
+    int SymmetryCentreY = 0;
+    int SymmetryAxisAngle = 0;
+    int SymmetryAxisQ = 0;
+
+    int HomothetyCentreX = 0;
+    int HomothetyCentreY = 0;
+    float HomothetyRatio = 1;
+    qint8 HomothetySign = 1;
+
+    float DilationX = 1;
+    float DilationY = 1;
+
+    float ShearX = 0;
+    float ShearY = 0;
+    quint8 ShearAxis = 0;
+    quint8 ShearSign = 0;
+};
+
+SlotParameters slotParameters(const TransformSettingsValues &store, int slot);
+
 // The values the workspace starts each lesson with; called whenever a
 // workspace window is created. The symmetry centre, the shear coefficients and
 // the vertex texts keep what was stored while a workspace was open before.

@@ -1,4 +1,4 @@
-#include "app/shellvalues.h"
+#include "shell/shellvalues.h"
 
 ShellValues Shell;
 

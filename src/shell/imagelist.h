@@ -11,6 +11,16 @@ namespace ImageList1 {
 
 constexpr int BuiltInCount = 27;
 
+// The pictures more than one window shows.
+enum SharedPicture {
+    HelpPicture = 12,
+    PreviousPicture = 13,
+    NextPicture = 14,
+    FrenchFlag = 24,
+    EnglishFlag = 25,
+    ItalianFlag = 26,
+};
+
 QIcon image(int index);
 int append(const QPixmap &picture);
 void removeAppended();

@@ -1,4 +1,4 @@
-#include "app/localelanguage.h"
+#include "shell/localelanguage.h"
 
 #include <array>
 

@@ -1,5 +1,4 @@
-#include "dialogs/transformsettings.h"
-#include "support/guitest.h"
+#include "transform/transformsettings.h"
 
 #include <QTest>
 
@@ -8,7 +7,7 @@ class TestTransformSettings : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { GuiTest::resetProgramValues(); }
+    void init() { resetTransformSettings(); }
 
     void startValuesOfEachNewWorkspace()
     {
@@ -57,6 +56,56 @@ private slots:
         QCOMPARE(TransformSettings.ShearX[1], 2.5f);
         QCOMPARE(TransformSettings.VertexTextX[2][3], QStringLiteral("-12.5"));
         QCOMPARE(TransformSettings.RotationAngle[2], 70);
+    }
+
+    // Every field from its own slot: the store's slot 1 and 2 hold values
+    // that no other field shares.
+    void slotParametersReadTheirSlot()
+    {
+        TransformSettingsValues s;
+        for (int slot : {1, 2}) {
+            const int base = 100 * slot;
+            s.TranslationDX[slot] = base + 1;
+            s.TranslationDY[slot] = base + 2;
+            s.RotationCentreX[slot] = base + 3;
+            s.RotationCentreY[slot] = base + 4;
+            s.RotationAngle[slot] = base + 5;
+            s.SymmetryKind[slot] = quint8(slot + 2);
+            s.SymmetryCentreX[slot] = base + 6;
+            s.SymmetryCentreY[slot] = base + 7;
+            s.SymmetryAxisAngle[slot] = base + 8;
+            s.SymmetryAxisQ[slot] = base + 9;
+            s.HomothetyCentreX[slot] = base + 10;
+            s.HomothetyCentreY[slot] = base + 11;
+            s.HomothetyRatio[slot] = float(base) + 0.5f;
+            s.HomothetySign[slot] = qint8(slot == 1 ? 1 : -1);
+            s.DilationX[slot] = float(base) + 0.25f;
+            s.DilationY[slot] = float(base) + 0.75f;
+            s.ShearX[slot] = float(base) + 0.125f;
+            s.ShearY[slot] = float(base) + 0.375f;
+        }
+        s.ShearAxis = 1;
+        s.ShearSign = 1;
+        for (int slot : {1, 2}) {
+            const SlotParameters p = slotParameters(s, slot);
+            const int base = 100 * slot;
+            const QList<int> whole{p.TranslationDX, p.TranslationDY, p.RotationCentreX, p.RotationCentreY,
+                                   p.RotationAngle, p.SymmetryCentreX, p.SymmetryCentreY, p.SymmetryAxisAngle,
+                                   p.SymmetryAxisQ, p.HomothetyCentreX, p.HomothetyCentreY};
+            QList<int> expected;
+            for (int field = 1; field <= 11; ++field)
+                expected << base + field;
+            QCOMPARE(whole, expected);
+            QCOMPARE(p.SymmetryKind, quint8(slot + 2));
+            QCOMPARE(p.HomothetyRatio, float(base) + 0.5f);
+            QCOMPARE(p.HomothetySign, qint8(slot == 1 ? 1 : -1));
+            QCOMPARE(p.DilationX, float(base) + 0.25f);
+            QCOMPARE(p.DilationY, float(base) + 0.75f);
+            QCOMPARE(p.ShearX, float(base) + 0.125f);
+            QCOMPARE(p.ShearY, float(base) + 0.375f);
+            QCOMPARE(p.ShearAxis, quint8(1));
+            QCOMPARE(p.ShearSign, quint8(1));
+        }
     }
 
     void hintRule()

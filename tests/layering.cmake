@@ -1,0 +1,26 @@
+# Fails when a file under src/ includes a header of a folder above its own.
+# Run as: cmake -DSOURCE_DIR=<project> -P layering.cmake
+include(${SOURCE_DIR}/cmake/LayerChecks.cmake)
+
+set(failures "")
+foreach(layer IN LISTS ARALDA_LAYERS)
+    list(FIND ARALDA_LAYERS ${layer} own)
+    file(GLOB files ${SOURCE_DIR}/src/${layer}/*.h ${SOURCE_DIR}/src/${layer}/*.cpp)
+    foreach(file IN LISTS files)
+        file(STRINGS ${file} includes REGEX "^#include \"[a-z]+/")
+        foreach(line IN LISTS includes)
+            string(REGEX REPLACE "^#include \"([a-z]+)/.*" "\\1" folder "${line}")
+            list(FIND ARALDA_LAYERS ${folder} used)
+            if(used EQUAL -1 OR used GREATER own)
+                list(APPEND failures "${file}: ${line}")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+
+if(failures)
+    list(JOIN failures "\n" text)
+    message(FATAL_ERROR "Includes of a folder above:\n${text}")
+endif()
+list(LENGTH ARALDA_LAYERS count)
+message(STATUS "The includes of ${count} folders point downwards")
