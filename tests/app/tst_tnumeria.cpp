@@ -68,6 +68,31 @@ std::unique_ptr<Tnumeria> startedWindow(const char *locale = "en_GB")
     return window;
 }
 
+// Every item and menu of the main window in the order a user meets them:
+// along the menu bar, each menu's entries after its title, separators left out.
+QStringList menuItemNames()
+{
+    return {"Ambiente1", "Calcolatrice1", "Mostrasuggerimenti1", "Lingua1", "Francese1", "Inglese1",
+            "Italiano1", "altra", "Caricaunaltraversione1", "Linguapredefinita1", "Uscita1",
+            "Trasformazioni1", "Spaziali1", "Finestre1", "Precedente1", "Successiva1", "Chiudetutte1",
+            "N1", "Guida1", "email1", "QRHomepage1", "Informazioni1"};
+}
+
+// "name=caption" for each entry, menus before their entries, in that same order.
+QStringList menuWalk(const QList<QAction *> &actions)
+{
+    QStringList entries;
+    for (QAction *action : actions) {
+        if (action->isSeparator())
+            continue;
+        auto *menu = action->menu<QMenu *>();
+        entries << (menu ? menu->objectName() : action->objectName()) + QLatin1Char('=') + action->text();
+        if (menu)
+            entries << menuWalk(menu->actions());
+    }
+    return entries;
+}
+
 QMdiArea *frame(Tnumeria &window)
 {
     return window.mdiArea();
@@ -133,37 +158,58 @@ private slots:
     void menuCaptionsInEachLanguage_data()
     {
         QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("command"); // a language command chosen after the start, or none
-        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QStringList>("commands"); // language commands chosen after the start, in order
+        QTest::addColumn<QStringList>("captions"); // in the order of menuItemNames()
         QTest::addColumn<int>("flag");
-        // File, Hints, Plane, Windows, Previous, ?, Q&R, Default language
-        const QStringList italian{"&Archivio", "&Funzione dei pulsanti", "&Traformazioni nel piano", "&Finestre",
-                                  "&Precedente", "   ?   ", "&Q&&R Home page", "Lingua &predefinita"};
-        const QStringList english{"&File", "&Hints", "&Transformations on the plane", "&Windows",
-                                  "&Previous", "   ?   ", "&Q&&R Home page", "&Default language"};
-        const QStringList french{"&Fichier", "&Bulles d'aide", "&Transformations dans le plane", u"F&enêtres"_qs,
-                                 u"&Précédente"_qs, "   ?   ", "&Q&&R Accueil", "Langue de &defaut"};
-        QTest::newRow("Italian locale") << "it_IT" << "" << italian << 26;
-        QTest::newRow("Belgian French locale") << "fr_BE" << "" << french << 24;
-        QTest::newRow("Dutch locale") << "nl_NL" << "" << english << 25;
-        QTest::newRow("German locale, Italian chosen") << "de_DE" << "Italiano1" << italian << 26;
-        QTest::newRow("Italian locale, French chosen") << "it_IT" << "Francese1" << french << 24;
-        QTest::newRow("French locale, English chosen") << "fr_FR" << "Inglese1" << english << 25;
+        // altra stays empty: no language file is loaded.
+        const QStringList italian{"&Archivio", "&Calcolatrice", "&Funzione dei pulsanti", "&Lingua",
+                                  " &Francese", " &Inglese", " I&taliana", "",
+                                  "Caricare un'altra &versione", "Lingua &predefinita", "&Esci",
+                                  "&Traformazioni nel piano", "&Rotazioni nello spazio",
+                                  "&Finestre", "&Precedente", "&Successiva", "&Chiude tutte",
+                                  "   ?   ", "&Guida", "&e-mail", "&Q&&R Home page", "&Informazioni"};
+        const QStringList english{"&File", "&Calculator", "&Hints", "&Language",
+                                  " &French", " &English", " &Italian", "",
+                                  "Load another &version", "&Default language", "E&xit",
+                                  "&Transformations on the plane", "&Rotations in space",
+                                  "&Windows", "&Previous", "&Next", "&All closed",
+                                  "   ?   ", "&Help", "&e-mail", "&Q&&R Home page", "&About"};
+        const QStringList french{"&Fichier", "&Calculatrice", "&Bulles d'aide", "&Langue",
+                                 u" &Française"_qs, " &Anglaise", " &Italienne", "",
+                                 "Charger une autre &version", "Langue de &defaut", "&Quitter",
+                                 "&Transformations dans le plane", "&Rotations dans l'espace",
+                                 u"F&enêtres"_qs, u"&Précédente"_qs, "&Suivante", "&Fermer tout",
+                                 "   ?   ", "&Aide", "&e-mail", "&Q&&R Accueil", "&A propos"};
+        const QStringList none;
+        QTest::newRow("Italian locale") << "it_IT" << none << italian << 26;
+        QTest::newRow("Belgian French locale") << "fr_BE" << none << french << 24;
+        QTest::newRow("Dutch locale") << "nl_NL" << none << english << 25;
+        QTest::newRow("German locale, Italian chosen") << "de_DE" << QStringList{"Italiano1"} << italian << 26;
+        QTest::newRow("Italian locale, French chosen") << "it_IT" << QStringList{"Francese1"} << french << 24;
+        QTest::newRow("French locale, English chosen") << "fr_FR" << QStringList{"Inglese1"} << english << 25;
+        QTest::newRow("English locale, French then Italian chosen")
+            << "en_GB" << QStringList{"Francese1", "Italiano1"} << italian << 26;
+        QTest::newRow("French locale, Italian then English chosen")
+            << "fr_FR" << QStringList{"Italiano1", "Inglese1"} << english << 25;
     }
 
+    // Walks the menus as built, not a list of names, so that an item missing,
+    // doubled, moved or captioned with its neighbour's text fails as well.
     void menuCaptionsInEachLanguage()
     {
         QFETCH(QString, locale);
-        QFETCH(QString, command);
+        QFETCH(QStringList, commands);
         QFETCH(QStringList, captions);
         QFETCH(int, flag);
         auto window = startedWindow(qPrintable(locale));
-        if (!command.isEmpty())
+        for (const QString &command : commands)
             item(*window, command)->trigger();
-        const char *names[] = {"Ambiente1", "Mostrasuggerimenti1", "Trasformazioni1", "Finestre1",
-                               "Precedente1", "N1", "QRHomepage1", "Linguapredefinita1"};
-        for (int i = 0; i < captions.size(); ++i)
-            QCOMPARE(item(*window, QString::fromLatin1(names[i]))->text(), captions.at(i));
+        const QStringList names = menuItemNames();
+        QCOMPARE(captions.size(), names.size());
+        QStringList expected;
+        for (int i = 0; i < names.size(); ++i)
+            expected << names.at(i) + QLatin1Char('=') + captions.at(i);
+        QCOMPARE(menuWalk(window->menuBar()->actions()), expected);
         const QImage shown = item(*window, QStringLiteral("Lingua1"))->icon().pixmap(16, 16).toImage();
         QVERIFY(!shown.isNull());
         QCOMPARE(shown, ImageList1::image(flag).pixmap(16, 16).toImage());

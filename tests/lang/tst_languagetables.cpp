@@ -125,16 +125,6 @@ private slots:
         Language.LanguageIndex = LoadedLanguage;
         QCOMPARE(tables[table]->text(5), longText.left(capacity));
     }
-
-    void cp1252RoundTrip()
-    {
-        const QByteArray bytes("\x80\x9f\xe0\xf1\x41", 5);
-        const QString text = Cp1252::decode(bytes);
-        QCOMPARE(text, QString::fromUtf8("€Ÿàñ" "A"));
-        QCOMPARE(Cp1252::encode(text).value(), bytes);
-        QVERIFY(!Cp1252::encode(QStringLiteral(u"日本")).has_value());
-        QCOMPARE(Cp1252::encodeChar(QChar(0x0081)).value(), 0x81);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestLanguageTables)
