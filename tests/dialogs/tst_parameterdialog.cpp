@@ -16,7 +16,6 @@
 #include <QRadioButton>
 #include <QTest>
 #include <algorithm>
-#include <climits>
 #include <memory>
 #include <optional>
 
@@ -164,9 +163,69 @@ private slots:
         QCOMPARE(control->value(), wraps ? maximum : minimum);
     }
 
-    void steppingFarPastAnEndDoesNotOverflow()
+    void spinSingleStepsAtTheEnds_data()
     {
-        QCOMPARE(steppedPosition(359, INT_MAX, SpinRange{-359, 359}), 359);
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("field"); // where the position is shown
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QStringList>("shownAfterEachStep");
+        // Two steps reach the end, the third crosses it: a wrapping spin lands
+        // on the other end and goes on from there, any other stays put.
+        const auto ends = [](const char *label, int kind, const char *name, const char *field, int minimum,
+                             int maximum, bool wraps) {
+            const auto texts = [](std::initializer_list<int> positions) {
+                QStringList shown;
+                for (int position : positions)
+                    shown << QString::number(position);
+                return shown;
+            };
+            QTest::addRow("%s, up past %d", label, maximum)
+                << kind << name << field << maximum - 2 << int(Qt::Key_Up)
+                << texts({maximum - 1, maximum, wraps ? minimum : maximum, wraps ? minimum + 1 : maximum});
+            QTest::addRow("%s, down past %d", label, minimum)
+                << kind << name << field << minimum + 2 << int(Qt::Key_Down)
+                << texts({minimum + 1, minimum, wraps ? maximum : minimum, wraps ? maximum - 1 : minimum});
+        };
+        ends("x of C", Figure, "pxc", "xc", -39, 39, true);
+        ends("x of D", Figure, "pxd", "xd", -39, 39, true);
+        ends("x of A", Figure, "pxa", "xa", -39, 39, false);
+        ends("x of B", Figure, "pxb", "xb", -39, 39, false);
+        ends("y of A", Figure, "pya", "ya", -26, 26, false);
+        ends("y of B", Figure, "pyb", "yb", -26, 26, false);
+        ends("y of C", Figure, "pyc", "yc", -26, 26, false);
+        ends("y of D", Figure, "pyd", "yd", -26, 26, false);
+        ends("radius", Figure, "praggio", "raggio", 2, 15, false);
+        ends("angle", Rotation, "pangolo", "edangolo", -359, 359, true);
+        ends("centre x", Rotation, "porix", "orix", -5, 5, false);
+        ends("centre y", Rotation, "poriy", "oriy", -5, 5, false);
+        ends("translation x", Translation, "porix", "orix", -30, 30, false);
+        ends("translation y", Translation, "poriy", "oriy", -20, 20, false);
+    }
+
+    // Single steps, so that a spin wrapping one step early, or one step late,
+    // shows it: a page step overshoots the end and hides both.
+    void spinSingleStepsAtTheEnds()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, name);
+        QFETCH(QString, field);
+        QFETCH(int, start);
+        QFETCH(int, key);
+        QFETCH(QStringList, shownAfterEachStep);
+        TransformSettings.FigureType = 3; // every vertex row takes input
+        auto dialog = makeDialog(kind);
+        dialog->show();
+        SpinControl *control = spin(dialog.get(), qPrintable(name));
+        auto *valueField = child<QLineEdit>(dialog.get(), qPrintable(field));
+        control->setValue(start);
+        QStringList shown;
+        for (qsizetype step = 0; step < shownAfterEachStep.size(); ++step) {
+            QTest::keyClick(control, Qt::Key(key));
+            shown << valueField->text();
+        }
+        QCOMPARE(shown, shownAfterEachStep);
     }
 
     void hintRule_data()

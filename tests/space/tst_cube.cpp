@@ -13,6 +13,18 @@ namespace {
 // centre at (200, 200) of a 398 x 400 picture.
 const CubeDimensions Reference = cubeDimensions(1280, QSize(1200, 800));
 
+constexpr QRgb Black = 0xFF000000;
+constexpr QRgb Cyan = 0xFF00FFFF; // face 1
+constexpr QRgb Red = 0xFFFF0000; // face 2
+constexpr QRgb Green = 0xFF008000; // face 3
+constexpr QRgb Lime = 0xFF00FF00; // face 4
+constexpr QRgb Blue = 0xFF0000FF; // face 6
+
+QString colourName(QRgb colour)
+{
+    return QColor(colour).name();
+}
+
 QImage frame(CubeAxis axis, int phase, const CubeRings &rings, const CubeDimensions &dimensions = Reference)
 {
     QImage bitmap = newCubeBitmap(dimensions);
@@ -80,6 +92,88 @@ private slots:
     {
         QCOMPARE(ProjectCorners(AxisX, 0, 5.0)[1], QPoint(0, 2));
         QCOMPARE(ProjectCorners(AxisX, 0, 7.0)[1], QPoint(0, 4));
+    }
+
+    // Worked by hand from the projection with S = 160: the x view spans
+    // cos x 160 / 1.8 = 88.9 across and sin x 80 down; the y view takes
+    // a = cos x 40, b = sin x 80 to (0.9 a, -(0.7 a + b)); the z view takes
+    // a = cos x 88.9, b = sin x 32 to (-(1.3 b + a), b). A ratio of 2 in
+    // place of 1.8 gives 80 for 89 and 57 for 63.
+    void cornerOffsets_data()
+    {
+        QTest::addColumn<CubeAxis>("axis");
+        QTest::addColumn<int>("phase");
+        QTest::addColumn<QPolygon>("corners");
+        QTest::newRow("x at 0") << AxisX << 0 << QPolygon({{89, 0}, {0, 80}, {-89, 0}, {0, -80}});
+        QTest::newRow("x at 13") << AxisX << 13 << QPolygon({{87, 16}, {-18, 78}, {-87, -16}, {18, -78}});
+        QTest::newRow("x at the start") << AxisX << 50 << QPolygon({{63, 57}, {-63, 57}, {-63, -57}, {63, -57}});
+        QTest::newRow("x a quarter turn on") << AxisX << 100 << QPolygon({{0, 80}, {-89, 0}, {0, -80}, {89, 0}});
+        QTest::newRow("x at 263") << AxisX << 263 << QPolygon({{-49, -67}, {74, -44}, {49, 67}, {-74, 44}});
+        QTest::newRow("y at 0") << AxisY << 0 << QPolygon({{36, -28}, {0, -80}, {-36, 28}, {0, 80}});
+        QTest::newRow("y at the start") << AxisY << 50 << QPolygon({{25, -76}, {-25, -37}, {-25, 76}, {25, 37}});
+        QTest::newRow("y at 137") << AxisY << 137 << QPolygon({{-20, -51}, {-30, 67}, {20, 51}, {30, -67}});
+        QTest::newRow("z at 0") << AxisZ << 0 << QPolygon({{-89, 0}, {-42, 32}, {89, 0}, {42, -32}});
+        QTest::newRow("z at 13") << AxisZ << 13 << QPolygon({{-95, 6}, {-23, 31}, {95, -6}, {23, -31}});
+        QTest::newRow("z at the start") << AxisZ << 50 << QPolygon({{-92, 23}, {33, 23}, {92, -23}, {-33, -23}});
+        QTest::newRow("z a quarter turn on") << AxisZ << 100 << QPolygon({{-42, 32}, {89, 0}, {42, -32}, {-89, 0}});
+        QTest::newRow("z at 263") << AxisZ << 263 << QPolygon({{84, -27}, {-51, -18}, {-84, 27}, {51, 18}});
+    }
+
+    void cornerOffsets()
+    {
+        QFETCH(CubeAxis, axis);
+        QFETCH(int, phase);
+        QFETCH(QPolygon, corners);
+        const CornerOffsets offsets = ProjectCorners(axis, phase, Reference.CubeSize);
+        QCOMPARE(QPolygon(QList<QPoint>(offsets.begin(), offsets.end())), corners);
+    }
+
+    // The end face is drawn last, so its edges are edges of the picture: two
+    // pixels inside the middle of each edge show the end face (red for x,
+    // green for y, cyan for z with the start rings), two pixels outside the
+    // side face or the black beyond. A corner a few pixels off moves an edge
+    // across one of them, which pixels deep inside the faces never notice.
+    void endFaceEdgePixels_data()
+    {
+        QTest::addColumn<CubeAxis>("axis");
+        QTest::addColumn<int>("phase");
+        QTest::addColumn<QPoint>("inside");
+        QTest::addColumn<QPoint>("outside");
+        QTest::addColumn<QRgb>("faceColour");
+        QTest::addColumn<QRgb>("beyondColour");
+        QTest::newRow("x at the start, bottom") << AxisX << 50 << QPoint(176, 271) << QPoint(176, 275) << Red << Black;
+        QTest::newRow("x at the start, right") << AxisX << 50 << QPoint(237, 216) << QPoint(241, 216) << Red << Green;
+        QTest::newRow("x at the start, top") << AxisX << 50 << QPoint(176, 161) << QPoint(176, 157) << Red << Cyan;
+        QTest::newRow("x at the start, left") << AxisX << 50 << QPoint(115, 216) << QPoint(111, 216) << Red << Black;
+        QTest::newRow("x at 137, right") << AxisX << 137 << QPoint(236, 227) << QPoint(239, 228) << Red << Blue;
+        QTest::newRow("x at 137, top") << AxisX << 137 << QPoint(188, 162) << QPoint(189, 159) << Red << Green;
+        QTest::newRow("x at 137, left") << AxisX << 137 << QPoint(116, 205) << QPoint(113, 204) << Red << Black;
+        QTest::newRow("x at 137, bottom") << AxisX << 137 << QPoint(164, 270) << QPoint(163, 273) << Red << Black;
+        QTest::newRow("y at the start, upper") << AxisY << 50 << QPoint(265, 145) << QPoint(263, 142) << Green << Cyan;
+        QTest::newRow("y at the start, left") << AxisY << 50 << QPoint(241, 220) << QPoint(237, 220) << Green << Red;
+        QTest::newRow("y at the start, lower") << AxisY << 50 << QPoint(263, 255) << QPoint(265, 258) << Green << Black;
+        QTest::newRow("y at the start, right") << AxisY << 50 << QPoint(287, 180) << QPoint(291, 180) << Green << Black;
+        QTest::newRow("z at the start, front") << AxisZ << 50 << QPoint(170, 164) << QPoint(170, 168) << Cyan << Red;
+        QTest::newRow("z at the start, right") << AxisZ << 50 << QPoint(261, 141) << QPoint(264, 145) << Cyan << Green;
+        QTest::newRow("z at the start, back") << AxisZ << 50 << QPoint(230, 122) << QPoint(230, 118) << Cyan << Black;
+        QTest::newRow("z at the start, left") << AxisZ << 50 << QPoint(139, 145) << QPoint(136, 141) << Cyan << Black;
+        QTest::newRow("z at 137, front right") << AxisZ << 137 << QPoint(255, 146) << QPoint(256, 149) << Cyan << Red;
+        QTest::newRow("z at 137, back right") << AxisZ << 137 << QPoint(241, 122) << QPoint(242, 119) << Cyan << Black;
+        QTest::newRow("z at 137, back left") << AxisZ << 137 << QPoint(145, 140) << QPoint(144, 137) << Cyan << Black;
+        QTest::newRow("z at 137, front left") << AxisZ << 137 << QPoint(159, 164) << QPoint(158, 167) << Cyan << Lime;
+    }
+
+    void endFaceEdgePixels()
+    {
+        QFETCH(CubeAxis, axis);
+        QFETCH(int, phase);
+        QFETCH(QPoint, inside);
+        QFETCH(QPoint, outside);
+        QFETCH(QRgb, faceColour);
+        QFETCH(QRgb, beyondColour);
+        const QImage picture = frame(axis, phase, CubeRings{});
+        QCOMPARE((QStringList{colourName(picture.pixel(inside)), colourName(picture.pixel(outside))}),
+                 (QStringList{colourName(faceColour), colourName(beyondColour)}));
     }
 
     // The start cube: green right face, cyan top, red front, black around.
