@@ -79,6 +79,7 @@ enum NoticeRow {
     HelpForward,
     HelpContents,
     HelpPageMissing,
+    AffinityNotConfirmed,
     NoticeRowCount
 };
 

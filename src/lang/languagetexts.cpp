@@ -176,6 +176,8 @@ constexpr BuiltInTexts NoticeTextRows[] = {
     {"Avanti", "Forward", "Suivant"},
     {"Sommario", "Contents", "Sommaire"},
     {"Questa pagina della guida manca.", "This help page is missing.", "Cette page de l'aide manque."},
+    {"Confermare i coefficienti dell'affinità", "Confirm the coefficients of the affinity",
+     "Confirmer les coefficients de l'affinité"},
 };
 
 const TextTable NoticeTexts(200, NoticeTextRows);

@@ -26,6 +26,7 @@ void applyWorkspaceStartValues(bool mainShowHints)
     s.AffineText = PerSlot<AffineTexts>({QStringLiteral("-6"), QStringLiteral("2"), QStringLiteral("0"),
                                          QStringLiteral("-12"), QStringLiteral("1"), QStringLiteral("1.5")});
     s.AffineCoeff = PerSlot<AffineMatrix>(AffineMatrix{{{-6.0f, 2.0f, 0.0f}, {-12.0f, 1.0f, 1.5f}}});
+    s.AffineConfirmed = PerSlot<bool>(false);
 
     s.FigureType = 2;
     s.SelectedFigureType = 2;

@@ -97,6 +97,10 @@ struct TransformSettingsValues {
 
     PerSlot<AffineTexts> AffineText;
     PerSlot<AffineMatrix> AffineCoeff;
+    // The affinity dialog closed with OK on six valid coefficients for this
+    // slot. The step trusts this flag, not the evaluator's success flag,
+    // which the calculator overwrites.
+    PerSlot<bool> AffineConfirmed;
     quint8 AffinePreset = 0;
 
     quint8 FigureType = 2;
