@@ -58,8 +58,8 @@ FigurePoints axisPoints(int originY, int w, int h)
     set(YArrowTip, 0, 10);
     set(YArrowWing1, -2, 6);
     set(YArrowWing2, 2, 6);
-    set(XLabel, originY / 2, h / 2);
-    set(YLabel, -w / 2, originY / 2);
+    set(XLabel, originY / 2, -(h / 2));
+    set(YLabel, w / 2, originY / 2);
     return p;
 }
 
@@ -87,19 +87,46 @@ AffineMatrix matrix(int kind, const SlotParameters &p)
     }
 }
 
-ScreenPoints screenPoints(const FigurePoints &points, const AffineMatrix &matrix, const ScreenMapping &mapping,
+AffineMatrix stepMap(int kind, const SlotParameters &p)
+{
+    switch (kind) {
+    case Traslazione:
+        return rows(p.TranslationDX, 1, 0, p.TranslationDY, 0, 1);
+    case Rotazione: {
+        const long double t = p.RotationAngle * DegreesToRadians;
+        const long double cx = p.RotationCentreX;
+        const long double cy = p.RotationCentreY;
+        return rows(cx - cx * std::cos(t) + cy * std::sin(t), std::cos(t), -std::sin(t),
+                    cy - cx * std::sin(t) - cy * std::cos(t), std::sin(t), std::cos(t));
+    }
+    case Simmetria: // a reflection is its own inverse: its frame matrix is the map
+        return symmetryMatrix(p);
+    case Omotetia: {
+        const long double k = p.HomothetySign * (long double)p.HomothetyRatio;
+        return rows(p.HomothetyCentreX * (1 - k), k, 0, p.HomothetyCentreY * (1 - k), 0, k);
+    }
+    case Dilatazione:
+        return rows(0, p.DilationX, 0, 0, 0, p.DilationY);
+    default: {
+        const long double g = p.ShearSign == 0 ? 1 : -1;
+        return rows(0, 1, g * p.ShearX, 0, g * p.ShearY, 1);
+    }
+    }
+}
+
+ScreenPoints screenPoints(const FigurePoints &points, const AffineMatrix &map, const ScreenMapping &mapping,
                           FigurePoints &image)
 {
-    const auto &[c, a, b] = matrix[0];
-    const auto &[c2, a2, b2] = matrix[1];
+    const auto &[c, a, b] = map[0];
+    const auto &[c2, a2, b2] = map[1];
     ScreenPoints screen;
     for (int j = 0; j < FigurePointCount; ++j) {
         const long double x = points.x[j];
         const long double y = points.y[j];
         image.x[j] = float(a * x + 10.0L * c + b * y);
         image.y[j] = float(a2 * x + 10.0L * c2 + b2 * y);
-        // The screen point is (OriginX - ImageX / Z, OriginY + ImageY / Z).
-        const QPoint p = mapping.fromFramePixels(-image.x[j], image.y[j]);
+        // The frame's pixels are kept y upwards; the screen's run downwards.
+        const QPoint p = mapping.fromFramePixels(image.x[j], -image.y[j]);
         screen.x[j] = p.x();
         screen.y[j] = p.y();
     }

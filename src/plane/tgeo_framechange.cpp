@@ -1,5 +1,5 @@
 // The change of frame ("Assi" mode): the figure stays, and the axes are
-// drawn where the step's matrix takes them, in one go.
+// drawn, in one go, where the step's own map takes them.
 #include "plane/tgeo.h"
 
 #include "plane/framechange.h"
@@ -10,7 +10,8 @@ void Tgeo::drawFrameChange()
 {
     m_flow.frameRunCounted();
     Label3->setText(KindNames[RunningKind]);
-    m_frameScreen = FrameChange::screenPoints(m_figure.cur, TransformSettings.AffineCoeff[1], m_map, m_points.image);
+    const AffineMatrix map = FrameChange::stepMap(RunningKind, slotParameters(TransformSettings, 1));
+    m_frameScreen = FrameChange::screenPoints(m_figure.cur, map, m_map, m_points.image);
     // Drawn over the present picture: the moved frame is seen against the
     // fixed axes, the grid and the figure.
     m_canvas.drawFrameAxes(m_frameScreen, stepColour());

@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+Q_DECLARE_METATYPE(SlotParameters)
+
 namespace {
 
 FigurePoints figurePoints(const QList<QPointF> &vertices)
@@ -169,6 +171,112 @@ private slots:
         prepareStep(Simmetria, 1, symmetry, point, 334, values, points);
         QCOMPARE(QPoint(qRound(points.image.x[0] * 1000), qRound(points.image.y[0] * 1000)),
                  (image * 1000).toPoint());
+    }
+
+    // The moved frame is the fixed frame carried by the step's own map:
+    // screen offsets from the origin at 100%, origin (500, 300), of the
+    // axes' crossing and of the two arrow tips.
+    void movedFrame_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<SlotParameters>("parameters");
+        QTest::addColumn<QList<QPoint>>("offsets"); // crossing, x tip, y tip
+        SlotParameters identity;
+        QTest::newRow("translation (0, 0)") << int(Traslazione) << identity
+                                            << QList<QPoint>{{0, 0}, {10, 0}, {0, -10}};
+        SlotParameters translation;
+        translation.TranslationDX = 3;
+        translation.TranslationDY = 2;
+        QTest::newRow("translation (3, 2)") << int(Traslazione) << translation
+                                            << QList<QPoint>{{30, -20}, {40, -20}, {30, -30}};
+        SlotParameters rotation;
+        rotation.RotationAngle = 30; // counter-clockwise: the x tip rises
+        QTest::newRow("rotation 30") << int(Rotazione) << rotation << QList<QPoint>{{0, 0}, {9, -5}, {-5, -9}};
+        SlotParameters aboutCentre;
+        aboutCentre.RotationAngle = 90;
+        aboutCentre.RotationCentreX = 1;
+        QTest::newRow("rotation 90 about (1, 0)") << int(Rotazione) << aboutCentre
+                                                  << QList<QPoint>{{10, 10}, {10, 0}, {0, 10}};
+        SlotParameters symmetry;
+        symmetry.SymmetryKind = 1;
+        symmetry.SymmetryCentreX = 2; // x = 2: the x arrow turns left
+        QTest::newRow("symmetry x = 2") << int(Simmetria) << symmetry << QList<QPoint>{{40, 0}, {30, 0}, {40, -10}};
+        SlotParameters bisector;
+        bisector.SymmetryKind = 3;
+        QTest::newRow("symmetry y = x") << int(Simmetria) << bisector << QList<QPoint>{{0, 0}, {0, -10}, {10, 0}};
+        SlotParameters homothety;
+        homothety.HomothetyCentreX = 1;
+        homothety.HomothetyCentreY = 1;
+        homothety.HomothetyRatio = 2;
+        QTest::newRow("homothety 2 about (1, 1)") << int(Omotetia) << homothety
+                                                  << QList<QPoint>{{-10, 10}, {10, 10}, {-10, -10}};
+        SlotParameters negative = homothety;
+        negative.HomothetySign = -1;
+        QTest::newRow("homothety -2 about (1, 1)") << int(Omotetia) << negative
+                                                   << QList<QPoint>{{30, -30}, {10, -30}, {30, -10}};
+        SlotParameters dilation;
+        dilation.DilationX = 2;
+        dilation.DilationY = 0.5f;
+        QTest::newRow("dilation 2 x 0.5") << int(Dilatazione) << dilation << QList<QPoint>{{0, 0}, {20, 0}, {0, -5}};
+        SlotParameters shear;
+        shear.ShearX = 1;
+        shear.ShearSign = 1; // x' = x - y
+        QTest::newRow("shear -1 along x") << int(Inclinazione) << shear << QList<QPoint>{{0, 0}, {10, 0}, {-10, -10}};
+    }
+
+    void movedFrame()
+    {
+        QFETCH(int, kind);
+        QFETCH(SlotParameters, parameters);
+        QFETCH(QList<QPoint>, offsets);
+        const ScreenMapping mapping(500, 300, 1);
+        FigurePoints image;
+        const ScreenPoints screen = FrameChange::screenPoints(FrameChange::axisPoints(300, 8, 14),
+                                                              FrameChange::stepMap(kind, parameters), mapping, image);
+        const auto at = [&screen](int point) { return QPoint(screen.x[point], screen.y[point]) - QPoint(500, 300); };
+        // The axes run through the crossing: it is the middle of each axis.
+        const QPoint crossing = (at(FrameChange::YAxisLow) + at(FrameChange::YAxisHigh)) / 2;
+        QCOMPARE(crossing, (at(FrameChange::XAxisLeft) + at(FrameChange::XAxisRight)) / 2);
+        QCOMPARE((QList<QPoint>{crossing, at(FrameChange::XArrowTip), at(FrameChange::YArrowTip)}), offsets);
+    }
+
+    // A figure and a frame moved by one symmetry go through the same map: the
+    // frame's map takes each point where the figure's step takes it.
+    void symmetryMapMatchesTheFigureStep_data()
+    {
+        QTest::addColumn<int>("symmetryKind");
+        QTest::addColumn<int>("angle");
+        for (int kind = 0; kind <= 4; ++kind)
+            QTest::addRow("kind %d", kind) << kind << 60;
+        for (int angle : {0, 30, 90, 135, 179})
+            QTest::addRow("line at %d degrees", angle) << 5 << angle;
+    }
+
+    void symmetryMapMatchesTheFigureStep()
+    {
+        QFETCH(int, symmetryKind);
+        QFETCH(int, angle);
+        SlotParameters p;
+        p.SymmetryKind = quint8(symmetryKind);
+        p.SymmetryCentreX = 2;
+        p.SymmetryCentreY = -1;
+        p.SymmetryAxisAngle = angle;
+        p.SymmetryAxisQ = 3;
+        StepFigure figure;
+        figure.figureType = 2;
+        figure.cur = figurePoints({{3, 1}, {-4, 2}, {0, -5}});
+        StepValues values;
+        StepPoints points;
+        prepareStep(Simmetria, 1, p, figure, 334, values, points);
+        const AffineMatrix map = FrameChange::stepMap(Simmetria, p);
+        const auto &[c, a, b] = map[0];
+        const auto &[c2, a2, b2] = map[1];
+        for (int i = 0; i < 3; ++i) {
+            const float x = figure.cur.x[i];
+            const float y = figure.cur.y[i];
+            QVERIFY(std::abs(a * x + b * y + c - points.image.x[i]) < 1e-4f);
+            QVERIFY(std::abs(a2 * x + b2 * y + c2 - points.image.y[i]) < 1e-4f);
+        }
     }
 
     // The change of frame's matrices as the store keeps them: c, a, b, then

@@ -3,6 +3,7 @@
 #include "support/guitest.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QTest>
 #include <QToolButton>
 
@@ -16,20 +17,26 @@ private slots:
     void cleanup() { QCOMPARE(GuiTest::unexpectedModals(), QStringList()); }
 
     // Offsets from the origin at 100% of each arrow's tip and of a pixel
-    // inside its head, off the axis. The drawing sends the x tip left of the
-    // origin and the y tip below it.
+    // inside its head, off the axis, and the two head pixels mirrored through
+    // the crossing, where a frame drawn the wrong way round would put its
+    // heads. The moved frame is the fixed one carried by the step: the
+    // identity leaves the x arrow pointing right and the y arrow up.
     void arrowTips_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("dx");
         QTest::addColumn<int>("dy");
         QTest::addColumn<QList<QPoint>>("points"); // x tip, x head, y tip, y head
+        QTest::addColumn<QList<QPoint>>("mirrored"); // not in the step's colour
         QTest::newRow("translation (0, 0)") << int(Traslazione) << 0 << 0
-                                            << QList<QPoint>{{-10, 0}, {-7, -1}, {0, 10}, {1, 7}};
+                                            << QList<QPoint>{{10, 0}, {7, 1}, {0, -10}, {-1, -7}}
+                                            << QList<QPoint>{{-7, -1}, {1, 7}};
         QTest::newRow("translation (3, 2)") << int(Traslazione) << 3 << 2
-                                            << QList<QPoint>{{20, -20}, {23, -21}, {30, -10}, {29, -13}};
+                                            << QList<QPoint>{{40, -20}, {37, -19}, {30, -30}, {29, -27}}
+                                            << QList<QPoint>{{23, -21}, {31, -13}};
         QTest::newRow("rotation 90") << int(Rotazione) << 0 << 0
-                                     << QList<QPoint>{{0, -10}, {-1, -7}, {-10, 0}, {-7, -1}};
+                                     << QList<QPoint>{{0, -10}, {1, -7}, {-10, 0}, {-7, 1}}
+                                     << QList<QPoint>{{-1, 7}, {7, -1}};
     }
 
     void arrowTips()
@@ -38,6 +45,7 @@ private slots:
         QFETCH(int, dx);
         QFETCH(int, dy);
         QFETCH(QList<QPoint>, points);
+        QFETCH(QList<QPoint>, mirrored);
         GuiTest::Fixture fixture;
         PlaneHarness plane;
         setTranslation(1, dx, dy);
@@ -46,6 +54,28 @@ private slots:
         plane.runLesson(kind);
         for (const QPoint &point : points)
             QCOMPARE(plane.pixel(plane.origin() + point), Aqua);
+        for (const QPoint &point : mirrored)
+            QVERIFY2(plane.pixel(plane.origin() + point) != Aqua, qPrintable(QStringLiteral("%1, %2").arg(point.x()).arg(point.y())));
+    }
+
+    // "x" sits just under the positive x half-axis and "y" just right of the
+    // positive y half-axis, wherever the step takes them.
+    void letterPlaces()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        setTranslation(1, 3, 2);
+        plane.choose("tipi", 1);
+        plane.runLesson(Traslazione);
+        const QPoint crossing = plane.origin() + QPoint(30, -20);
+        const int originY = plane.origin().y();
+        auto *stx = plane.window()->findChild<QLabel *>(QStringLiteral("stx"));
+        auto *sty = plane.window()->findChild<QLabel *>(QStringLiteral("sty"));
+        QVERIFY(stx->isVisible() && sty->isVisible());
+        QCOMPARE(stx->x(), crossing.x() + originY / 2);
+        QVERIFY(stx->y() > crossing.y() && stx->y() < crossing.y() + 20);
+        QVERIFY(sty->x() > crossing.x() && sty->x() < crossing.x() + 20);
+        QCOMPARE(sty->y(), crossing.y() - originY / 2);
     }
 
     // The texts a change of frame records must not be the image of an
