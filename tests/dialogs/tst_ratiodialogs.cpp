@@ -474,6 +474,31 @@ private slots:
         QCOMPARE(shownCaptions, captions);
     }
 
+    void cursors_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("hands");
+        const QStringList buttons{"BitBtn1", "BitBtn2", "BitBtn3"};
+        QTest::newRow("homothety: the buttons, the three spins and the check box")
+            << int(Homothety) << buttons + QStringList{"pangolo", "pxo", "pyo", "centro", "segno0", "edangolo"}
+            << "111111100";
+        QTest::newRow("dilation: the buttons alone")
+            << int(Dilation) << buttons + QStringList{"pdilx", "pdily", "dilx"} << "111000";
+        QTest::newRow("shear: the buttons alone")
+            << int(Shear) << buttons + QStringList{"pdily", "sceltasse0", "segnokappa1"} << "111000";
+    }
+
+    void cursors()
+    {
+        QFETCH(int, kind);
+        QFETCH(QStringList, names);
+        QFETCH(QString, hands);
+        auto dialog = makeDialog(kind);
+        dialog->show();
+        QCOMPARE(pointingHands(dialog.get(), names), hands);
+    }
+
     void hintRule_data()
     {
         QTest::addColumn<int>("kind");

@@ -199,7 +199,8 @@ private slots:
         QCOMPARE(int(TransformSettings.AffinePreset), preset);
     }
 
-    // The rotation's entries as the design gives them, single precision.
+    // The rotation's entries: a = b' = 0.5 and b, a' the singles nearest to
+    // -sqrt(3)/2 and sqrt(3)/2.
     void rotationPresetValues()
     {
         Taffina dialog;
@@ -291,6 +292,25 @@ private slots:
         QCOMPARE((QList<bool>{Evaluator.EvalOk, TransformSettings.AffineConfirmed[1],
                               TransformSettings.AffineConfirmed[2]}),
                  (QList<bool>{true, false, true}));
+    }
+
+    // OK runs every field's change again, in the order c, a, b, c', a', b':
+    // values changed behind the dialog come back from the texts, and the
+    // evaluator is left with the message of b', the last one evaluated.
+    void okEvaluatesEveryFieldAgain()
+    {
+        Taffina dialog;
+        dialog.show();
+        TransformSettings.AffineCoeff[1] = AffineMatrix{{{7, 7, 7}, {7, 7, 7}}};
+        pressOk(&dialog);
+        QCOMPARE(storedValues(1), StartValues);
+        Taffina refused;
+        refused.show();
+        type(&refused, "Edit4", QStringLiteral("1/0"));
+        type(&refused, "nome", QString());
+        QCOMPARE(Evaluator.EvalMessage, QStringLiteral("Stringa vuota"));
+        pressOk(&refused);
+        QCOMPARE(Evaluator.EvalMessage, QStringLiteral("division by 0"));
     }
 
     // In the modal loop the workspace runs: the refused OK keeps the loop
@@ -420,6 +440,15 @@ private slots:
             shown << list->itemText(item);
         QCOMPARE(shown, captions);
         QCOMPARE(child(&dialog, QStringLiteral("BitBtn1"))->toolTip(), language == Italian ? "conferma" : "OK");
+    }
+
+    // Only the three buttons point with the hand.
+    void cursors()
+    {
+        Taffina dialog;
+        dialog.show();
+        QCOMPARE(pointingHands(&dialog, {"BitBtn1", "BitBtn2", "BitBtn3", "nome", "bis", "Edit4", "combinato"}),
+                 QStringLiteral("1110000"));
     }
 
     void hintRule_data()

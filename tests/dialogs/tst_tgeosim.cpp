@@ -278,6 +278,17 @@ private slots:
                  (QStringList{"Simmetrie", "coefficiente angolare", "centro o asse di simmetria"}));
     }
 
+    // The buttons, the spins, the kinds and the check box point with the
+    // hand; the value fields do not.
+    void cursors()
+    {
+        Tgeosim dialog;
+        dialog.show();
+        QCOMPARE(pointingHands(&dialog, {"BitBtn1", "BitBtn2", "BitBtn3", "pxzero", "pyzero", "pangolo", "pqu",
+                                         "tiposim0", "tiposim5", "centrasse", "xzero", "Edit3"}),
+                 QStringLiteral("111111111100"));
+    }
+
     void hintRule_data()
     {
         QTest::addColumn<bool>("main");

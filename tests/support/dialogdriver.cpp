@@ -63,6 +63,18 @@ QString enabling(const QWidget *dialog, const QStringList &names)
     return states;
 }
 
+QString pointingHands(const QWidget *dialog, const QStringList &names)
+{
+    QString states;
+    for (const QString &name : names) {
+        const QWidget *control = child(dialog, name);
+        const bool hand = control->testAttribute(Qt::WA_SetCursor) && control->cursor().shape() == Qt::BitmapCursor
+            && control->cursor().hotSpot() == QPoint(30, 11);
+        states += hand ? u'1' : u'0';
+    }
+    return states;
+}
+
 QString real(float value)
 {
     return QString::number(double(value), 'g', 9);

@@ -29,6 +29,10 @@ void step(const QWidget *dialog, const QString &spinName, int direction);
 // Whether each named control takes input, as a string of 1 and 0.
 QString enabling(const QWidget *dialog, const QStringList &names);
 
+// Whether each named control shows the pointing hand (the picture cursor
+// with its hot spot at the fingertip), as a string of 1 and 0.
+QString pointingHands(const QWidget *dialog, const QStringList &names);
+
 // Every value of the transformation store by name ("HomothetyRatio[2]",
 // "AffineCoeff[1][0][2]"), reals written to nine significant digits, so
 // two single-precision values compare equal only when they are the same.
