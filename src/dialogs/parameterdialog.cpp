@@ -124,8 +124,8 @@ void ParameterDialog::showEvent(QShowEvent *event)
 
 void ParameterDialog::BitBtn1Click()
 {
-    storeValues();
-    accept();
+    if (storeValues())
+        accept();
 }
 
 void ParameterDialog::BitBtn3Click()

@@ -35,8 +35,10 @@ protected:
     // the store. Runs once, when the dialog is first shown.
     virtual void FormActivate() = 0;
 
-    // Stores the controls' values; the dialog then closes with OK.
-    virtual void storeValues() = 0;
+    // OK's work: stores the controls' values and tells whether the dialog
+    // may close with OK. A dialog whose values can be invalid refuses, and
+    // stays open for the user to put them right.
+    virtual bool storeValues() = 0;
 
     void showEvent(QShowEvent *event) override;
 

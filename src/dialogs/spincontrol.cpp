@@ -36,7 +36,7 @@ void SpinControl::stepBy(int steps)
 }
 
 ValueSpin::ValueSpin(QWidget *parent, const QString &labelText, const QString &fieldName,
-                     const QString &spinName, SpinRange range)
+                     const QString &spinName, SpinRange range, SpinDisplay display)
     : label(new QLabel(labelText, parent))
     , field(new QLineEdit(parent))
     , spin(new SpinControl(spinName, range, parent))
@@ -49,9 +49,9 @@ ValueSpin::ValueSpin(QWidget *parent, const QString &labelText, const QString &f
     field->setStyleSheet(QStringLiteral("QLineEdit { background: black; color: white; font-weight: bold; }"
                                         "QLineEdit:disabled { background: #404040; color: #a0a0a0; }"));
     label->setBuddy(spin);
-    field->setText(QString::number(spin->value()));
+    field->setText(positionText(spin->value(), display));
     QObject::connect(spin, &QSpinBox::valueChanged, field,
-                     [edit = field](int position) { edit->setText(QString::number(position)); });
+                     [edit = field, display](int position) { edit->setText(positionText(position, display)); });
 }
 
 void ValueSpin::addTo(QGridLayout *grid, int row, int column) const

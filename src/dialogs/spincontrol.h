@@ -26,12 +26,13 @@ private:
 };
 
 // A numeric parameter as every dialog shows it: a label, a read-only field
-// and the spin control that alone changes it.
+// and the spin control that alone changes it. The field follows the spin at
+// every change, in the form `display` gives.
 class ValueSpin
 {
 public:
     ValueSpin(QWidget *parent, const QString &label, const QString &fieldName, const QString &spinName,
-              SpinRange range);
+              SpinRange range, SpinDisplay display = SpinDisplay::Whole);
 
     QLabel *label;
     QLineEdit *field;

@@ -1,6 +1,8 @@
 #include "dialogs/spinrules.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 int steppedPosition(int position, int steps, SpinRange range)
 {
@@ -19,4 +21,34 @@ int steppedPosition(int position, int steps, SpinRange range)
 int boundedPosition(int position, SpinRange range)
 {
     return std::clamp(position, range.minimum, range.maximum);
+}
+
+QString positionText(int position, SpinDisplay display)
+{
+    if (display == SpinDisplay::Whole)
+        return QString::number(position);
+    // Digits from the integer itself: a division in floating point could
+    // show 0.3 as 0.30000001 or round 0.05 either way.
+    const int magnitude = std::abs(position);
+    return QStringLiteral("%1%2.%3")
+        .arg(position < 0 ? QStringLiteral("-") : QString())
+        .arg(magnitude / 10)
+        .arg(magnitude % 10);
+}
+
+int tenthsPosition(float value, SpinRange range)
+{
+    const double scaled = double(value) * 10;
+    // Checked before converting, so that a huge or undefined stored value
+    // cannot overflow the integer; it is shown as a limit like any other.
+    if (!(scaled >= range.minimum))
+        return range.minimum;
+    if (scaled > range.maximum)
+        return range.maximum;
+    return int(std::nearbyint(scaled));
+}
+
+float tenthsValue(int position)
+{
+    return float(position) / 10.0f;
 }

@@ -183,7 +183,7 @@ void Tcoordinate::raggioEditingFinished()
     raggio->setText(QString::number(praggio->value()));
 }
 
-void Tcoordinate::storeValues()
+bool Tcoordinate::storeValues()
 {
     TransformSettingsValues &s = TransformSettings;
     s.ClearScreen = pulizia->isChecked();
@@ -206,4 +206,5 @@ void Tcoordinate::storeValues()
         s.VertexTextX[vertex][0] = vertexText(m_x[vertex].field->text());
         s.VertexTextY[vertex][0] = vertexText(m_y[vertex].field->text());
     }
+    return true;
 }

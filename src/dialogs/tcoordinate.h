@@ -22,7 +22,7 @@ public:
 
 private:
     void FormActivate() override;
-    void storeValues() override;
+    bool storeValues() override;
     void tipoClick(int type);
     void raggioEdited(const QString &text);
     void raggioEditingFinished();

@@ -64,11 +64,12 @@ void Tgeorota::FormActivate()
     m_angle.setPosition(TransformSettings.RotationAngle[slot]);
 }
 
-void Tgeorota::storeValues()
+bool Tgeorota::storeValues()
 {
     const int slot = TransformSettings.CurrentSlot;
     TransformSettings.ShowRotationArcs[slot] = raggic->isChecked();
     TransformSettings.RotationCentreX[slot] = m_centreX.position();
     TransformSettings.RotationCentreY[slot] = m_centreY.position();
     TransformSettings.RotationAngle[slot] = m_angle.position();
+    return true;
 }

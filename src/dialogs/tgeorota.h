@@ -15,7 +15,7 @@ public:
 
 private:
     void FormActivate() override;
-    void storeValues() override;
+    bool storeValues() override;
 
     ValueSpin m_centreX;
     ValueSpin m_centreY;

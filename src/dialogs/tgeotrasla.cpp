@@ -50,10 +50,11 @@ void Tgeotrasla::FormActivate()
     m_y.setPosition(TransformSettings.TranslationDY[slot]);
 }
 
-void Tgeotrasla::storeValues()
+bool Tgeotrasla::storeValues()
 {
     const int slot = TransformSettings.CurrentSlot;
     TransformSettings.ShowTranslationVector[slot] = vettore->isChecked();
     TransformSettings.TranslationDX[slot] = m_x.position();
     TransformSettings.TranslationDY[slot] = m_y.position();
+    return true;
 }

@@ -28,6 +28,38 @@ inline constexpr const char *RotationCentreYLabel = "Yc =";
 // Written "a° = " in the Symbol typeface, whose "a" is the Greek alpha; the
 // letter itself is portable where that typeface is not.
 inline constexpr const char *RotationAngleLabel = "\u03B1° = ";
+// The symmetry dialog: its kinds, in the order of `SymmetryKind`, and its
+// labels; the angle's "a" was a Symbol-typeface alpha, as in the rotation.
+inline constexpr const char *SymmetryKindItems[] = {
+    "P (x, y)", "x = cost", "y = cost", "y = x", "y = -x", "y = mx + q",
+};
+inline constexpr const char *SymmetryXLabel = "x = ";
+inline constexpr const char *SymmetryYLabel = "y =";
+inline constexpr const char *SymmetryAngleLabel = "\u03B1 =";
+inline constexpr const char *SymmetrySlopeLabel = "m =";
+inline constexpr const char *SymmetryQLabel = "q =";
+// The slope of a vertical axis.
+inline constexpr const char *InfiniteSlope = "inf";
+// The homothety dialog. The label before the ratio carries the ratio's sign.
+inline constexpr const char *HomothetyCentreXLabel = "Xc = ";
+inline constexpr const char *HomothetyCentreYLabel = "Yc =";
+inline constexpr const char *PositiveRatioLabel = "k = ";
+inline constexpr const char *NegativeRatioLabel = "k = -";
+// The dilation and shear dialogs.
+inline constexpr const char *DilationXLabel = "a = ";
+inline constexpr const char *DilationYLabel = "b =";
+inline constexpr const char *ShearAxisItems[] = {" x", " y"};
+inline constexpr const char *ShearLabel = "k =";
+// The affinity dialog: its formula, the label of each coefficient and its
+// name in the error line, both in the order c, a, b, c', a', b' of the
+// stored texts; and the evaluator's message for an empty field, which the
+// dialog never shows.
+inline constexpr const char *AffineFormulaX = "x'  =  a x +  b y  +  c";
+inline constexpr const char *AffineFormulaY = "y'  =  a' x +  b' y  +  c'";
+inline constexpr const char *AffineFieldLabels[] = {"c = ", "a =", "b =", "c' = ", "a' = ", "b' = "};
+inline constexpr const char *AffineErrorLabels[] = {"c  ", "a  ", "b  ", "c'  ", "a'  ", "b'  "};
+inline constexpr const char *AffineErrorPrefix = "Error in:  ";
+inline constexpr const char *EmptyExpression = "Stringa vuota";
 
 // The space window's axis letters, x y z: upper case in the step labels,
 // lower case in the legend.

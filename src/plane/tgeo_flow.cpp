@@ -3,9 +3,14 @@
 #include "plane/tgeo.h"
 
 #include "dialogs/spincontrol.h"
+#include "dialogs/taffina.h"
 #include "dialogs/tcoordinate.h"
+#include "dialogs/tdilatazioni.h"
+#include "dialogs/tgeomot.h"
 #include "dialogs/tgeorota.h"
+#include "dialogs/tgeosim.h"
 #include "dialogs/tgeotrasla.h"
+#include "dialogs/tinclinazioni.h"
 #include "lang/fixedtexts.h"
 #include "lang/languagetables.h"
 #include "plane/framechange.h"
@@ -133,6 +138,26 @@ bool Tgeo::confirmParameters(int kind)
     }
     case Rotazione: {
         Tgeorota dialog(this);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    case Simmetria: {
+        Tgeosim dialog(this);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    case Omotetia: {
+        Tgeomot dialog(this);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    case Dilatazione: {
+        Tdilatazioni dialog(this);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    case Inclinazione: {
+        Tinclinazioni dialog(this);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    case Affinita: {
+        Taffina dialog(this);
         return dialog.exec() == QDialog::Accepted;
     }
     default:

@@ -141,14 +141,15 @@ private slots:
         QCOMPARE(plane.labelText("Label1"), outside ? QStringLiteral("Figura fuori schermo") : QString());
     }
 
-    // A kind whose parameters were never confirmed starts nothing, and the
-    // lesson is not left with every control disabled.
+    // A kind whose parameters were never confirmed (its dialog cancelled)
+    // starts nothing, and the lesson is not left with every control disabled.
     void deadEndContinuaKeepsTheControls()
     {
         GuiTest::Fixture fixture;
         PlaneHarness plane;
         plane.confirmFigure();
         plane.confirmKind(1, Traslazione);
+        GuiTest::whenModalOpens([](QWidget *dialog) { dialog->close(); });
         plane.choose("trasfuno", Simmetria);
         plane.button("continua")->click();
         QVERIFY(plane.combo("trasfuno")->isEnabled());
