@@ -7,6 +7,7 @@
 #include "support/guitest.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -53,8 +54,8 @@ void recordStages(int figureType, const QList<int> &stages)
 struct OpenTable {
     QPointer<Tgeotab> window;
 
-    OpenTable(int transformCount, const QString &name1, const QString &name2)
-        : window(new Tgeotab(transformCount, name1, name2))
+    OpenTable(int transformCount, const QString &name1, const QString &name2, QWidget *parent = nullptr)
+        : window(new Tgeotab(transformCount, name1, name2, parent))
     {
         window->show();
     }
@@ -114,6 +115,31 @@ bool drawnIn(QWidget *panel, QWidget *child, QRgb colour)
     return false;
 }
 
+// Where a label sits: its panel, and its row and column there.
+QString place(QWidget *window, int number)
+{
+    auto *label = window->findChild<QLabel *>(QStringLiteral("Label%1").arg(number));
+    QWidget *panel = label->parentWidget();
+    auto *grid = panel->findChild<QGridLayout *>();
+    int row = -1;
+    int column = -1;
+    int rowSpan = 0;
+    int columnSpan = 0;
+    grid->getItemPosition(grid->indexOf(label), &row, &column, &rowSpan, &columnSpan);
+    return QStringLiteral("Label%1 %2 %3,%4").arg(number).arg(panel->objectName()).arg(row).arg(column);
+}
+
+// The titles and panels of a page, top to bottom.
+QStringList pageOrder(QWidget *page)
+{
+    QStringList names;
+    QLayout *layout = page->layout();
+    for (int i = 0; i < layout->count(); ++i)
+        if (QWidget *widget = layout->itemAt(i)->widget())
+            names << widget->objectName();
+    return names;
+}
+
 void setKind(int slot, int kind)
 {
     TransformSettings.SlotKind[slot] = quint8(kind);
@@ -135,7 +161,12 @@ private slots:
 
     void windowFrame()
     {
-        const OpenTable table(1, u"traslazione"_qs, QString());
+        // A window that opens it from the corner of the screen, where a
+        // dialog would be centred on its owner.
+        QWidget owner;
+        owner.setGeometry(0, 0, 200, 150);
+        owner.show();
+        const OpenTable table(1, u"traslazione"_qs, QString(), &owner);
         Tgeotab *w = table.window;
         QCOMPARE(w->windowTitle(), u"  Dati delle trasformazioni"_qs);
         QCOMPARE(w->size(), QSize(525, 384));
@@ -165,6 +196,42 @@ private slots:
         QCOMPARE(ok->parentWidget()->objectName(), u"Panel6"_qs);
         // The button panel lies below the pages.
         QVERIFY(ok->parentWidget()->geometry().top() >= pages->geometry().bottom());
+    }
+
+    // Rows and columns as the table lays them out: vertices A to D, then
+    // the name; parameters in two rows of two; matrices three by three
+    // between their brackets (columns 1 to 3).
+    void placesOfTheLabels()
+    {
+        const OpenTable table(2, u"traslazione"_qs, u"rotazione"_qs);
+        QStringList places;
+        for (int number : {2, 3, 4, 5, 6, 9, 14, 10, 13, 15, 18, 21, 22, 23, 26, 27})
+            places << place(table.window, number);
+        QCOMPARE(places, (QStringList{"Label2 Panel3 0,0", "Label3 Panel3 0,1", "Label4 Panel3 0,2",
+                                      "Label5 Panel3 0,3", "Label6 Panel1 0,0", "Label9 Panel1 0,3",
+                                      "Label14 Panel1 0,4", "Label10 Panel1 1,0", "Label13 Panel1 1,3",
+                                      "Label15 Panel1 1,4", "Label18 Panel2 0,0", "Label21 Panel2 0,3",
+                                      "Label22 Panel2 0,4", "Label23 Panel2 1,0", "Label26 Panel2 1,3",
+                                      "Label27 Panel2 1,4"}));
+        places.clear();
+        for (int number : {28, 29, 33, 34, 36, 37, 39, 40})
+            places << place(table.window, number);
+        QCOMPARE(places, (QStringList{"Label28 Panel5 0,0", "Label29 Panel5 0,1", "Label33 Panel5 1,0",
+                                      "Label34 Panel5 1,1", "Label36 Panel4 0,0", "Label37 Panel4 0,1",
+                                      "Label39 Panel4 1,0", "Label40 Panel4 1,1"}));
+        places.clear();
+        for (int number : {32, 35, 48, 38, 41, 49, 50, 51, 52, 44, 45, 55, 46, 47, 57, 53, 54, 56})
+            places << place(table.window, number);
+        QCOMPARE(places, (QStringList{"Label32 Panel7 0,1", "Label35 Panel7 0,2", "Label48 Panel7 0,3",
+                                      "Label38 Panel7 1,1", "Label41 Panel7 1,2", "Label49 Panel7 1,3",
+                                      "Label50 Panel7 2,1", "Label51 Panel7 2,2", "Label52 Panel7 2,3",
+                                      "Label44 Panel8 0,1", "Label45 Panel8 0,2", "Label55 Panel8 0,3",
+                                      "Label46 Panel8 1,1", "Label47 Panel8 1,2", "Label57 Panel8 1,3",
+                                      "Label53 Panel8 2,1", "Label54 Panel8 2,2", "Label56 Panel8 2,3"}));
+        QCOMPARE(pageOrder(table.control("TabSheet1")),
+                 (QStringList{"Label1", "Panel3", "Label17", "Panel1", "Label16", "Panel2"}));
+        QCOMPARE(pageOrder(table.control("TabSheet2")), (QStringList{"Label30", "Panel5", "Label31", "Panel4"}));
+        QCOMPARE(pageOrder(table.control("TabSheet3")), (QStringList{"Label42", "Panel7", "Label43", "Panel8"}));
     }
 
     // Both transformations recorded through both sequences, a quadrilateral.
