@@ -116,6 +116,52 @@ inline constexpr const char *ReadoutWidthSample = "123,5;234,8---123,5;234,8";
 inline constexpr const char *PlaneShowHintsItem = "&mostra suggerimenti";
 inline constexpr const char *PlaneFlatItem = "&aspetto piatto";
 
+// The workspace's data table, in Italian in every language; only the names
+// of the transformations it shows follow the language. The caption begins
+// with two blanks, as the window was captioned.
+inline constexpr const char *TableCaption = "  Dati delle trasformazioni";
+inline constexpr const char *TablePageCaptions[] = {"Coordinate dei vertici", "Parametri delle trasformazioni",
+                                                    "Matrici delle trasformazioni"};
+inline constexpr const char *TableCloseHint = "Chiude finestra";
+inline constexpr const char *TableInitialTitle = "Coordinate iniziali";
+inline constexpr const char *TableDirectTitle = "Sequenza diretta";
+inline constexpr const char *TableInverseTitle = "Sequenza inversa";
+// A vertex reads A(15;11): its letter, then these around the coordinates.
+inline constexpr const char *TableVertexOpen = "(";
+inline constexpr const char *TableVertexSeparator = ";";
+inline constexpr const char *TableVertexClose = ")";
+// The parameters, each text followed by its value. The angle's and the
+// dilation's labels were written in the Symbol typeface, where "a" and "b"
+// are the Greek alpha and beta.
+inline constexpr const char *TableTranslationX = "dx = ";
+inline constexpr const char *TableTranslationY = "dy = ";
+inline constexpr const char *TableCentreX = "Xc = ";
+inline constexpr const char *TableCentreY = "Yc = ";
+inline constexpr const char *TableRotationAngle = "a = ";
+inline constexpr const char *TableAboutPoint = "rispetto a P(";
+inline constexpr const char *TableAboutPointSeparator = ", ";
+inline constexpr const char *TableAboutPointClose = ")";
+inline constexpr const char *TableAboutVertical = "rispetto ad x = ";
+inline constexpr const char *TableAboutHorizontal = "rispetto ad y = ";
+inline constexpr const char *TableAboutDiagonal = "rispetto ad y = x";
+inline constexpr const char *TableAboutAntidiagonal = "rispetto ad y = - x";
+inline constexpr const char *TableAboutYAxis = "rispetto ad x = 0";
+inline constexpr const char *TableAboutLine = "rispetto ad y = mx + q";
+inline constexpr const char *TableSlope = "m = ";
+inline constexpr const char *TableIntercept = "q = ";
+inline constexpr const char *TableRatio = "K = ";
+inline constexpr const char *TableDilationX = "a = ";
+inline constexpr const char *TableDilationY = "b = ";
+inline constexpr const char *TableShear = "k = ";
+// The affinity's equations: x' = +2.00 x +1.50 y -6.00, terms apart by one
+// blank, a sign before every coefficient.
+inline constexpr const char *TableAffineX = "x' = ";
+inline constexpr const char *TableAffineY = "y' = ";
+inline constexpr const char *TableTermOfX = " x";
+inline constexpr const char *TableTermOfY = " y";
+inline constexpr const char *TableTermSeparator = " ";
+inline constexpr const char *TablePlus = "+";
+
 // The caption of the file-error window's only button, in every language.
 inline constexpr const char *OkCaption = "OK";
 

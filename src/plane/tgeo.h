@@ -61,6 +61,7 @@ public slots:
     void mostraClick();
     void piattoClick();
     void aiutoClick();
+    void TabelClick();
 
     void traslazioneTimer();
     void rotazioneTimer();

@@ -194,7 +194,7 @@ void Tgeo::createTopBar()
     ToolBar3->addSeparator();
     cancella = addToolButton(ToolBar3, "cancella", 8, 25, &Tgeo::cancellaClick);
     ToolBar3->addSeparator();
-    Tabel = addToolButton(ToolBar3, "Tabel", 6, 26, nullptr);
+    Tabel = addToolButton(ToolBar3, "Tabel", 6, 26, &Tgeo::TabelClick);
     ToolBar3->addSeparator();
     sovra = addToolButton(ToolBar3, "sovra", 4, 20, &Tgeo::sovraClick);
     sovra->setCursor(Qt::PointingHandCursor);

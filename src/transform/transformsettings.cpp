@@ -69,6 +69,7 @@ SlotParameters slotParameters(const TransformSettingsValues &store, int slot)
     p.ShearY = store.ShearY[slot];
     p.ShearAxis = store.ShearAxis;
     p.ShearSign = store.ShearSign;
+    p.AffineCoeff = store.AffineCoeff[slot];
     return p;
 }
 

@@ -149,6 +149,8 @@ struct SlotParameters {
     float ShearY = 0;
     quint8 ShearAxis = 0;
     quint8 ShearSign = 0;
+
+    AffineMatrix AffineCoeff{};
 };
 
 SlotParameters slotParameters(const TransformSettingsValues &store, int slot);

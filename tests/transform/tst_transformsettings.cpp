@@ -83,6 +83,8 @@ private slots:
             s.DilationY[slot] = float(base) + 0.75f;
             s.ShearX[slot] = float(base) + 0.125f;
             s.ShearY[slot] = float(base) + 0.375f;
+            s.AffineCoeff[slot] = AffineMatrix{{{float(base) + 12, float(base) + 13, float(base) + 14},
+                                                {float(base) + 15, float(base) + 16, float(base) + 17}}};
         }
         s.ShearAxis = 1;
         s.ShearSign = 1;
@@ -105,6 +107,8 @@ private slots:
             QCOMPARE(p.ShearY, float(base) + 0.375f);
             QCOMPARE(p.ShearAxis, quint8(1));
             QCOMPARE(p.ShearSign, quint8(1));
+            QCOMPARE(p.AffineCoeff, (AffineMatrix{{{float(base) + 12, float(base) + 13, float(base) + 14},
+                                                   {float(base) + 15, float(base) + 16, float(base) + 17}}}));
         }
     }
 

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QShowEvent;
+class QTabWidget;
+class QWidget;
+
+// The data table "  Dati delle trasformazioni": on three pages, the
+// coordinates recorded at each stage of the lesson, the parameters of the
+// first and second transformation, and their matrices. Modal; it reads the
+// store and the workspace's values when it opens and changes nothing.
+class Tgeotab : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `transformCount` and the kind names are the workspace's TransformCount
+    // and TableKindName1/2.
+    Tgeotab(int transformCount, const QString &kindName1, const QString &kindName2, QWidget *parent = nullptr);
+
+    // Creates the window, shows it modally and frees it.
+    static int execute(QWidget *parent, int transformCount, const QString &kindName1, const QString &kindName2);
+
+    void FormActivate();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    static constexpr int LabelCount = 57;
+    static constexpr int PanelCount = 8;
+
+    QWidget *createCoordinatePage();
+    QWidget *createParameterPage();
+    QWidget *createMatrixPage();
+    void fitTabCaptions();
+    QLabel *makeLabel(int number, QWidget *parent);
+    QFrame *makePanel(int number, QWidget *parent);
+
+    int m_transformCount;
+    QString m_kindName1;
+    QString m_kindName2;
+    bool m_activated = false;
+
+    QTabWidget *Tabula;
+    QWidget *TabSheet1;
+    QWidget *TabSheet2;
+    QWidget *TabSheet3;
+    // Label1..Label57 and Panel1..Panel8 by their numbers; entry 0 is unused.
+    std::array<QLabel *, LabelCount + 1> Label{};
+    std::array<QFrame *, PanelCount + 1> Panel{};
+    QPushButton *BitBtn1;
+};
