@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <cmath>
@@ -172,6 +173,23 @@ class TestTgeoKinds : public QObject
 private slots:
     void cleanup() { QCOMPARE(GuiTest::unexpectedModals(), QStringList()); }
 
+    // The five animation timers: 50 ms each but the shear's 2 ms, all
+    // quiet at rest.
+    void timersAtRest()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        QStringList timers;
+        for (const char *name : {"traslazione", "rotazione", "omotetia", "dilatazione", "inclinazione"}) {
+            const QTimer *timer = plane.window()->findChild<QTimer *>(QString::fromLatin1(name));
+            QVERIFY2(timer, name);
+            timers << QStringLiteral("%1 %2 ms%3").arg(QLatin1String(name)).arg(timer->interval())
+                          .arg(timer->isActive() ? QStringLiteral(" running") : QString());
+        }
+        QCOMPARE(timers, (QStringList{"traslazione 50 ms", "rotazione 50 ms", "omotetia 50 ms", "dilatazione 50 ms",
+                                      "inclinazione 2 ms"}));
+    }
+
     // Each kind run alone on a figure: the frames drawn, the coordinates
     // recorded (one decimal, at most five characters), the kind's name in
     // `Label2` and the letters in aqua on the image. The exact values are
@@ -237,6 +255,13 @@ private slots:
         plane.confirmKind(1, kind);
         QCOMPARE(plane.labelText("Label2"), QString());
         plane.button("continua")->click();
+        // The kind's own timer runs alone; the kinds drawn at once need none.
+        const QString timerOfKind = QStringList{"", "", "", "omotetia", "dilatazione", "inclinazione", ""}[kind];
+        QStringList running;
+        for (const QTimer *timer : plane.window()->findChildren<QTimer *>())
+            if (timer->isActive() && !timer->objectName().isEmpty())
+                running << timer->objectName();
+        QCOMPARE(running, timerOfKind.isEmpty() ? QStringList() : QStringList(timerOfKind));
         QCOMPARE(plane.runStep(kind), frames);
         QCOMPARE(recordedTexts(1, int(figure.size())), texts);
         QCOMPARE(plane.labelText("Label2"), name);
