@@ -55,6 +55,9 @@ StepChoice LessonFlow::nextStep() const
 
 StepChoice LessonFlow::continuaPressed()
 {
+    m_enabledBeforeStep = enabled;
+    m_sequenceShownBeforeStep = sequenceShown;
+    m_sequenceTextBeforeStep = sequenceText;
     enabled.trasfuno = false;
     enabled.trasfdue = false;
     enabled.continua = false;
@@ -86,6 +89,16 @@ StepChoice LessonFlow::continuaPressed()
     if (FrameMode)
         enabled.inversa = false;
     return nextStep();
+}
+
+void LessonFlow::stepRefused(int reason)
+{
+    enabled = m_enabledBeforeStep;
+    sequenceShown = m_sequenceShownBeforeStep;
+    sequenceText = m_sequenceTextBeforeStep;
+    m_stepRunning = false;
+    message = reason;
+    glyph = MessageGlyph::None;
 }
 
 void LessonFlow::updateSovra()

@@ -18,6 +18,9 @@ constexpr int GeometricTransformation = 48;
 constexpr int ChangeOfFrame = 49;
 constexpr int Direct = 50;
 constexpr int Inverse = 51;
+// Not a LongTexts row: the notice that an affinity step needs its dialog
+// confirmed first (the language tables' AffinityNotConfirmed).
+constexpr int AffinityNotConfirmed = -2;
 } // namespace FlowText
 
 // The picture of the button that "Premere il tasto" means.
@@ -78,6 +81,10 @@ public:
     StepChoice nextStep() const;
     // `continua` pressed: the step of nextStep() starts.
     StepChoice continuaPressed();
+    // The step of the last press cannot run: every control, the message
+    // panel and the sequence panel are back as they were before the press,
+    // and the message line shows `reason`.
+    void stepRefused(int reason);
 
     // A figure-mode step ends: first it counts (as it begins, for the kinds
     // drawn at once), then it hands the lesson back. Returns the stage of the
@@ -99,6 +106,10 @@ private:
     void updateSovra();
     void stepOver();
 
+    // The controls and panels as they were when `continua` was pressed.
+    FlowControls m_enabledBeforeStep;
+    bool m_sequenceShownBeforeStep = false;
+    int m_sequenceTextBeforeStep = FlowText::Direct;
     bool m_czoomBeforeStep = false;
     bool m_stepRunning = false;
     bool m_inverseRequested = false;

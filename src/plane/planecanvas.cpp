@@ -3,6 +3,7 @@
 #include "lang/fixedtexts.h"
 
 #include <QPolygon>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <numbers>
@@ -52,6 +53,7 @@ PlaneCanvas::PlaneCanvas()
 {
     for (int i = 0; i < int(std::size(Palette)); ++i) {
         m_pens[i] = QPen(QColor(Palette[i]));
+        m_dottedPens[i] = QPen(QColor(Palette[i]), 1, Qt::DotLine);
         m_brushes[i] = QBrush(QColor(Palette[i]));
     }
 }
@@ -183,6 +185,29 @@ void PlaneCanvas::drawSegment(QPoint from, QPoint to, QRgb colour)
     painter().setPen(m_pens[paletteIndex(colour)]);
     m_painter.drawLine(from, to);
     touched(boundsOf({from, to}).adjusted(-1, -1, 1, 1));
+}
+
+void PlaneCanvas::drawDottedSegment(QPoint from, QPoint to, QRgb colour)
+{
+    painter().setPen(m_dottedPens[paletteIndex(colour)]);
+    m_painter.drawLine(from, to);
+    touched(boundsOf({from, to}).adjusted(-1, -1, 1, 1));
+}
+
+void PlaneCanvas::drawPixels(const QPoint *points, int count, QRgb colour)
+{
+    if (count <= 0)
+        return;
+    painter().setPen(m_pens[paletteIndex(colour)]);
+    m_painter.drawPoints(points, count);
+    QRect bounds(points[0], QSize(1, 1));
+    for (int i = 1; i < count; ++i) {
+        bounds.setLeft(std::min(bounds.left(), points[i].x()));
+        bounds.setRight(std::max(bounds.right(), points[i].x()));
+        bounds.setTop(std::min(bounds.top(), points[i].y()));
+        bounds.setBottom(std::max(bounds.bottom(), points[i].y()));
+    }
+    touched(bounds);
 }
 
 void PlaneCanvas::drawArc(const QRect &box, QPoint from, QPoint to, QRgb colour)

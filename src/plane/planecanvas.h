@@ -18,6 +18,7 @@ namespace PlaneColour {
 inline constexpr QRgb Black = 0x000000;
 inline constexpr QRgb White = 0xFFFFFF;
 inline constexpr QRgb Grid = 0xC0C0C0;
+inline constexpr QRgb Silver = Grid; // the symmetry's dotted joins
 inline constexpr QRgb Trace = 0x808080;
 inline constexpr QRgb Aqua = 0x00FFFF; // images of a first step
 inline constexpr QRgb Lime = 0x00FF00; // images of a second step
@@ -64,6 +65,11 @@ public:
     // A letter with its top-left corner at `at`, on black.
     void drawText(QPoint at, const QString &text, QRgb colour);
     void drawSegment(QPoint from, QPoint to, QRgb colour);
+    // The same in the dotted style, the symmetry's joins.
+    void drawDottedSegment(QPoint from, QPoint to, QRgb colour);
+    // Separate pixels, as a sheared circle or an affine image of one is
+    // drawn: nothing joins them.
+    void drawPixels(const QPoint *points, int count, QRgb colour);
     // The arc of the ellipse in `box` from the radial through `from`
     // counter-clockwise to the radial through `to`.
     void drawArc(const QRect &box, QPoint from, QPoint to, QRgb colour);
@@ -101,6 +107,7 @@ private:
     // Pens and brushes of the workspace's colours, made once: a frame makes
     // none.
     std::array<QPen, 8> m_pens;
+    std::array<QPen, 8> m_dottedPens;
     std::array<QBrush, 8> m_brushes;
     QString m_zero;
 };

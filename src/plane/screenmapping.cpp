@@ -2,6 +2,10 @@
 
 #include "plane/planepoints.h"
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
 ScreenMapping::ScreenMapping(int originX, int originY, int zoomDivisor)
     : m_originX(originX)
     , m_originY(originY)
@@ -41,6 +45,16 @@ QRect ScreenMapping::circleBox(QPoint centre, long double gridRadius, CircleRoun
                       QPoint(roundToInt(centre.x() + r), roundToInt(centre.y() + r)));
 }
 
+QLine ScreenMapping::axisThrough(long double gridX, long double gridY, long double degrees) const
+{
+    const long double angle = degrees * std::numbers::pi_v<long double> / 180;
+    const long double x = m_originX + 10 * gridX / m_zoom;
+    const long double y = m_originY - 10 * gridY / m_zoom;
+    const long double reachX = m_originX * std::cos(angle);
+    const long double reachY = m_originX * std::sin(angle);
+    return QLine(roundToInt(x - reachX), roundToInt(y + reachY), roundToInt(x + reachX), roundToInt(y - reachY));
+}
+
 QString ScreenMapping::readout(QPoint pixel) const
 {
     // Integer product first, then the real division, so that 33% shows
@@ -53,4 +67,10 @@ QString ScreenMapping::readout(QPoint pixel) const
 QRect boxBetween(QPoint first, QPoint second)
 {
     return QRect(first.x(), first.y(), second.x() - first.x(), second.y() - first.y());
+}
+
+QRect boxOfCorners(QPoint first, QPoint second)
+{
+    return boxBetween(QPoint(std::min(first.x(), second.x()), std::min(first.y(), second.y())),
+                      QPoint(std::max(first.x(), second.x()), std::max(first.y(), second.y())));
 }

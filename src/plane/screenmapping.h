@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLine>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -40,6 +41,11 @@ public:
     enum class CircleRounding { EachBound, Radius };
     QRect circleBox(QPoint centre, long double gridRadius, CircleRounding rounding) const;
 
+    // The axis of a symmetry: the segment through the grid point (gridX,
+    // gridY) in the direction `degrees`, reaching `originX` pixels to either
+    // side whatever the scale, so that it crosses the visible plane.
+    QLine axisThrough(long double gridX, long double gridY, long double degrees) const;
+
     // The mouse readout: the grid coordinates under a pixel, each with one
     // decimal and cut to four characters, as "3.5, -2.0".
     QString readout(QPoint pixel) const;
@@ -53,3 +59,6 @@ private:
 // The rectangle whose corners a drawing call names, the second corner being
 // the far edge of the box.
 QRect boxBetween(QPoint first, QPoint second);
+// The same for two opposite corners in any order: a scaled circle's corners
+// swap when its ratio turns negative.
+QRect boxOfCorners(QPoint first, QPoint second);

@@ -1,12 +1,11 @@
 #include "plane/steppreparation.h"
 
+#include "plane/symmetryframes.h"
+
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
-
-constexpr long double DegreesToRadians = std::numbers::pi_v<long double> / 180;
 
 void prepareTranslation(const SlotParameters &p, StepValues &values)
 {
@@ -29,46 +28,9 @@ void prepareRotation(const SlotParameters &p, const StepFigure &figure, StepValu
     values.StepIndex = 0;
 }
 
-// The image of a point under the slot's symmetry, grid units.
-void reflect(const SlotParameters &p, long double x, long double y, const StepValues &values, long double &rx,
-             long double &ry)
-{
-    switch (p.SymmetryKind) {
-    case 0:
-        rx = 2.0L * p.SymmetryCentreX - x;
-        ry = 2.0L * p.SymmetryCentreY - y;
-        break;
-    case 1:
-        rx = 2.0L * p.SymmetryCentreX - x;
-        ry = y;
-        break;
-    case 2:
-        rx = x;
-        ry = 2.0L * p.SymmetryCentreY - y;
-        break;
-    case 3:
-        rx = y;
-        ry = x;
-        break;
-    case 4:
-        rx = -y;
-        ry = -x;
-        break;
-    default: {
-        const long double twice = 2 * values.AnimAngle * DegreesToRadians;
-        const long double q = values.AnimCentreY;
-        rx = x * std::cos(twice) + (y - q) * std::sin(twice);
-        ry = x * std::sin(twice) - (y - q) * std::cos(twice) + q;
-        break;
-    }
-    }
-}
-
 void prepareSymmetry(const SlotParameters &p, const StepFigure &figure, int originY, StepValues &values,
                      StepPoints &points)
 {
-    FigurePoints &image = points.image;
-    FigurePoints &rel = points.rel;
     values.AnimDX = 0;
     values.AnimDY = 0;
     values.AnimAngle = 0;
@@ -93,20 +55,9 @@ void prepareSymmetry(const SlotParameters &p, const StepFigure &figure, int orig
     default:
         break;
     }
-    for (int i = 0; i <= figure.last(); ++i) {
-        long double rx = 0;
-        long double ry = 0;
-        reflect(p, figure.cur.x[i], figure.cur.y[i], values, rx, ry);
-        image.x[i] = float(rx);
-        image.y[i] = float(ry);
-        rel.x[i] = float(roundToInt(10.0L * image.x[i]));
-        rel.y[i] = float(-roundToInt(10.0L * (image.y[i] - values.AnimCentreY)));
-    }
-    if (figure.isCircle) {
-        image.x[1] = figure.cur.x[1];
-        image.y[1] = figure.cur.y[1];
-    }
-    AddCentreToPoints(rel, values.AnimCentreX, values.AnimCentreY, originY, points.work);
+    SymmetryFrames::image(p, values, figure, points.image);
+    SymmetryFrames::framePoints(values, figure, points.image, points.rel);
+    AddCentreToPoints(points.rel, values.AnimCentreX, values.AnimCentreY, originY, points.work);
 }
 
 void prepareHomothety(const SlotParameters &p, StepValues &values)

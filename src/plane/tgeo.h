@@ -65,6 +65,9 @@ public slots:
 
     void traslazioneTimer();
     void rotazioneTimer();
+    void omotetiaTimer();
+    void dilatazioneTimer();
+    void inclinazioneTimer();
 
 protected:
     bool event(QEvent *event) override;
@@ -102,13 +105,28 @@ private:
     void OffScreenCheck();
     QRgb stepColour() const;
     void placeFrame();
+    void placeFrame(int last);
     void drawFrameFigure();
-    void endFigureStep(QTimer *timer, void (*image)(const StepValues &, const StepFigure &, FigurePoints &));
+    void drawFrameFigureInBox();
+    // Whether the overlay's figure picture is taken from a step with one
+    // transformation only, or from every step (the dilation's rule).
+    enum class FigureResult { OneTransformation, Always };
+    // The end of a timer-driven step, its image already in ImageX/ImageY.
+    void endFigureStep(QTimer *timer, FigureResult result = FigureResult::OneTransformation);
+    // The parts of a step's end that the kinds drawn at once share with it.
+    void countFigureRun();
+    void labelImage();
+    void handOver();
 
     // One file per kind.
     void placeTranslationFrame();
     void drawTranslationFrame();
     void drawRotationFrame();
+    void drawSymmetry();
+    void drawHomothetyFrame();
+    void drawDilationFrame();
+    void drawShearFrame();
+    void drawAffinity(const AffineMatrix &matrix);
     void drawFrameChange();
 
     // Top bar.
@@ -181,6 +199,7 @@ private:
     ScreenPoints m_startScreen;
     StepFigure m_figure;     // CurX/CurY and the vertex count of the running step
     StepValues m_step;
+    SlotParameters m_parameters; // the running slot's, fixed while its step runs
     StepPoints m_points;     // ImageX/Y, RelX/Y, WorkX/Y
     ScreenPoints m_frameScreen;
     std::array<QString, VertexCount> m_currentTextX;

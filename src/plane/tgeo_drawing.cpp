@@ -85,7 +85,11 @@ QRgb Tgeo::stepColour() const
 
 void Tgeo::placeFrame()
 {
-    const int last = m_figure.last();
+    placeFrame(m_figure.last());
+}
+
+void Tgeo::placeFrame(int last)
+{
     for (int i = 0; i <= last; ++i) {
         const QPoint p = m_map.fromWorking(m_points.work.x[i], m_points.work.y[i]);
         m_frameScreen.x[i] = p.x();
@@ -107,21 +111,50 @@ void Tgeo::drawFrameFigure()
     }
 }
 
-void Tgeo::endFigureStep(QTimer *timer, void (*image)(const StepValues &, const StepFigure &, FigurePoints &))
+void Tgeo::drawFrameFigureInBox()
+{
+    // A scaled or stretched circle carries its box's corners in entries 1
+    // and 2, so every entry up to the figure type is placed.
+    placeFrame(m_figure.figureType);
+    if (m_figure.isCircle) {
+        m_canvas.drawCircle(QPoint(m_frameScreen.x[0], m_frameScreen.y[0]),
+                            boxOfCorners(QPoint(m_frameScreen.x[1], m_frameScreen.y[1]),
+                                         QPoint(m_frameScreen.x[2], m_frameScreen.y[2])),
+                            stepColour());
+    } else {
+        m_canvas.drawFigure(m_frameScreen, stepColour());
+    }
+}
+
+void Tgeo::countFigureRun()
 {
     m_flow.figureRunCounted();
-    if (m_flow.TransformCount == 1) {
+    if (m_flow.TransformCount == 1)
         Label2->setText(KindNames[RunningKind]);
+}
+
+void Tgeo::endFigureStep(QTimer *timer, FigureResult result)
+{
+    countFigureRun();
+    if (m_flow.TransformCount == 1 || result == FigureResult::Always)
         m_canvas.saveFigureResult();
-    }
-    image(m_step, m_figure, m_points.image);
     timer->stop();
+    labelImage();
+    handOver();
+}
+
+void Tgeo::labelImage()
+{
     // The last frame, traces and all, becomes the background the next step
     // starts from, so the images of a sequence stay side by side.
     if (m_figure.isCircle)
         m_canvas.saveBackground();
     else
         DrawVertexLabels(m_points.work, stepColour());
+}
+
+void Tgeo::handOver()
+{
     for (int i = 0; i <= m_figure.figureType; ++i) {
         m_currentTextX[i] = coordinateText(m_points.image.x[i]);
         m_currentTextY[i] = coordinateText(m_points.image.y[i]);

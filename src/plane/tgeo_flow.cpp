@@ -56,7 +56,12 @@ void Tgeo::applyFlow()
     pnum->setEnabled(e.pnum);
     sovra->setEnabled(e.sovra);
 
-    Label1->setText(m_flow.message == FlowText::NoMessage ? QString() : LongTexts.text(m_flow.message));
+    if (m_flow.message == FlowText::NoMessage)
+        Label1->clear();
+    else if (m_flow.message == FlowText::AffinityNotConfirmed)
+        Label1->setText(noticeText(AffinityNotConfirmed));
+    else
+        Label1->setText(LongTexts.text(m_flow.message));
     tcontinua->setVisible(m_flow.glyph == MessageGlyph::Continua);
     tinversa->setVisible(m_flow.glyph == MessageGlyph::Inversa);
     Label4->setText(m_flow.modeText == FlowText::NoMessage ? QString() : LongTexts.text(m_flow.modeText));
@@ -179,9 +184,10 @@ void Tgeo::transformationChosen(int slot)
 
 bool Tgeo::stepRuns(int kind) const
 {
+    // A change of frame has no matrix for the affinity.
     if (m_flow.FrameMode)
         return kind >= Traslazione && kind <= Inclinazione;
-    return kind == Traslazione || kind == Rotazione;
+    return kind >= Traslazione && kind <= Affinita;
 }
 
 void Tgeo::loadStepFigure(const StepChoice &choice)
@@ -217,6 +223,14 @@ void Tgeo::continuaClick()
         return;
     }
     const StepChoice choice = m_flow.continuaPressed();
+    // An affinity runs only on coefficients its dialog accepted for this
+    // slot. The evaluator's success flag cannot tell: the calculator writes
+    // it too. Refused, the step leaves the lesson as it was before the press.
+    if (kind == Affinita && !TransformSettings.AffineConfirmed[choice.slot]) {
+        m_flow.stepRefused(FlowText::AffinityNotConfirmed);
+        applyFlow();
+        return;
+    }
     loadStepFigure(choice);
     TransformSettings.CurrentSlot = quint8(choice.slot);
     RunningKind = kind;
@@ -234,8 +248,31 @@ void Tgeo::startStep(int kind)
         return;
     }
     const int slot = TransformSettings.CurrentSlot;
-    prepareStep(kind, slot, slotParameters(TransformSettings, slot), m_figure, m_map.originY(), m_step, m_points);
-    (kind == Traslazione ? traslazione : rotazione)->start();
+    m_parameters = slotParameters(TransformSettings, slot);
+    prepareStep(kind, slot, m_parameters, m_figure, m_map.originY(), m_step, m_points);
+    switch (kind) {
+    case Traslazione:
+        traslazione->start();
+        break;
+    case Rotazione:
+        rotazione->start();
+        break;
+    case Simmetria:
+        drawSymmetry();
+        break;
+    case Omotetia:
+        omotetia->start();
+        break;
+    case Dilatazione:
+        dilatazione->start();
+        break;
+    case Inclinazione:
+        inclinazione->start();
+        break;
+    default:
+        drawAffinity(TransformSettings.AffineCoeff[slot]);
+        break;
+    }
 }
 
 void Tgeo::pnumClick()

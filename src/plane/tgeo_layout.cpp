@@ -278,6 +278,9 @@ void Tgeo::createTimers()
     inclinazione = makeTimer("inclinazione", ShearInterval);
     connect(rotazione, &QTimer::timeout, this, &Tgeo::rotazioneTimer);
     connect(traslazione, &QTimer::timeout, this, &Tgeo::traslazioneTimer);
+    connect(omotetia, &QTimer::timeout, this, &Tgeo::omotetiaTimer);
+    connect(dilatazione, &QTimer::timeout, this, &Tgeo::dilatazioneTimer);
+    connect(inclinazione, &QTimer::timeout, this, &Tgeo::inclinazioneTimer);
 }
 
 void Tgeo::finishCreation()

@@ -18,7 +18,8 @@ void Tgeo::rotazioneTimer()
     if (!rotazione->isActive())
         return;
     if (RotationFrames::ended(m_step)) {
-        endFigureStep(rotazione, RotationFrames::image);
+        RotationFrames::image(m_step, m_figure, m_points.image);
+        endFigureStep(rotazione);
         return;
     }
     drawRotationFrame();

@@ -15,7 +15,8 @@ void Tgeo::traslazioneTimer()
         // judges it by its place there, not by an earlier step's points.
         if (m_step.AnimProgress == 0)
             placeTranslationFrame();
-        endFigureStep(traslazione, TranslationFrames::image);
+        TranslationFrames::image(m_step, m_figure, m_points.image);
+        endFigureStep(traslazione);
         return;
     }
     drawTranslationFrame();

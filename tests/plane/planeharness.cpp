@@ -136,15 +136,27 @@ void PlaneHarness::choose(const char *comboName, int item)
 
 int PlaneHarness::runStep(int kind)
 {
-    const char *name = kind == Rotazione ? "rotazione" : "traslazione";
-    const QTimer *timer = m_window->findChild<QTimer *>(QString::fromLatin1(name));
+    // The timer and handler of each kind; the symmetry and the affinity are
+    // drawn at once by `continua`.
+    static const struct {
+        const char *timer;
+        void (Tgeo::*handler)();
+    } steps[] = {
+        {"traslazione", &Tgeo::traslazioneTimer},
+        {"rotazione", &Tgeo::rotazioneTimer},
+        {nullptr, nullptr},
+        {"omotetia", &Tgeo::omotetiaTimer},
+        {"dilatazione", &Tgeo::dilatazioneTimer},
+        {"inclinazione", &Tgeo::inclinazioneTimer},
+        {nullptr, nullptr},
+    };
+    const auto &step = steps[kind];
+    if (!step.timer)
+        return 0;
+    const QTimer *timer = m_window->findChild<QTimer *>(QString::fromLatin1(step.timer));
     int events = 0;
-    for (; timer->isActive(); ++events) {
-        if (kind == Rotazione)
-            m_window->rotazioneTimer();
-        else
-            m_window->traslazioneTimer();
-    }
+    for (; timer->isActive(); ++events)
+        (m_window->*step.handler)();
     return std::max(events - 1, 0);
 }
 

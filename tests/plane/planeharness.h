@@ -57,7 +57,8 @@ public:
     // An item chosen in a combo box as the user chooses it.
     void choose(const char *comboName, int item);
     // The timer's handler called until the step ends; returns the number of
-    // frames drawn (the event that ends the step draws none).
+    // frames drawn (the event that ends the step draws none). The kinds
+    // drawn at once have ended with `continua`: 0.
     int runStep(int kind);
     // A new figure with `kind` in slot 1, and `continua`; the step is run to
     // its end in figure mode. Returns the frames drawn.

@@ -19,7 +19,8 @@ QString controls(const LessonFlow &flow)
 // mode, 1 or 2 figure confirmed with that many transformations, f and s the
 // first and second transformation confirmed, c `continua`, e a figure-mode
 // step ended, x the change of frame drawn, i `inversa`, k `cancella` or a new
-// scale, A and F "Assi" and "Figura" chosen.
+// scale, A and F "Assi" and "Figura" chosen, r the step of the last `continua`
+// refused (an affinity without its dialog confirmed).
 void run(LessonFlow &flow, const QString &events)
 {
     for (QChar event : events) {
@@ -41,6 +42,7 @@ void run(LessonFlow &flow, const QString &events)
             break;
         case 'i': flow.inversaPressed(); break;
         case 'k': flow.cleared(); break;
+        case 'r': flow.stepRefused(FlowText::AffinityNotConfirmed); break;
         case 'A': flow.modeChosen(true); break;
         case 'F': flow.modeChosen(false); break;
         default: QFAIL("unknown event");
@@ -92,6 +94,45 @@ private slots:
         QTest::newRow("Figura chosen") << "AF" << "DDDEDDDDED";
         QTest::newRow("sovra after both modes") << "n1fceA" "a1fcx" << "EDDEDEEEDE";
         QTest::newRow("sovra stays after a new figure") << "n1fceA" "a1fcxFn" << "EDDEDEEEEE";
+        // A refused step leaves every control as it was before the press.
+        QTest::newRow("refused, one transformation") << "n1fcr" << "EDEEDDEDED";
+        QTest::newRow("refused after a step") << "n1fcefcr" << "EDEEDEEEED";
+        QTest::newRow("refused, first of two") << "n2fscr" << "EEEEDDEDED";
+        QTest::newRow("refused, direct second step") << "n2fscecr" << "DDEEDDEDED";
+        QTest::newRow("refused, inverse second step") << "n2fsceceicecr" << "DDEEDDEEED";
+        QTest::newRow("step after a refusal ends") << "n2fscecrce" << "EEDEEEEEED";
+    }
+
+    // The message line and the button picture after a refusal, and the
+    // sequence panel as it was; the next press runs the same step again.
+    void refusedStep_data()
+    {
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<bool>("sequenceShown");
+        QTest::addColumn<int>("sequenceText");
+        QTest::addColumn<int>("nextSlot");
+        QTest::addColumn<bool>("fromFigure");
+        QTest::newRow("only step") << "n1fcr" << false << int(FlowText::Direct) << 1 << true;
+        QTest::newRow("direct second step") << "n2fscecr" << true << int(FlowText::Direct) << 2 << false;
+        QTest::newRow("inverse first step") << "n2fsceceicr" << true << int(FlowText::Direct) << 2 << true;
+        QTest::newRow("inverse second step") << "n2fsceceicecr" << true << int(FlowText::Inverse) << 1 << false;
+    }
+
+    void refusedStep()
+    {
+        QFETCH(QString, events);
+        QFETCH(bool, sequenceShown);
+        QFETCH(int, sequenceText);
+        QFETCH(int, nextSlot);
+        QFETCH(bool, fromFigure);
+        LessonFlow flow;
+        run(flow, events);
+        QCOMPARE(flow.message, FlowText::AffinityNotConfirmed);
+        QCOMPARE(flow.glyph, MessageGlyph::None);
+        QCOMPARE(flow.sequenceShown, sequenceShown);
+        QCOMPARE(flow.sequenceText, sequenceText);
+        QCOMPARE(flow.nextStep().slot, nextSlot);
+        QCOMPARE(flow.nextStep().fromFigure, fromFigure);
     }
 
     void enablingTable()

@@ -4,6 +4,7 @@
 #include "support/guitest.h"
 
 #include <QComboBox>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
@@ -141,15 +142,17 @@ private slots:
         QCOMPARE(plane.labelText("Label1"), outside ? QStringLiteral("Figura fuori schermo") : QString());
     }
 
-    // A kind whose parameters were never confirmed (its dialog cancelled)
-    // starts nothing, and the lesson is not left with every control disabled.
+    // Another kind chosen and its dialog cancelled: `continua` runs the
+    // kind the box shows, and the lesson is not left with every control
+    // disabled.
     void deadEndContinuaKeepsTheControls()
     {
         GuiTest::Fixture fixture;
         PlaneHarness plane;
         plane.confirmFigure();
         plane.confirmKind(1, Traslazione);
-        GuiTest::whenModalOpens([](QWidget *dialog) { dialog->close(); });
+        GuiTest::whenModalOpens(
+            [](QWidget *dialog) { dialog->findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click(); });
         plane.choose("trasfuno", Simmetria);
         plane.button("continua")->click();
         QVERIFY(plane.combo("trasfuno")->isEnabled());
