@@ -28,7 +28,11 @@ constexpr int ZoomBoxWidth = 62;
 constexpr int FrameInterval = 50; // ms
 constexpr int ShearInterval = 2;
 
-const QString ComboStyle = QStringLiteral("QComboBox { color: white; background: black; font-weight: bold; }");
+// The open list keeps the box's colours: white on the platform's light list
+// background could not be read.
+const QString ComboStyle = QStringLiteral("QComboBox { color: white; background: black; font-weight: bold; }"
+                                          "QComboBox QAbstractItemView { color: white; background: black; "
+                                          "selection-color: black; selection-background-color: aqua; }");
 
 QComboBox *makeKindBox(const char *name, QWidget *parent)
 {

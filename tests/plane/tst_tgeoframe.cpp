@@ -26,17 +26,29 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("dx");
         QTest::addColumn<int>("dy");
+        QTest::addColumn<int>("angle"); // of the rotation
         QTest::addColumn<QList<QPoint>>("points"); // x tip, x head, y tip, y head
         QTest::addColumn<QList<QPoint>>("mirrored"); // not in the step's colour
-        QTest::newRow("translation (0, 0)") << int(Traslazione) << 0 << 0
+        QTest::newRow("translation (0, 0)") << int(Traslazione) << 0 << 0 << 90
                                             << QList<QPoint>{{10, 0}, {7, 1}, {0, -10}, {-1, -7}}
                                             << QList<QPoint>{{-7, -1}, {1, 7}};
-        QTest::newRow("translation (3, 2)") << int(Traslazione) << 3 << 2
+        QTest::newRow("translation (3, 2)") << int(Traslazione) << 3 << 2 << 90
                                             << QList<QPoint>{{40, -20}, {37, -19}, {30, -30}, {29, -27}}
                                             << QList<QPoint>{{23, -21}, {31, -13}};
-        QTest::newRow("rotation 90") << int(Rotazione) << 0 << 0
+        QTest::newRow("rotation 90") << int(Rotazione) << 0 << 0 << 90
                                      << QList<QPoint>{{0, -10}, {1, -7}, {-10, 0}, {-7, 1}}
                                      << QList<QPoint>{{-1, 7}, {7, -1}};
+        QTest::newRow("rotation 30") << int(Rotazione) << 0 << 0 << 30
+                                     << QList<QPoint>{{9, -5}, {7, -3}, {-5, -9}, {-4, -6}}
+                                     << QList<QPoint>{{-7, 3}, {4, 6}};
+        // x = 2 crosses at (4, 0) with the x arrow pointing left.
+        QTest::newRow("symmetry x = 2") << int(Simmetria) << 0 << 0 << 90
+                                        << QList<QPoint>{{30, 0}, {33, 1}, {40, -10}, {39, -7}}
+                                        << QList<QPoint>{{47, -1}, {41, 7}};
+        // Ratio 2 about (1, 1): the crossing at (-1, -1), the arrows twice as long.
+        QTest::newRow("homothety 2 about (1, 1)") << int(Omotetia) << 0 << 0 << 90
+                                                  << QList<QPoint>{{10, 10}, {4, 12}, {-10, -10}, {-12, -4}}
+                                                  << QList<QPoint>{{-24, 8}, {-8, 24}};
     }
 
     void arrowTips()
@@ -44,12 +56,18 @@ private slots:
         QFETCH(int, kind);
         QFETCH(int, dx);
         QFETCH(int, dy);
+        QFETCH(int, angle);
         QFETCH(QList<QPoint>, points);
         QFETCH(QList<QPoint>, mirrored);
         GuiTest::Fixture fixture;
         PlaneHarness plane;
         setTranslation(1, dx, dy);
-        setRotation(1, 90, 0, 0);
+        setRotation(1, angle, 0, 0);
+        TransformSettings.SymmetryKind[1] = 1;
+        TransformSettings.SymmetryCentreX[1] = 2;
+        TransformSettings.HomothetyCentreX[1] = 1;
+        TransformSettings.HomothetyCentreY[1] = 1;
+        TransformSettings.HomothetyRatio[1] = 2;
         plane.choose("tipi", 1);
         plane.runLesson(kind);
         for (const QPoint &point : points)
