@@ -2,7 +2,6 @@
 #include "dialogs/tgeomot.h"
 #include "dialogs/tinclinazioni.h"
 #include "lang/languagetables.h"
-#include "shell/helpviewer.h"
 #include "shell/shellvalues.h"
 #include "support/dialogdriver.h"
 #include "support/guitest.h"
@@ -91,7 +90,6 @@ private slots:
 
     void cleanup()
     {
-        delete HelpViewer::current();
         QCOMPARE(GuiTest::unexpectedModals(), QStringList());
     }
 
@@ -499,42 +497,6 @@ private slots:
         QCOMPARE(pointingHands(dialog.get(), names), hands);
     }
 
-    void hintRule_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("group");
-        QTest::addColumn<bool>("main");
-        for (bool main : {true, false}) {
-            QTest::addRow("homothety, main %d", main) << int(Homothety) << 1 << main;
-            QTest::addRow("dilation, main %d", main) << int(Dilation) << 6 << main;
-            QTest::addRow("shear, main %d", main) << int(Shear) << 6 << main;
-        }
-    }
-
-    // The first opening follows the main switch and clears the dialog's own
-    // flag alone; later ones follow the dialogs' switch.
-    void hintRule()
-    {
-        QFETCH(int, kind);
-        QFETCH(int, group);
-        QFETCH(bool, main);
-        Shell.MainShowHints = main;
-        applyWorkspaceStartValues(main);
-        TransformSettings.DialogShowHints = !main;
-        auto first = makeDialog(kind);
-        first->show();
-        QCOMPARE(first->hintsShown(), main);
-        QCOMPARE(child<QAction>(first.get(), QStringLiteral("Mostra"))->isChecked(), main);
-        QList<bool> flags(7, true);
-        flags[group] = false;
-        QCOMPARE(QList<bool>(TransformSettings.DialogFirstActivation.cbegin(),
-                             TransformSettings.DialogFirstActivation.cend()),
-                 flags);
-        auto later = makeDialog(kind);
-        later->show();
-        QCOMPARE(later->hintsShown(), !main);
-    }
-
     // The dilation and the shear share one first opening: whichever opens
     // second follows the dialogs' switch.
     void dilationAndShearShareTheFirstOpening()
@@ -547,27 +509,6 @@ private slots:
         Tinclinazioni shear;
         shear.show();
         QCOMPARE((QList<bool>{dilation.hintsShown(), shear.hintsShown()}), (QList<bool>{true, false}));
-    }
-
-    void helpContext_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("page");
-        QTest::newRow("homothety") << int(Homothety) << "802.html";
-        QTest::newRow("dilation") << int(Dilation) << "807.html";
-        QTest::newRow("shear") << int(Shear) << "808.html";
-    }
-
-    void helpContext()
-    {
-        QFETCH(int, kind);
-        QFETCH(QString, page);
-        QVERIFY(writeHelpSet(m_fixture->folder(), page));
-        auto dialog = makeDialog(kind);
-        dialog->show();
-        click(dialog.get(), QStringLiteral("BitBtn3"));
-        QVERIFY(HelpViewer::current());
-        QCOMPARE(HelpViewer::current()->currentPage().fileName(), page);
     }
 };
 

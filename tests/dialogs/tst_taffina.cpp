@@ -1,7 +1,6 @@
 #include "calc/expressionevaluator.h"
 #include "dialogs/taffina.h"
 #include "lang/languagetables.h"
-#include "shell/helpviewer.h"
 #include "shell/shellvalues.h"
 #include "support/dialogdriver.h"
 #include "support/guitest.h"
@@ -94,7 +93,6 @@ private slots:
 
     void cleanup()
     {
-        delete HelpViewer::current();
         QCOMPARE(GuiTest::unexpectedModals(), QStringList());
     }
 
@@ -449,42 +447,6 @@ private slots:
         dialog.show();
         QCOMPARE(pointingHands(&dialog, {"BitBtn1", "BitBtn2", "BitBtn3", "nome", "bis", "Edit4", "combinato"}),
                  QStringLiteral("1110000"));
-    }
-
-    void hintRule_data()
-    {
-        QTest::addColumn<bool>("main");
-        QTest::newRow("main switch on") << true;
-        QTest::newRow("main switch off") << false;
-    }
-
-    void hintRule()
-    {
-        QFETCH(bool, main);
-        Shell.MainShowHints = main;
-        applyWorkspaceStartValues(main);
-        TransformSettings.DialogShowHints = !main;
-        Taffina first;
-        first.show();
-        QCOMPARE(first.hintsShown(), main);
-        QCOMPARE(QList<bool>(TransformSettings.DialogFirstActivation.cbegin(),
-                             TransformSettings.DialogFirstActivation.cend()),
-                 (QList<bool>{true, true, true, true, false, true, true}));
-        Taffina later;
-        later.show();
-        QCOMPARE(later.hintsShown(), !main);
-        child<QAction>(&later, QStringLiteral("Mostra"))->trigger();
-        QCOMPARE((QList<bool>{later.hintsShown(), TransformSettings.DialogShowHints}), QList<bool>(2, main));
-    }
-
-    void helpContext()
-    {
-        QVERIFY(writeHelpSet(m_fixture->folder(), QStringLiteral("804.html")));
-        Taffina dialog;
-        dialog.show();
-        click(&dialog, QStringLiteral("BitBtn3"));
-        QVERIFY(HelpViewer::current());
-        QCOMPARE(HelpViewer::current()->currentPage().fileName(), QStringLiteral("804.html"));
     }
 };
 

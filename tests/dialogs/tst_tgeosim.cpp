@@ -1,6 +1,5 @@
 #include "dialogs/tgeosim.h"
 #include "lang/languagetables.h"
-#include "shell/helpviewer.h"
 #include "shell/shellvalues.h"
 #include "support/dialogdriver.h"
 #include "support/guitest.h"
@@ -59,7 +58,6 @@ private slots:
 
     void cleanup()
     {
-        delete HelpViewer::current();
         QCOMPARE(GuiTest::unexpectedModals(), QStringList());
     }
 
@@ -287,45 +285,6 @@ private slots:
         QCOMPARE(pointingHands(&dialog, {"BitBtn1", "BitBtn2", "BitBtn3", "pxzero", "pyzero", "pangolo", "pqu",
                                          "tiposim0", "tiposim5", "centrasse", "xzero", "Edit3"}),
                  QStringLiteral("111111111100"));
-    }
-
-    void hintRule_data()
-    {
-        QTest::addColumn<bool>("main");
-        QTest::newRow("main switch on") << true;
-        QTest::newRow("main switch off") << false;
-    }
-
-    // The first opening follows the main switch and clears flag 3 alone; a
-    // later one follows the dialogs' switch, which Mostra toggles.
-    void hintRule()
-    {
-        QFETCH(bool, main);
-        Shell.MainShowHints = main;
-        applyWorkspaceStartValues(main);
-        TransformSettings.DialogShowHints = !main;
-        Tgeosim first;
-        first.show();
-        QCOMPARE(first.hintsShown(), main);
-        QCOMPARE(child<QAction>(&first, QStringLiteral("Mostra"))->isChecked(), main);
-        QCOMPARE(QList<bool>(TransformSettings.DialogFirstActivation.cbegin(),
-                             TransformSettings.DialogFirstActivation.cend()),
-                 (QList<bool>{true, true, true, false, true, true, true}));
-        Tgeosim later;
-        later.show();
-        QCOMPARE(later.hintsShown(), !main);
-        child<QAction>(&later, QStringLiteral("Mostra"))->trigger();
-        QCOMPARE((QList<bool>{later.hintsShown(), TransformSettings.DialogShowHints}), QList<bool>(2, main));
-    }
-
-    void helpContext()
-    {
-        QVERIFY(writeHelpSet(m_fixture->folder(), QStringLiteral("805.html")));
-        Tgeosim dialog;
-        dialog.show();
-        click(&dialog, QStringLiteral("BitBtn3"));
-        QVERIFY(HelpViewer::current());
-        QCOMPARE(HelpViewer::current()->currentPage().fileName(), QStringLiteral("805.html"));
     }
 };
 
