@@ -1,8 +1,11 @@
 #include "plane/datatable.h"
+#include "slotvalues.h"
 
 #include <QTest>
 
 Q_DECLARE_METATYPE(SlotParameters)
+
+using namespace SlotValues;
 
 namespace {
 
@@ -26,62 +29,11 @@ QStringList matrixTexts(const KindTable &table)
     return texts;
 }
 
-SlotParameters translation(int dx, int dy)
-{
-    SlotParameters p;
-    p.TranslationDX = dx;
-    p.TranslationDY = dy;
-    return p;
-}
 
-SlotParameters rotation(int angle, int cx, int cy)
-{
-    SlotParameters p;
-    p.RotationAngle = angle;
-    p.RotationCentreX = cx;
-    p.RotationCentreY = cy;
-    return p;
-}
 
-// Every symmetry value set, so that a row shows which of them its kind reads.
-SlotParameters symmetry(int kind, int cx, int cy, int angle, int q)
-{
-    SlotParameters p;
-    p.SymmetryKind = quint8(kind);
-    p.SymmetryCentreX = cx;
-    p.SymmetryCentreY = cy;
-    p.SymmetryAxisAngle = angle;
-    p.SymmetryAxisQ = q;
-    return p;
-}
 
-SlotParameters homothety(int sign, float ratio, int cx, int cy)
-{
-    SlotParameters p;
-    p.HomothetySign = qint8(sign);
-    p.HomothetyRatio = ratio;
-    p.HomothetyCentreX = cx;
-    p.HomothetyCentreY = cy;
-    return p;
-}
 
-SlotParameters dilation(float x, float y)
-{
-    SlotParameters p;
-    p.DilationX = x;
-    p.DilationY = y;
-    return p;
-}
 
-// As the shear dialog stores it: the coefficient on its axis, 0 on the other.
-SlotParameters shear(int axis, int sign, float k)
-{
-    SlotParameters p;
-    p.ShearAxis = quint8(axis);
-    p.ShearSign = quint8(sign);
-    (axis == 0 ? p.ShearX : p.ShearY) = k;
-    return p;
-}
 
 // In the order of the equations: x' = a x + b y + c, y' = a' x + b' y + c'.
 SlotParameters affinity(float a, float b, float c, float a2, float b2, float c2)
@@ -294,13 +246,13 @@ private slots:
             << QStringList{"0.7", "0", "0", "0", "5.0", "0", "0", "0", "1"};
 
         QTest::newRow("shear along y, negative, 0.5")
-            << int(Inclinazione) << shear(1, 1, 0.5f) << QStringList{"k = 0.0", Hidden, "k = -0.5", Hidden}
+            << int(Inclinazione) << shear(1, -0.5f) << QStringList{"k = 0.0", Hidden, "k = -0.5", Hidden}
             << QStringList{"1", "0.0", "0", "-0.5", "1", "0", "0", "0", "1"};
         QTest::newRow("shear along x, positive, 2.3")
-            << int(Inclinazione) << shear(0, 0, 2.3f) << QStringList{"k = 2.3", Hidden, "k = 0.0", Hidden}
+            << int(Inclinazione) << shear(0, 2.3f) << QStringList{"k = 2.3", Hidden, "k = 0.0", Hidden}
             << QStringList{"1", "2.3", "0", "0.0", "1", "0", "0", "0", "1"};
         QTest::newRow("shear along x, negative, 1.2")
-            << int(Inclinazione) << shear(0, 1, 1.2f) << QStringList{"k = -1.2", Hidden, "k = 0.0", Hidden}
+            << int(Inclinazione) << shear(0, -1.2f) << QStringList{"k = -1.2", Hidden, "k = 0.0", Hidden}
             << QStringList{"1", "-1.2", "0", "0.0", "1", "0", "0", "0", "1"};
 
         // Terms are a-term, b-term, c-term, one blank apart, an empty term

@@ -6,10 +6,13 @@
 #include "plane/steppreparation.h"
 #include "plane/symmetryframes.h"
 #include "plane/translationframes.h"
+#include "slotvalues.h"
 
 #include <QTest>
 
 #include <cmath>
+
+using namespace SlotValues;
 
 namespace {
 
@@ -57,34 +60,8 @@ QList<QPoint> milliList(const QList<QPointF> &points)
     return result;
 }
 
-SlotParameters homothety(int sign, float ratio, int cx, int cy)
-{
-    SlotParameters p;
-    p.HomothetySign = qint8(sign);
-    p.HomothetyRatio = ratio;
-    p.HomothetyCentreX = cx;
-    p.HomothetyCentreY = cy;
-    return p;
-}
 
-SlotParameters dilation(float fx, float fy)
-{
-    SlotParameters p;
-    p.DilationX = fx;
-    p.DilationY = fy;
-    return p;
-}
 
-// `axis` 0 along x, 1 along y; a negative `k` sets the sign apart, as the
-// dialog stores it.
-SlotParameters shear(int axis, float k)
-{
-    SlotParameters p;
-    p.ShearAxis = quint8(axis);
-    p.ShearSign = k < 0 ? 1 : 0;
-    (axis == 0 ? p.ShearX : p.ShearY) = std::abs(k);
-    return p;
-}
 
 AffineMatrix affine(float c, float a, float b, float c2, float a2, float b2)
 {
