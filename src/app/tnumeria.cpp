@@ -2,6 +2,7 @@
 
 #include "app/splash.h"
 #include "calc/tcalcola.h"
+#include "info/tinfo.h"
 #include "info/tversione.h"
 #include "lang/fixedtexts.h"
 #include "lang/languagefile.h"
@@ -148,7 +149,7 @@ void Tnumeria::createMenus()
     N1->addSeparator()->setObjectName(QStringLiteral("N4"));
     QRHomepage1 = addMenuItem(N1, "QRHomepage1", 0, &Tnumeria::QRHomepage1Click);
     N1->addSeparator()->setObjectName(QStringLiteral("N10"));
-    Informazioni1 = addMenuItem(N1, "Informazioni1", 0, nullptr);
+    Informazioni1 = addMenuItem(N1, "Informazioni1", 0, &Tnumeria::Informazioni1Click);
 
     new MenuHelp(this, menuBar(), {Ambiente1, Lingua1, Finestre1, N1});
     setMenusVisible(false);
@@ -415,6 +416,12 @@ void Tnumeria::QRHomepage1Click()
 {
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(FixedTexts::HomePage)));
     showMinimized();
+}
+
+void Tnumeria::Informazioni1Click()
+{
+    Tinfo info(this);
+    info.exec();
 }
 
 void Tnumeria::writeSettings()

@@ -46,6 +46,7 @@ public slots:
     void Guida1Click();
     void email1Click();
     void QRHomepage1Click();
+    void Informazioni1Click();
     void altraClick();
     void Caricaunaltraversione1Click();
 

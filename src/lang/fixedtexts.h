@@ -162,7 +162,10 @@ inline constexpr const char *TableTermOfY = " y";
 inline constexpr const char *TableTermSeparator = " ";
 inline constexpr const char *TablePlus = "+";
 
-// The caption of the file-error window's only button, in every language.
+// The caption of the OK button of the information, file-error and notes
+// windows, in every language; the notes window's hint on it says the same.
 inline constexpr const char *OkCaption = "OK";
+// The notes window's caption, in every language.
+inline constexpr const char *NotesCaption = "Memo";
 
 } // namespace FixedTexts

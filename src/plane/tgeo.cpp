@@ -1,5 +1,6 @@
 #include "plane/tgeo.h"
 
+#include "info/tnote.h"
 #include "lang/languagetables.h"
 #include "shell/helpcontexts.h"
 #include "shell/helpviewer.h"
@@ -97,4 +98,10 @@ void Tgeo::piattoClick()
 void Tgeo::aiutoClick()
 {
     HelpViewer::showTopic(HelpContext::PlaneWindow);
+}
+
+void Tgeo::memoClick()
+{
+    Tnote notes(this);
+    notes.exec();
 }

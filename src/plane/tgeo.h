@@ -61,6 +61,7 @@ public slots:
     void mostraClick();
     void piattoClick();
     void aiutoClick();
+    void memoClick();
     void TabelClick();
 
     void traslazioneTimer();

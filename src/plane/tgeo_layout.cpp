@@ -209,7 +209,7 @@ void Tgeo::createTopBar()
     nuova = addToolButton(ToolBar2, "nuova", 3, 28, &Tgeo::nuovaClick);
 
     ToolBar1 = makeBar("ToolBar1");
-    memo = addToolButton(ToolBar1, "memo", 23, 14, nullptr);
+    memo = addToolButton(ToolBar1, "memo", 23, 14, &Tgeo::memoClick);
     ToolBar1->addSeparator();
     aiuto = addToolButton(ToolBar1, "aiuto", 1, 4, &Tgeo::aiutoClick);
     row->addStretch();

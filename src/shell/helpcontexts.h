@@ -15,7 +15,9 @@ constexpr int HomothetyDialog = 802;
 constexpr int TranslationDialog = 803;
 constexpr int AffinityDialog = 804;
 constexpr int SymmetryDialog = 805;
-constexpr int RotationDialog = 806; // the notes window shares it
+constexpr int RotationDialog = 806;
+// The notes window shares the rotation dialog's topic, whose page speaks of both.
+constexpr int NotesWindow = 806;
 constexpr int DilationDialog = 807;
 constexpr int ShearDialog = 808;
 constexpr int SpaceDialog = 809;

@@ -1,11 +1,16 @@
 #include "app/splash.h"
 #include "app/tnumeria.h"
+#include "info/tinfo.h"
+#include "info/tnote.h"
+#include "lang/infotexts.h"
 #include "lang/languagetables.h"
+#include "plane/tgeo.h"
 #include "shell/helpviewer.h"
 #include "shell/imagelist.h"
 #include "shell/shellvalues.h"
 #include "support/guitest.h"
 #include "support/settingsbytes.h"
+#include "support/testlanguage.h"
 #include "transform/transformsettings.h"
 
 #include <QDesktopServices>
@@ -19,8 +24,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <memory>
 
@@ -102,6 +110,53 @@ void closeAndFlush(Tnumeria &window, const char *command)
 {
     item(window, QString::fromLatin1(command))->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// "Load another version" with `file` typed in the file dialog; the next
+// modal window goes to `next`.
+void chooseLanguageFile(Tnumeria &window, const QString &file, std::function<void(QWidget *)> next = {})
+{
+    GuiTest::whenModalOpens([file, next](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(dialog);
+        // Typed, as a user would: selecting through the list depends on
+        // when the dialog's file list has loaded.
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        name->setText(QFileInfo(file).absoluteFilePath());
+        if (next)
+            GuiTest::whenModalOpens(next);
+        static_cast<QDialog *>(dialog)->accept(); // QFileDialog hides it
+    });
+    item(window, QStringLiteral("Caricaunaltraversione1"))->trigger();
+}
+
+// The lines of the information window that Informazioni1 opens, read while
+// it is open; then its OK.
+QStringList informationShown(Tnumeria &window)
+{
+    QStringList lines;
+    GuiTest::whenModalOpens([&lines](QWidget *modal) {
+        if (qobject_cast<Tinfo *>(modal))
+            lines = modal->findChild<QPlainTextEdit *>(QStringLiteral("Memo1"))->toPlainText().split(u'\n');
+        modal->findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
+    });
+    item(window, QStringLiteral("Informazioni1"))->trigger();
+    return lines;
+}
+
+// The lines of the notes window that the workspace's notes button opens.
+QStringList notesShown(Tnumeria &window)
+{
+    if (!window.findChild<Tgeo *>())
+        item(window, QStringLiteral("Trasformazioni1"))->trigger();
+    QStringList lines;
+    GuiTest::whenModalOpens([&lines](QWidget *modal) {
+        if (qobject_cast<Tnote *>(modal))
+            lines = modal->findChild<QPlainTextEdit *>(QStringLiteral("Memo1"))->toPlainText().split(u'\n');
+        modal->findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
+    });
+    window.findChild<Tgeo *>()->findChild<QToolButton *>(QStringLiteral("memo"))->click();
+    return lines;
 }
 
 } // namespace
@@ -421,20 +476,8 @@ private slots:
         writeFileBytes(QStringLiteral("rotto.lng"), lines.left(lines.size() - 6)); // one line short
         auto window = startedWindow("it_IT");
         item(*window, QStringLiteral("Trasformazioni1"))->trigger();
-        // Answers the file dialog, then hands the next modal window to `next`.
         const auto choose = [&window](const QString &file, std::function<void(QWidget *)> next = {}) {
-            GuiTest::whenModalOpens([file, next](QWidget *modal) {
-                auto *dialog = qobject_cast<QFileDialog *>(modal);
-                QVERIFY(dialog);
-                // Typed, as a user would: selecting through the list depends on
-                // when the dialog's file list has loaded.
-                auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-                name->setText(QFileInfo(file).absoluteFilePath());
-                if (next)
-                    GuiTest::whenModalOpens(next);
-                static_cast<QDialog *>(dialog)->accept(); // QFileDialog hides it
-            });
-            item(*window, QStringLiteral("Caricaunaltraversione1"))->trigger();
+            chooseLanguageFile(*window, file, next);
         };
 
         QString refused;
@@ -508,6 +551,95 @@ private slots:
         QDesktopServices::unsetUrlHandler(scheme);
         QCOMPARE(m_opened.scheme(), scheme);
         QVERIFY(window->isMinimized());
+    }
+
+    void aboutOpensTheInformationWindow_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("column");
+        QTest::newRow("Italian") << "it_IT" << 0;
+        QTest::newRow("French") << "fr_FR" << 2;
+    }
+
+    void aboutOpensTheInformationWindow()
+    {
+        QFETCH(QString, locale);
+        QFETCH(int, column);
+        auto window = startedWindow(qPrintable(locale));
+        bool information = false;
+        QWidget *parent = nullptr;
+        bool pointing = false;
+        GuiTest::whenModalOpens([&](QWidget *modal) {
+            information = qobject_cast<Tinfo *>(modal);
+            parent = modal->parentWidget();
+            pointing = modal->findChild<QWidget *>(QStringLiteral("BitBtn1"))->cursor() == pointingCursor()
+                       && modal->findChild<QWidget *>(QStringLiteral("Label1"))->cursor() == pointingCursor();
+            modal->findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
+        });
+        item(*window, QStringLiteral("Informazioni1"))->trigger();
+        QVERIFY(information);
+        QCOMPARE(parent, window.get());
+        QVERIFY(pointing);
+        QCOMPARE(informationShown(*window), InfoTexts::informationLines(column));
+        QVERIFY(!window->isMinimized());
+        QVERIFY(window->findChildren<Tinfo *>().isEmpty());
+    }
+
+    void informationLinkMinimisesTheMainWindow()
+    {
+        auto window = startedWindow();
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
+        GuiTest::whenModalOpens([](QWidget *modal) {
+            QTest::mouseClick(modal->findChild<QWidget *>(QStringLiteral("Label2")), Qt::LeftButton);
+        });
+        item(*window, QStringLiteral("Informazioni1"))->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(m_opened, QUrl(QStringLiteral("https://aralda.example.org/")));
+        QVERIFY(window->isMinimized());
+    }
+
+    // A refused file must not leave its lines where the windows of the
+    // loaded language read theirs.
+    void refusedFileLeavesTheLanguageInForce_data()
+    {
+        QTest::addColumn<int>("refusedLines");
+        QTest::addColumn<QString>("signature");
+        QTest::newRow("one line short") << 276 << "### m";
+        QTest::newRow("signature without m") << 277 << "### x";
+    }
+
+    void refusedFileLeavesTheLanguageInForce()
+    {
+        QFETCH(int, refusedLines);
+        QFETCH(QString, signature);
+        QVERIFY(TestLanguage::write(QStringLiteral("es.lng")));
+        QStringList refused;
+        for (int line = 0; line < refusedLines; ++line)
+            refused << QStringLiteral("### rotto %1").arg(line);
+        refused[82] = signature;
+        QVERIFY(TestLanguage::write(QStringLiteral("rotto.lng"), refused));
+        writeFileBytes(SettingsFile, settingsRecord(1, 3, "es.lng"));
+        auto window = startedWindow();
+        QCOMPARE(int(Language.LanguageIndex), int(LoadedLanguage));
+
+        QString shownName;
+        chooseLanguageFile(*window, QStringLiteral("rotto.lng"), [&shownName](QWidget *modal) {
+            shownName = modal->findChild<QLabel *>(QStringLiteral("Label2"))->text();
+            modal->close();
+        });
+        QCOMPARE(shownName, QStringLiteral("rotto.lng"));
+        QCOMPARE(int(Language.LanguageIndex), int(LoadedLanguage));
+        QCOMPARE(Language.LanguageLines, TestLanguage::lines());
+
+        const QStringList information = informationShown(*window);
+        QCOMPARE(information.size(), 82);
+        for (int line = 0; line < 82; ++line)
+            QCOMPARE(information.at(line), TestLanguage::informationText(line));
+        const QStringList notes = notesShown(*window);
+        QCOMPARE(notes.size(), 47);
+        QCOMPARE(notes.at(0), QString());
+        for (int line = 1; line < 47; ++line)
+            QCOMPARE(notes.at(line), TestLanguage::notesText(line));
     }
 
 public slots:
