@@ -1,16 +1,42 @@
 #include "app/tnumeria.h"
 #include "calc/evalcommand.h"
+#include "lang/fixedtexts.h"
+#include "lang/languagecommand.h"
 
 #include <QApplication>
 #include <QTextStream>
 
+#include <cstring>
+
+namespace {
+
+bool helpRequested(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    if (EvalCommand::requested(argc, argv)) {
+    // The command-line modes open no window, so they must not create an
+    // application object that needs a window system.
+    const bool eval = EvalCommand::requested(argc, argv);
+    const bool language = !eval && LanguageCommand::requested(argc, argv);
+    if (eval || language || helpRequested(argc, argv)) {
         QCoreApplication application(argc, argv);
         QTextStream out(stdout);
         QTextStream err(stderr);
-        return EvalCommand::run(QCoreApplication::arguments(), out, err);
+        if (eval)
+            return EvalCommand::run(QCoreApplication::arguments(), out, err);
+        if (language)
+            return LanguageCommand::run(QCoreApplication::arguments(), out, err);
+        out << FixedTexts::CommandLineHelp;
+        return 0;
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Numeria"));

@@ -13,6 +13,7 @@
 #include "shell/imagelist.h"
 #include "shell/localelanguage.h"
 #include "shell/menuhelp.h"
+#include "shell/qttexts.h"
 #include "shell/shellvalues.h"
 #include "space/tuncubo.h"
 
@@ -63,6 +64,7 @@ Tnumeria::Tnumeria(QWidget *parent)
     }
     Mostrasuggerimenti1->setChecked(Shell.MainShowHints);
     Lingua1->menuAction()->setIcon(currentFlag());
+    QtTexts::follow(Language.LanguageIndex, Language.LanguageFilePath);
     ApplyMainTexts();
 
     Shell.ChildAreaWidth = Splash::Width;
@@ -333,6 +335,7 @@ void Tnumeria::chooseLanguage(int column)
     Language.LanguageIndex = quint8(column);
     Lingua1->menuAction()->setIcon(currentFlag());
     Chiudetutte1Click();
+    QtTexts::follow(Language.LanguageIndex, Language.LanguageFilePath);
     ApplyMainTexts();
 }
 
@@ -363,6 +366,9 @@ void Tnumeria::Caricaunaltraversione1Click()
     OpenDialog1.setObjectName(QStringLiteral("OpenDialog1"));
     OpenDialog1.setDefaultSuffix(QStringLiteral("lng"));
     OpenDialog1.setFileMode(QFileDialog::ExistingFile);
+    // A desktop's own dialog (GTK's, a portal's) would ignore Qt's catalogue
+    // and speak the desktop's language rather than the program's.
+    OpenDialog1.setOption(QFileDialog::DontUseNativeDialog);
     if (OpenDialog1.exec() != QDialog::Accepted || OpenDialog1.selectedFiles().isEmpty())
         return;
     const QString chosen = OpenDialog1.selectedFiles().constFirst().left(LanguageFilePathCapacity);

@@ -24,6 +24,11 @@ QChar decodeByte(unsigned char byte)
     return QChar(char16_t(byte));
 }
 
+bool isUndefinedByte(unsigned char byte)
+{
+    return byte >= 0x80 && byte <= 0x9F && HighControls[byte - 0x80] == byte;
+}
+
 QString decode(const QByteArray &bytes)
 {
     QString text;

@@ -162,6 +162,55 @@ inline constexpr const char *TableTermOfY = " y";
 inline constexpr const char *TableTermSeparator = " ";
 inline constexpr const char *TablePlus = "+";
 
+// The translators' command-line modes, in English. Report lines name file
+// lines counted from 1, as a text editor counts them.
+inline constexpr const char *LanguageCommandUsage =
+    "usage: aralda --check-language FILE | --write-language-template FILE";
+inline constexpr const char *CheckLineCount = "line count: %1 (%2 expected)";
+inline constexpr const char *CheckTooLarge = "size: more than %1 bytes";
+inline constexpr const char *CheckSignatureGood = "line %1: signature: fifth character \"%2\"";
+inline constexpr const char *CheckSignatureMissing = "line %1: signature: missing";
+inline constexpr const char *CheckSignatureShort = "line %1: signature: %2 characters, the fifth must be \"%3\"";
+inline constexpr const char *CheckSignatureWrong = "line %1: signature: fifth character \"%2\", must be \"%3\"";
+inline constexpr const char *CheckRefusedSuffix = ": refused";
+inline constexpr const char *CheckCell = "%1 row %2";
+inline constexpr const char *CheckNameCell = "%1 row %2 column %3";
+inline constexpr const char *CheckCut = "line %1: %2: cut after %3 characters, losing \"%4\"";
+inline constexpr const char *CheckDropped = "line %1: %2: first character \"%3\" is dropped";
+inline constexpr const char *CheckUndefinedByte = "line %1, column %2: byte 0x%3 is undefined in Windows-1252";
+inline constexpr const char *CheckAccepted = "accepted: Aralda would load this file";
+inline constexpr const char *CheckRefused = "refused: Aralda would not load this file";
+inline constexpr const char *CannotRead = "aralda: cannot read %1";
+inline constexpr const char *AlreadyExists = "aralda: %1 already exists; nothing written";
+inline constexpr const char *CannotWrite = "aralda: cannot write %1: %2";
+inline constexpr const char *ShortWrite = "not all of its %1 bytes could be written";
+// Template lines: the prefix of each table's rows is its letter and the row
+// number; the language's name is given as Italian, English and French name it
+// and as it names itself.
+inline constexpr const char *TemplateSignature = "SIG m (signature: the m must stay the fifth character)";
+inline constexpr const char *TemplateUnused = "--- (not used)";
+inline constexpr const char *TemplateNamePrefixes[] = {"it=", "en=", "fr=", "xx="};
+inline constexpr const char *TemplateInformationPlaceholder = "[information window, line %1: your text]";
+inline constexpr const char *TemplateNotesPlaceholder = "[notes window, line %1: your text]";
+// The character that long texts carry behind their prefix, dropped on loading.
+inline constexpr char TemplateLongTextMark = ':';
+
+// `aralda --help`.
+inline constexpr const char *CommandLineHelp =
+    "usage: aralda                                  starts Aralda\n"
+    "       aralda --eval EXPRESSION [--radians]    prints what the calculator shows for EXPRESSION\n"
+    "       aralda --check-language FILE            reports how Aralda reads a language file (.lng)\n"
+    "       aralda --write-language-template FILE   writes a new language file with the English texts\n"
+    "       aralda --help                           prints this text\n"
+    "\n"
+    "None of these modes opens a window.\n"
+    "--eval exits with 0 for a value, 1 for an evaluation error.\n"
+    "--check-language exits with 0 when Aralda would load the file, 1 when it would not,\n"
+    "  2 when the file cannot be read.\n"
+    "--write-language-template exits with 0 when written, 1 when FILE already exists,\n"
+    "  2 when it cannot be written.\n"
+    "A command line that cannot be read exits with 2.\n";
+
 // The caption of the OK button of the information, file-error and notes
 // windows, in every language; the notes window's hint on it says the same.
 inline constexpr const char *OkCaption = "OK";

@@ -9,15 +9,26 @@ namespace LanguageFile {
 
 namespace {
 
-constexpr int SignatureLine = 82;
 constexpr int LanguageNameLines = 83;   // MenuTexts row 21, columns 0..3
 constexpr int MenuLines = 87;           // MenuTexts rows 0..20
 constexpr int ShortLines = 109;         // ShortTexts rows 0..60
 constexpr int LongLines = 171;          // LongTexts rows 0..58
-constexpr int PrefixLength = 3;
+constexpr int LanguageNameRow = 21;
 
-// A translator's file can be anything; a larger one is not a language file.
-constexpr qint64 MaximumFileSize = 1 << 20;
+} // namespace
+
+std::optional<FedCell> cellFedBy(int line)
+{
+    if (line >= LanguageNameLines && line < LanguageNameLines + LanguageColumns)
+        return FedCell{&MenuTexts, LanguageNameRow, line - LanguageNameLines, false};
+    if (line >= MenuLines && line < MenuLines + LanguageNameRow)
+        return FedCell{&MenuTexts, line - MenuLines, LoadedLanguage, false};
+    if (line >= ShortLines && line < ShortLines + ShortTexts.rowCount())
+        return FedCell{&ShortTexts, line - ShortLines, LoadedLanguage, false};
+    if (line >= LongLines && line < LongLines + LongTexts.rowCount())
+        return FedCell{&LongTexts, line - LongLines, LoadedLanguage, true};
+    return std::nullopt;
+}
 
 QString textOf(const QString &line)
 {
@@ -44,46 +55,51 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-} // namespace
-
 bool hasLanguageExtension(const QString &path)
 {
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
     return dot >= 0 && path.mid(dot) == QLatin1String(".lng");
 }
 
-std::optional<QStringList> readLines(const QString &path)
+FileBytes readBytes(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaximumFileSize)
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
+    if (!file.open(QIODevice::ReadOnly))
+        return {ReadStatus::CannotOpen, {}};
+    if (file.size() > MaximumFileSize)
+        return {ReadStatus::TooLarge, {}};
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
+        return {ReadStatus::CannotOpen, {}};
+    return {ReadStatus::Read, std::move(bytes)};
+}
+
+std::optional<QStringList> readLines(const QString &path)
+{
+    const FileBytes file = readBytes(path);
+    if (file.status != ReadStatus::Read)
         return std::nullopt;
-    return splitLines(Cp1252::decode(bytes));
+    return splitLines(Cp1252::decode(file.bytes));
 }
 
 bool isValid(const QStringList &lines)
 {
-    return lines.size() == LineCount && lines.at(SignatureLine).size() >= 5
-           && lines.at(SignatureLine).at(4) == QLatin1Char('m');
+    return lines.size() == LineCount && lines.at(SignatureLine).size() > SignaturePosition
+           && lines.at(SignatureLine).at(SignaturePosition) == QLatin1Char(SignatureCharacter);
 }
 
 void fillLoadedColumn(const QStringList &lines)
 {
     Language.LanguageLoaded = true;
     Language.LanguageLines = lines;
-    for (int column = 0; column < LanguageColumns; ++column)
-        MenuTexts.setCell(21, column, textOf(lines.at(LanguageNameLines + column)));
-    for (int row = 0; row <= 20; ++row)
-        MenuTexts.setCell(row, LoadedLanguage, textOf(lines.at(MenuLines + row)));
-    for (int row = 0; row < ShortTexts.rowCount(); ++row)
-        ShortTexts.setCell(row, LoadedLanguage, textOf(lines.at(ShortLines + row)));
-    // Long texts carry one more leading character than the rest: it is cut
-    // after the cell is filled, so a long text keeps at most 59 characters.
-    for (int row = 0; row < LongTexts.rowCount(); ++row) {
-        LongTexts.setCell(row, LoadedLanguage, textOf(lines.at(LongLines + row)));
-        LongTexts.setCell(row, LoadedLanguage, LongTexts.cell(row, LoadedLanguage).mid(1));
+    for (int line = 0; line < LineCount; ++line) {
+        const auto fed = cellFedBy(line);
+        if (!fed)
+            continue;
+        // The cut comes first, so the dropped character counts in it.
+        fed->table->setCell(fed->row, fed->column, textOf(lines.at(line)));
+        if (fed->dropsFirstCharacter)
+            fed->table->setCell(fed->row, fed->column, fed->table->cell(fed->row, fed->column).mid(1));
     }
 }
 

@@ -7,6 +7,7 @@
 #include "plane/tgeo.h"
 #include "shell/helpviewer.h"
 #include "shell/imagelist.h"
+#include "shell/qttexts.h"
 #include "shell/shellvalues.h"
 #include "support/guitest.h"
 #include "support/settingsbytes.h"
@@ -14,11 +15,13 @@
 #include "transform/transformsettings.h"
 
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -29,6 +32,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <memory>
 
@@ -104,6 +108,44 @@ QStringList menuWalk(const QList<QAction *> &actions)
 QMdiArea *frame(Tnumeria &window)
 {
     return window.mdiArea();
+}
+
+QString qtCatalogue(const char *language)
+{
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_%1.qm").arg(QLatin1String(language));
+}
+
+// What Qt's own file dialog reads in a language, looked up in Qt's catalogue
+// by the test itself: the "Look in:" label and the two buttons.
+QStringList fileDialogTextsIn(const QTranslator &catalogue)
+{
+    return {catalogue.translate("QFileDialog", "Look in:"), catalogue.translate("QFileDialog", "&Open"),
+            catalogue.translate("QPlatformTheme", "Cancel")};
+}
+
+const QStringList EnglishFileDialog{"Look in:", "&Open", "Cancel"};
+
+// The texts of the dialog "Load another version" opens, which it then
+// cancels. Empty unless it is Qt's own widget dialog, the one Qt translates.
+QStringList fileDialogTexts(Tnumeria &window)
+{
+    // A language change reaches the windows through posted events, which the
+    // event loop delivers before a user can reach the menu again.
+    QCoreApplication::sendPostedEvents();
+    QStringList texts;
+    GuiTest::whenModalOpens([&texts](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        auto *lookIn = modal->findChild<QLabel *>(QStringLiteral("lookInLabel"));
+        auto *buttons = modal->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        if (dialog && dialog->testOption(QFileDialog::DontUseNativeDialog) && lookIn && buttons
+            && buttons->button(QDialogButtonBox::Open) && buttons->button(QDialogButtonBox::Cancel)) {
+            texts << lookIn->text() << buttons->button(QDialogButtonBox::Open)->text()
+                  << buttons->button(QDialogButtonBox::Cancel)->text();
+        }
+        modal->close();
+    });
+    item(window, QStringLiteral("Caricaunaltraversione1"))->trigger();
+    return texts;
 }
 
 void closeAndFlush(Tnumeria &window, const char *command)
@@ -487,6 +529,7 @@ private slots:
         });
         QCOMPARE(refused, QStringLiteral("rotto.lng"));
         QCOMPARE(int(Language.LanguageIndex), int(Italian));
+        QCOMPARE(QtTexts::inForce(), qtCatalogue("it"));
         QVERIFY(!item(*window, QStringLiteral("altra"))->isVisible());
         QCOMPARE(frame(*window)->subWindowList().size(), 1);
 
@@ -495,8 +538,96 @@ private slots:
         QCOMPARE(item(*window, QStringLiteral("altra"))->text(), QStringLiteral("Sardu"));
         QCOMPARE(item(*window, QStringLiteral("Ambiente1"))->text(), QStringLiteral("&Archiviu"));
         QCOMPARE(Language.LanguageFilePath, QFileInfo(QStringLiteral("sardu.lng")).absoluteFilePath());
+        // No catalogue for Sardinian: Qt's texts go back to English.
+        QCOMPARE(QtTexts::inForce(), QString());
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Look in:"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(frame(*window)->subWindowList().isEmpty()); // the switch closed the workspace
+    }
+
+    // Fails, rather than skips, where Debian's qt6-translations-l10n is missing.
+    void qtTextsFollowTheLanguageCommands()
+    {
+        QTranslator italian;
+        QVERIFY2(italian.load(qtCatalogue("it")), qPrintable(qtCatalogue("it")));
+        QTranslator french;
+        QVERIFY(french.load(qtCatalogue("fr")));
+        const QStringList inItalian = fileDialogTextsIn(italian);
+        const QStringList inFrench = fileDialogTextsIn(french);
+        for (int i = 0; i < EnglishFileDialog.size(); ++i)
+            QVERIFY(inItalian.at(i) != EnglishFileDialog.at(i) && inFrench.at(i) != EnglishFileDialog.at(i));
+
+        auto window = startedWindow();
+        QCOMPARE(fileDialogTexts(*window), EnglishFileDialog);
+        item(*window, QStringLiteral("Italiano1"))->trigger();
+        QCOMPARE(fileDialogTexts(*window), inItalian);
+
+        item(*window, QStringLiteral("Francese1"))->trigger();
+        QCOMPARE(fileDialogTexts(*window), inFrench);
+        {
+            QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::Cancel, window.get());
+            QCOMPARE(box.button(QMessageBox::Yes)->text(), french.translate("QPlatformTheme", "&Yes"));
+            QCOMPARE(box.button(QMessageBox::Cancel)->text(), french.translate("QPlatformTheme", "Cancel"));
+            QVERIFY(box.button(QMessageBox::Yes)->text() != QStringLiteral("&Yes"));
+        }
+        {
+            QLineEdit edit;
+            const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+            QStringList entries;
+            for (QAction *entry : menu->actions())
+                entries << entry->text();
+            QVERIFY2(entries.contains(french.translate("QLineEdit", "Delete")), qPrintable(entries.join(u'|')));
+            QVERIFY(!entries.contains(QStringLiteral("Delete")));
+        }
+
+        item(*window, QStringLiteral("Inglese1"))->trigger();
+        QCOMPARE(fileDialogTexts(*window), EnglishFileDialog);
+        QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Cancel, window.get());
+        QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Cancel"));
+    }
+
+    void qtTextsAtStartUp_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("languageFile");  // written beside the settings when not empty
+        QTest::addColumn<QString>("besideCatalogue"); // Qt's catalogue copied beside it
+        QTest::addColumn<QString>("catalogue");       // empty: Qt's English
+        QTest::newRow("Italian locale") << "it_IT" << QByteArray() << "" << "" << "it";
+        QTest::newRow("French from the settings") << "en_GB" << settingsRecord(1, 2) << "" << "" << "fr";
+        QTest::newRow("English") << "en_GB" << QByteArray() << "" << "" << "";
+        QTest::newRow("Spanish locale, Spanish file") << "es_ES" << QByteArray() << u"traespañol.lng"_qs << ""
+                                                      << "es";
+        QTest::newRow("loaded language without a catalogue")
+            << "it_IT" << settingsRecord(1, 3, "sardu.lng") << "sardu.lng" << "" << "";
+        QTest::newRow("loaded language with its catalogue")
+            << "it_IT" << settingsRecord(1, 3, "sardu.lng") << "sardu.lng" << "de" << "de";
+        QTest::newRow("loaded language file gone") << "fr_FR" << settingsRecord(1, 3, "gone.lng") << "" << ""
+                                                   << "";
+    }
+
+    void qtTextsAtStartUp()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, languageFile);
+        QFETCH(QString, besideCatalogue);
+        QFETCH(QString, catalogue);
+        if (!settings.isEmpty())
+            writeFileBytes(SettingsFile, settings);
+        if (!languageFile.isEmpty())
+            writeFileBytes(languageFile, QByteArray("### m\r\n").repeated(277));
+        if (!besideCatalogue.isEmpty())
+            QVERIFY(QFile::copy(qtCatalogue(qPrintable(besideCatalogue)), QStringLiteral("sardu.qm")));
+        QStringList expected = EnglishFileDialog;
+        if (!catalogue.isEmpty()) {
+            QTranslator reference;
+            QVERIFY2(reference.load(qtCatalogue(qPrintable(catalogue))), qPrintable(catalogue));
+            expected = fileDialogTextsIn(reference);
+            QVERIFY(expected.first() != EnglishFileDialog.first());
+        }
+        auto window = startedWindow(qPrintable(locale));
+        QCOMPARE(fileDialogTexts(*window), expected);
     }
 
     void helpKeyOnAHighlightedMenuItem_data()

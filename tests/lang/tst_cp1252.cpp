@@ -120,6 +120,16 @@ private slots:
         QCOMPARE(Cp1252::encode(QString(QChar(char16_t(codePoint)))).value_or("none"), single);
     }
 
+    void exactlyFiveBytesAreUndefined()
+    {
+        QList<int> undefined;
+        for (int byte = 0; byte < 0x100; ++byte) {
+            if (Cp1252::isUndefinedByte(static_cast<unsigned char>(byte)))
+                undefined << byte;
+        }
+        QCOMPARE(undefined, QList<int>({0x81, 0x8D, 0x8F, 0x90, 0x9D}));
+    }
+
     // The C1 controls of the 27 defined high bytes, and everything past
     // Latin-1 but the 27 characters of the block, must find no byte.
     void onlyTheCodePageHasBytes()

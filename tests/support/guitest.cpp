@@ -4,6 +4,7 @@
 #include "calc/expressionevaluator.h"
 #include "lang/languagetables.h"
 #include "shell/imagelist.h"
+#include "shell/qttexts.h"
 #include "shell/shellvalues.h"
 #include "transform/transformsettings.h"
 
@@ -63,6 +64,7 @@ void resetProgramValues()
     resetEvaluatorValues();
     resetCalculatorValues();
     ImageList1::removeAppended();
+    QtTexts::reset();
 }
 
 Fixture::Fixture()

@@ -9,7 +9,7 @@ class QWidget;
 namespace GuiTest {
 
 // Program-wide values back to the program's start: language, shell values,
-// the transformation store and the appended menu pictures.
+// the transformation store, the appended menu pictures and Qt's own texts.
 void resetProgramValues();
 
 // A test case's surroundings: a fresh temporary working folder (so that

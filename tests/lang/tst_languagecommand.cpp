@@ -1,0 +1,222 @@
+#include "lang/fixedtexts.h"
+#include "lang/languagecheck.h"
+#include "lang/languagefile.h"
+#include "lang/languagetables.h"
+#include "support/settingsbytes.h"
+#include "support/workfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// The real program, with no window system to reach (see CMakeLists.txt).
+Run aralda(const QStringList &arguments)
+{
+    QProcess program;
+    program.start(qEnvironmentVariable("ARALDA_EXECUTABLE"), arguments);
+    Run run;
+    if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = program.exitCode();
+    run.out = QString::fromUtf8(program.readAllStandardOutput());
+    run.err = QString::fromUtf8(program.readAllStandardError());
+    return run;
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+const QString Usage = QString::fromLatin1(FixedTexts::LanguageCommandUsage) + QLatin1Char('\n');
+
+} // namespace
+
+class TestLanguageCommand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { resetLanguageValues(); }
+
+    void checkingFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // empty: no file
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        const QByteArray good = LanguageCheck::templateBytes();
+        QTest::newRow("accepted") << good << 0
+                                  << "line count: 277 (277 expected)\n"
+                                     "line 83: signature: fifth character \"m\"\n"
+                                     "accepted: Aralda would load this file\n";
+        QTest::newRow("276 lines") << good.left(good.lastIndexOf("N46")) << 1
+                                   << "line count: 276 (277 expected): refused\n"
+                                      "line 83: signature: fifth character \"m\"\n"
+                                      "refused: Aralda would not load this file\n";
+        QByteArray cut = good;
+        cut.replace("S06rotation", "S06rotation of the figure about its centre, slowly\x81");
+        cut.replace("SIG m", "SIG n");
+        QTest::newRow("refused, with a cut and a byte")
+            << cut << 1
+            << "line count: 277 (277 expected)\n"
+               "line 83: signature: fifth character \"n\", must be \"m\": refused\n"
+               "line 116: ShortTexts row 6: cut after 40 characters, losing \" slowly\u0081\"\n"
+               "line 116, column 51: byte 0x81 is undefined in Windows-1252\n"
+               "refused: Aralda would not load this file\n";
+        QTest::newRow("missing") << QByteArray() << 2 << "";
+    }
+
+    void checkingFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        WorkFolder folder;
+        const QString path = folder.filePath(QStringLiteral("es.lng"));
+        if (!bytes.isEmpty())
+            writeBytes(path, bytes);
+        const Run run = aralda({QStringLiteral("--check-language"), path});
+        QCOMPARE(run.out, out);
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.err, exitCode == 2 ? QStringLiteral("aralda: cannot read %1\n").arg(path) : QString());
+    }
+
+    void checkingAFolder()
+    {
+        WorkFolder folder;
+        const Run run = aralda({QStringLiteral("--check-language=") + folder.path()});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.err, QStringLiteral("aralda: cannot read %1\n").arg(folder.path()));
+    }
+
+    void commandLinesItCannotRead_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("no file") << QStringList{"--check-language"};
+        QTest::newRow("both modes") << QStringList{"--check-language", "a.lng", "--write-language-template", "b.lng"};
+        QTest::newRow("two files") << QStringList{"--check-language", "a.lng", "--check-language", "b.lng"};
+        QTest::newRow("stray argument") << QStringList{"--write-language-template", "a.lng", "b.lng"};
+        QTest::newRow("unknown option") << QStringList{"--check-language", "a.lng", "--strict"};
+    }
+
+    void commandLinesItCannotRead()
+    {
+        QFETCH(QStringList, arguments);
+        WorkFolder folder;
+        QProcess program;
+        program.setWorkingDirectory(folder.path());
+        program.start(qEnvironmentVariable("ARALDA_EXECUTABLE"), arguments);
+        QVERIFY(program.waitForFinished(30000) && program.exitStatus() == QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 2);
+        QCOMPARE(program.readAllStandardOutput(), QByteArray());
+        QVERIFY(QString::fromUtf8(program.readAllStandardError()).endsWith(Usage));
+        QVERIFY(QDir(folder.path()).isEmpty()); // nothing written
+    }
+
+    // The template goes through the program's own reading and loading.
+    void templateIsAcceptedAndLoadsTheEnglishTexts()
+    {
+        WorkFolder folder;
+        const QString path = folder.filePath(QStringLiteral("new.lng"));
+        const Run written = aralda({QStringLiteral("--write-language-template"), path});
+        QCOMPARE(written.exitCode, 0);
+        QCOMPARE(written.out, QString());
+        QCOMPARE(written.err, QString());
+        QCOMPARE(fileBytes(path), LanguageCheck::templateBytes());
+
+        const Run checked = aralda({QStringLiteral("--check-language"), path});
+        QCOMPARE(checked.exitCode, 0);
+        QVERIFY(checked.out.endsWith(QStringLiteral("\naccepted: Aralda would load this file\n")));
+
+        const auto lines = LanguageFile::readLines(path);
+        QVERIFY(lines);
+        QVERIFY(LanguageFile::isValid(*lines));
+        LanguageFile::fillLoadedColumn(*lines);
+        QCOMPARE(MenuTexts.cell(21, LoadedLanguage), QStringLiteral("English"));
+        QCOMPARE(MenuTexts.cell(19, LoadedLanguage), MenuTexts.cell(19, English));
+        QCOMPARE(ShortTexts.cell(7, LoadedLanguage), QStringLiteral("simmetry"));
+        QCOMPARE(ShortTexts.cell(50, LoadedLanguage), QStringLiteral(" angle of rotation"));
+        QCOMPARE(LongTexts.cell(2, LoadedLanguage), QStringLiteral("Tranformations on the plane"));
+        QCOMPARE(LongTexts.cell(58, LoadedLanguage), LongTexts.cell(58, English));
+        QCOMPARE(Language.LanguageLines.at(231), QStringLiteral("N01[notes window, line 1: your text]"));
+    }
+
+    void existingFileIsNeverOverwritten_data()
+    {
+        QTest::addColumn<QByteArray>("existing");
+        QTest::newRow("a translator's work") << QByteArray("S00pausa|\r\n\x81 half done");
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("a template") << LanguageCheck::templateBytes();
+    }
+
+    void existingFileIsNeverOverwritten()
+    {
+        QFETCH(QByteArray, existing);
+        WorkFolder folder;
+        const QString path = folder.filePath(QStringLiteral("es.lng"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(existing), existing.size());
+        file.close();
+        const Run run = aralda({QStringLiteral("--write-language-template"), path});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.err, QStringLiteral("aralda: %1 already exists; nothing written\n").arg(path));
+        QCOMPARE(fileBytes(path), existing);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"es.lng"}); // no leftovers
+    }
+
+    void failedWriteIsReported()
+    {
+        WorkFolder folder;
+        const QString path = folder.filePath(QStringLiteral("no folder/es.lng"));
+        const Run run = aralda({QStringLiteral("--write-language-template=") + path});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.out, QString());
+        QVERIFY2(run.err.startsWith(QStringLiteral("aralda: cannot write %1: ").arg(path)), qPrintable(run.err));
+        QVERIFY(!QFile::exists(path));
+    }
+
+    // A disk that fills up halfway (a file size limit, which binds root too and
+    // passes to the program) leaves no file, not half a template.
+    void writeFailingHalfwayLeavesNothing()
+    {
+        WorkFolder folder;
+        const QString path = folder.filePath(QStringLiteral("es.lng"));
+        Run run;
+        {
+            FileSizeLimit limit(1000);
+            run = aralda({QStringLiteral("--write-language-template"), path});
+        }
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, QStringLiteral("aralda: cannot write %1: not all of its %2 bytes could be written\n")
+                              .arg(path)
+                              .arg(LanguageCheck::templateBytes().size()));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void helpNamesEveryMode()
+    {
+        const Run run = aralda({QStringLiteral("--help")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.out, QString::fromUtf8(FixedTexts::CommandLineHelp));
+        for (const char *mode : {"--eval EXPRESSION", "--check-language FILE", "--write-language-template FILE"})
+            QVERIFY2(run.out.contains(QLatin1String(mode)), mode);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLanguageCommand)
+#include "tst_languagecommand.moc"
