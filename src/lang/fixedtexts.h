@@ -190,8 +190,6 @@ inline constexpr const char *ShortWrite = "not all of its %1 bytes could be writ
 inline constexpr const char *TemplateSignature = "SIG m (signature: the m must stay the fifth character)";
 inline constexpr const char *TemplateUnused = "--- (not used)";
 inline constexpr const char *TemplateNamePrefixes[] = {"it=", "en=", "fr=", "xx="};
-inline constexpr const char *TemplateInformationPlaceholder = "[information window, line %1: your text]";
-inline constexpr const char *TemplateNotesPlaceholder = "[notes window, line %1: your text]";
 // The character that long texts carry behind their prefix, dropped on loading.
 inline constexpr char TemplateLongTextMark = ':';
 

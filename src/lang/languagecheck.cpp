@@ -2,6 +2,7 @@
 
 #include "lang/cp1252.h"
 #include "lang/fixedtexts.h"
+#include "lang/infotexts.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
 
@@ -161,8 +162,8 @@ std::optional<Report> checkFile(const QString &path)
 QString englishWindowLine(int fileLine)
 {
     if (fileLine < InformationLines)
-        return text(FixedTexts::TemplateInformationPlaceholder).arg(fileLine);
-    return text(FixedTexts::TemplateNotesPlaceholder).arg(fileLine - FirstNotesLine + 1);
+        return InfoTexts::builtInInformationLine(fileLine, English);
+    return InfoTexts::builtInNotesLine(fileLine - FirstNotesLine + 1, English);
 }
 
 QStringList templateLines()

@@ -30,9 +30,7 @@ QStringList templateLines();
 QByteArray templateBytes();
 
 // The English text of a line of the information window (file lines 0..81) or
-// of the notes window (231..276). Those windows have no built-in texts yet, so
-// it gives a placeholder that the translator replaces; once they have, this
-// is the one function to change.
+// of the notes window (231..276).
 QString englishWindowLine(int fileLine);
 
 } // namespace LanguageCheck

@@ -234,8 +234,8 @@ private slots:
     {
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("first information line") << 0 << "I00[information window, line 0: your text]";
-        QTest::newRow("last information line") << 81 << "I81[information window, line 81: your text]";
+        QTest::newRow("first information line") << 0 << "I00Aralda: geometric transformations seen in motion";
+        QTest::newRow("last information line") << 81 << "I81or visit the site named below.";
         QTest::newRow("signature") << 82 << "SIG m (signature: the m must stay the fifth character)";
         QTest::newRow("Italian name") << 83 << "it=Inglese";
         QTest::newRow("own name") << 86 << "xx=English";
@@ -250,8 +250,8 @@ private slots:
         QTest::newRow("long row 52") << 223 << "L52:The program connot open file";
         QTest::newRow("last long row") << 229 << "L58:Aralda";
         QTest::newRow("unused before the notes") << 230 << "--- (not used)";
-        QTest::newRow("first notes line") << 231 << "N01[notes window, line 1: your text]";
-        QTest::newRow("last notes line") << 276 << "N46[notes window, line 46: your text]";
+        QTest::newRow("first notes line") << 231 << "N01 1.   Choice of the simulation:";
+        QTest::newRow("last notes line") << 276 << "N46      this window closes with \"OK\".";
     }
 
     void templatePrefixesNameTableAndRow()

@@ -150,7 +150,7 @@ private slots:
         QCOMPARE(ShortTexts.cell(50, LoadedLanguage), QStringLiteral(" angle of rotation"));
         QCOMPARE(LongTexts.cell(2, LoadedLanguage), QStringLiteral("Tranformations on the plane"));
         QCOMPARE(LongTexts.cell(58, LoadedLanguage), LongTexts.cell(58, English));
-        QCOMPARE(Language.LanguageLines.at(231), QStringLiteral("N01[notes window, line 1: your text]"));
+        QCOMPARE(Language.LanguageLines.at(231), QStringLiteral("N01 1.   Choice of the simulation:"));
     }
 
     void existingFileIsNeverOverwritten_data()
