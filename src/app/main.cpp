@@ -40,6 +40,8 @@ int main(int argc, char *argv[])
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Numeria"));
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ARALDA_APP_ID));
     Tnumeria numeria;
     numeria.show();
     return application.exec();
