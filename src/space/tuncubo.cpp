@@ -7,6 +7,7 @@
 #include "shell/hintswitch.h"
 #include "shell/imagelist.h"
 #include "shell/shellvalues.h"
+#include "space/directionarrow.h"
 #include "space/spacepictures.h"
 
 #include <QAction>
@@ -178,8 +179,8 @@ void Tuncubo::createStepControls()
     QFont labelFont = font();
     labelFont.setBold(true);
     labelFont.setPixelSize(QFontInfo(labelFont).pixelSize() * 3 / 2);
-    const QPixmap anticlockwise(spacePicture("antioraria"));
-    const QPixmap clockwise(spacePicture("oraria"));
+    const QPixmap anticlockwise = QPixmap::fromImage(directionArrow(QSize(ArrowSize, ArrowSize), false));
+    const QPixmap clockwise = QPixmap::fromImage(directionArrow(QSize(ArrowSize, ArrowSize), true));
     for (int k = 1; k <= StepCount; ++k) {
         auto *button = new QPushButton(QIcon(spacePicture("via")), QString(), m_client);
         button->setObjectName(QStringLiteral("BitBtn%1").arg(k));
