@@ -178,6 +178,9 @@ constexpr BuiltInTexts NoticeTextRows[] = {
     {"Questa pagina della guida manca.", "This help page is missing.", "Cette page de l'aide manque."},
     {"Confermare i coefficienti dell'affinità", "Confirm the coefficients of the affinity",
      "Confirmer les coefficients de l'affinité"},
+    {"&Copia immagine", "&Copy picture", "&Copier l'image"},
+    {"&Salva immagine...", "&Save picture...", "&Enregistrer l'image..."},
+    {"L'immagine non si può salvare:", "The picture cannot be saved:", "L'image ne peut pas être enregistrée:"},
 };
 
 const TextTable NoticeTexts(200, NoticeTextRows);

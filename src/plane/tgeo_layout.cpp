@@ -7,6 +7,7 @@
 #include "lang/fixedtexts.h"
 #include "lang/languagetables.h"
 #include "shell/imagelist.h"
+#include "shell/picturecommands.h"
 #include "shell/shellvalues.h"
 
 #include <QComboBox>
@@ -226,9 +227,15 @@ void Tgeo::createTopBar()
     piatto->setObjectName(QStringLiteral("piatto"));
     piatto->setCheckable(true);
     piatto->setChecked(Shell.FlatToolbars);
-    barrasotto->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(barrasotto, &QWidget::customContextMenuRequested, this,
-            [this](QPoint at) { PopupMenu1->popup(barrasotto->mapToGlobal(at)); });
+    m_pictures = new PictureCommands(this, [this] { return drawingPicture(); });
+    PopupMenu1->addSeparator();
+    PopupMenu1->addActions({m_pictures->copyAction(), m_pictures->saveAction()});
+    // The pop-up opens over the drawing as over the tool bars.
+    for (QWidget *area : {barrasotto, m_surface}) {
+        area->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(area, &QWidget::customContextMenuRequested, this,
+                [this, area](QPoint at) { PopupMenu1->popup(area->mapToGlobal(at)); });
+    }
 }
 
 void Tgeo::setToolBarFlat(QToolBar *bar, bool flat)

@@ -6,6 +6,7 @@
 #include "shell/helpviewer.h"
 #include "shell/hintswitch.h"
 #include "shell/imagelist.h"
+#include "shell/picturecommands.h"
 #include "shell/shellvalues.h"
 #include "space/directionarrow.h"
 #include "space/spacepictures.h"
@@ -225,6 +226,10 @@ void Tuncubo::createPopupMenu()
     piatto->setChecked(Shell.FlatToolbars);
     connect(piatto, &QAction::triggered, this, &Tuncubo::piattoClick);
     m_client->addActions({mostra, piatto});
+    m_pictures = new PictureCommands(this, [this] { return m_canvas; });
+    auto *separator = new QAction(this);
+    separator->setSeparator(true);
+    m_client->addActions({separator, m_pictures->copyAction(), m_pictures->saveAction()});
     m_client->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
