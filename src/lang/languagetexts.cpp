@@ -146,7 +146,7 @@ constexpr BuiltInTexts MenuTextRows[] = {
     /* 11 */ {"&Chiude tutte", "&All closed", "&Fermer tout"},
     /* 12 */ {"   ?   ", "   ?   ", "   ?   "},
     /* 13 */ {"&Guida", "&Help", "&Aide"},
-    /* 14 */ {"&Informazioni", "&About", "&A propos"},
+    /* 14 */ {"&Informazioni", "&About", "A &propos"},
     /* 15 */ {"&Traformazioni nel piano", "&Transformations on the plane", "&Transformations dans le plane"},
     /* 16 */ {"&Rotazioni nello spazio", "&Rotations in space", "&Rotations dans l'espace"},
     /* 17 */ {"&e-mail", "&e-mail", "&e-mail"},

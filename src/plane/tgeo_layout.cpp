@@ -19,6 +19,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <utility>
+
 namespace {
 
 // ShortTexts rows of the transformation kinds, in TransformKind order.
@@ -118,6 +120,8 @@ QToolButton *Tgeo::addToolButton(QToolBar *bar, const char *name, int image, int
     button->setObjectName(QString::fromLatin1(name));
     button->setIcon(ImageList1::image(image));
     button->setToolTip(hint(hintRow));
+    // A picture alone says nothing to a screen reader; the hint names it.
+    button->setAccessibleName(button->toolTip());
     button->setCursor(pointingCursor());
     if (handler)
         connect(button, &QToolButton::clicked, this, handler);
@@ -256,6 +260,12 @@ void Tgeo::createBottomPanel()
     Label1->setStyleSheet(QStringLiteral("QLabel { color: red; font-weight: bold; }"));
     tcontinua = makeGlyphButton("tcontinua", sotto);
     tinversa = makeGlyphButton("tinversa", sotto);
+    // The panel's glyphs repeat the buttons they point to; they carry their
+    // hints so a screen reader names them alike.
+    for (auto [glyph, button] : {std::pair{tcontinua, continua}, std::pair{tinversa, inversa}}) {
+        glyph->setToolTip(button->toolTip());
+        glyph->setAccessibleName(button->toolTip());
+    }
     Bevel1 = makeBevel("Bevel1", sotto);
     Label5 = makeLabel("Label5", sotto);
     Label5->setAlignment(Qt::AlignCenter);

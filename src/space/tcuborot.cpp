@@ -178,6 +178,8 @@ QToolButton *Tcuborot::directionButton(const QString &name, bool clockwise, int 
     button->setCheckable(true);
     button->setAutoRaise(true);
     button->setToolTip(hint(hintRow));
+    // The arrow alone says nothing to a screen reader; the hint names it.
+    button->setAccessibleName(button->toolTip());
     button->setCursor(pointingCursor());
     return button;
 }

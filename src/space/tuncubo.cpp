@@ -43,6 +43,8 @@ QToolButton *toolButton(QToolBar *bar, const char *name, const QIcon &icon, int 
     button->setObjectName(QString::fromLatin1(name));
     button->setIcon(icon);
     button->setToolTip(hint(hintRow));
+    // A picture alone says nothing to a screen reader; the hint names it.
+    button->setAccessibleName(button->toolTip());
     button->setCursor(pointingCursor());
     bar->addWidget(button);
     return button;
