@@ -295,8 +295,16 @@ void TCalcola::evaluate(const QString &expression)
 
 bool TCalcola::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == nome && event->type() == QEvent::KeyPress)
-        nomeKeyPress(static_cast<const QKeyEvent *>(event));
+    if (watched == nome && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        // Enter would otherwise reach the dialog and press the default "Off"
+        // button, closing the window on the expression just typed.
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            evaluate(nome->text());
+            return true;
+        }
+        nomeKeyPress(key);
+    }
     return QDialog::eventFilter(watched, event);
 }
 

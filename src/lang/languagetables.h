@@ -69,7 +69,8 @@ void resetLanguageValues();
 QString hint(int row);
 
 // Texts the program shows beyond the three tables above (message windows,
-// the help viewer). A loaded language has no column for them and reads the
+// the help viewer, the picture items of the windows' pop-up menus), kept
+// apart so that language files keep their 277 lines. A loaded language has no column for them and reads the
 // English one.
 enum NoticeRow {
     SettingsUnreadable,
@@ -80,6 +81,9 @@ enum NoticeRow {
     HelpContents,
     HelpPageMissing,
     AffinityNotConfirmed,
+    CopyPictureItem,
+    SavePictureItem,
+    PictureNotSaved,
     NoticeRowCount
 };
 

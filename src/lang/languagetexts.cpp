@@ -146,7 +146,7 @@ constexpr BuiltInTexts MenuTextRows[] = {
     /* 11 */ {"&Chiude tutte", "&All closed", "&Fermer tout"},
     /* 12 */ {"   ?   ", "   ?   ", "   ?   "},
     /* 13 */ {"&Guida", "&Help", "&Aide"},
-    /* 14 */ {"&Informazioni", "&About", "&A propos"},
+    /* 14 */ {"&Informazioni", "&About", "A &propos"},
     /* 15 */ {"&Traformazioni nel piano", "&Transformations on the plane", "&Transformations dans le plane"},
     /* 16 */ {"&Rotazioni nello spazio", "&Rotations in space", "&Rotations dans l'espace"},
     /* 17 */ {"&e-mail", "&e-mail", "&e-mail"},
@@ -178,6 +178,9 @@ constexpr BuiltInTexts NoticeTextRows[] = {
     {"Questa pagina della guida manca.", "This help page is missing.", "Cette page de l'aide manque."},
     {"Confermare i coefficienti dell'affinità", "Confirm the coefficients of the affinity",
      "Confirmer les coefficients de l'affinité"},
+    {"&Copia immagine", "&Copy picture", "&Copier l'image"},
+    {"&Salva immagine...", "&Save picture...", "&Enregistrer l'image..."},
+    {"L'immagine non si può salvare:", "The picture cannot be saved:", "L'image ne peut pas être enregistrée:"},
 };
 
 const TextTable NoticeTexts(200, NoticeTextRows);

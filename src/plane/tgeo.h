@@ -9,6 +9,7 @@
 #include <QStringList>
 
 class HintSwitch;
+class PictureCommands;
 class QAction;
 class QComboBox;
 class QFrame;
@@ -35,6 +36,9 @@ public:
 
     // What the window shows and keeps, for the tests and the benchmark.
     const QImage &canvas() const { return m_canvas.image(); }
+    // The drawing area of the canvas, as copied and saved by the pop-up's
+    // picture items; the panel below it holds only controls.
+    QImage drawingPicture() const { return m_canvas.image().copy(m_canvas.drawingArea()); }
     const QImage &figureResultBitmap() const { return m_canvas.figureResult(); }
     const QImage &frameResultBitmap() const { return m_canvas.frameResult(); }
     const QFont &canvasFont() const { return m_canvas.font(); }
@@ -135,6 +139,7 @@ private:
     QMenu *PopupMenu1;
     QAction *mostra;
     QAction *piatto;
+    PictureCommands *m_pictures;
     QToolBar *ToolBar7;
     QComboBox *tipi;
     QLineEdit *num;

@@ -7,6 +7,7 @@
 #include "lang/fixedtexts.h"
 #include "lang/languagetables.h"
 #include "shell/imagelist.h"
+#include "shell/picturecommands.h"
 #include "shell/shellvalues.h"
 
 #include <QComboBox>
@@ -17,6 +18,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <utility>
 
 namespace {
 
@@ -117,6 +120,8 @@ QToolButton *Tgeo::addToolButton(QToolBar *bar, const char *name, int image, int
     button->setObjectName(QString::fromLatin1(name));
     button->setIcon(ImageList1::image(image));
     button->setToolTip(hint(hintRow));
+    // A picture alone says nothing to a screen reader; the hint names it.
+    button->setAccessibleName(button->toolTip());
     button->setCursor(pointingCursor());
     if (handler)
         connect(button, &QToolButton::clicked, this, handler);
@@ -226,9 +231,15 @@ void Tgeo::createTopBar()
     piatto->setObjectName(QStringLiteral("piatto"));
     piatto->setCheckable(true);
     piatto->setChecked(Shell.FlatToolbars);
-    barrasotto->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(barrasotto, &QWidget::customContextMenuRequested, this,
-            [this](QPoint at) { PopupMenu1->popup(barrasotto->mapToGlobal(at)); });
+    m_pictures = new PictureCommands(this, [this] { return drawingPicture(); });
+    PopupMenu1->addSeparator();
+    PopupMenu1->addActions({m_pictures->copyAction(), m_pictures->saveAction()});
+    // The pop-up opens over the drawing as over the tool bars.
+    for (QWidget *area : {barrasotto, m_surface}) {
+        area->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(area, &QWidget::customContextMenuRequested, this,
+                [this, area](QPoint at) { PopupMenu1->popup(area->mapToGlobal(at)); });
+    }
 }
 
 void Tgeo::setToolBarFlat(QToolBar *bar, bool flat)
@@ -249,6 +260,12 @@ void Tgeo::createBottomPanel()
     Label1->setStyleSheet(QStringLiteral("QLabel { color: red; font-weight: bold; }"));
     tcontinua = makeGlyphButton("tcontinua", sotto);
     tinversa = makeGlyphButton("tinversa", sotto);
+    // The panel's glyphs repeat the buttons they point to; they carry their
+    // hints so a screen reader names them alike.
+    for (auto [glyph, button] : {std::pair{tcontinua, continua}, std::pair{tinversa, inversa}}) {
+        glyph->setToolTip(button->toolTip());
+        glyph->setAccessibleName(button->toolTip());
+    }
     Bevel1 = makeBevel("Bevel1", sotto);
     Label5 = makeLabel("Label5", sotto);
     Label5->setAlignment(Qt::AlignCenter);

@@ -7,7 +7,7 @@
 #include "shell/hintswitch.h"
 #include "shell/imagelist.h"
 #include "shell/shellvalues.h"
-#include "space/spacepictures.h"
+#include "space/directionarrow.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -119,9 +119,8 @@ void Tcuborot::createRow(QGridLayout *rows, int step, const char *group, const c
         items->addWidget(item);
     }
 
-    row.clockwise = directionButton(QStringLiteral("rota%1d").arg(step), spacePicture("oraria"), ClockwiseHint);
-    row.anticlockwise = directionButton(QStringLiteral("rota%1s").arg(step), spacePicture("antioraria"),
-                                        AnticlockwiseHint);
+    row.clockwise = directionButton(QStringLiteral("rota%1d").arg(step), true, ClockwiseHint);
+    row.anticlockwise = directionButton(QStringLiteral("rota%1s").arg(step), false, AnticlockwiseHint);
     // One of the pair at most is down; both may be up, and then the step
     // turns anticlockwise.
     connect(row.clockwise, &QToolButton::toggled, row.anticlockwise, [&row](bool down) {
@@ -171,14 +170,16 @@ void Tcuborot::createRow(QGridLayout *rows, int step, const char *group, const c
     rows->addLayout(right, step - 1, 1);
 }
 
-QToolButton *Tcuborot::directionButton(const QString &name, const QString &arrow, int hintRow)
+QToolButton *Tcuborot::directionButton(const QString &name, bool clockwise, int hintRow)
 {
     auto *button = new QToolButton(this);
     button->setObjectName(name);
-    button->setIcon(QIcon(arrow));
+    button->setIcon(QIcon(QPixmap::fromImage(directionArrow(button->iconSize(), clockwise))));
     button->setCheckable(true);
     button->setAutoRaise(true);
     button->setToolTip(hint(hintRow));
+    // The arrow alone says nothing to a screen reader; the hint names it.
+    button->setAccessibleName(button->toolTip());
     button->setCursor(pointingCursor());
     return button;
 }

@@ -43,7 +43,7 @@ private:
     };
 
     void createRow(QGridLayout *rows, int step, const char *group, const char *field, const char *spin);
-    QToolButton *directionButton(const QString &name, const QString &arrow, int hintRow);
+    QToolButton *directionButton(const QString &name, bool clockwise, int hintRow);
 
     CubeSchedule &m_schedule;
     CubeDialogHints &m_hints;

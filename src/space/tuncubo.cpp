@@ -6,7 +6,9 @@
 #include "shell/helpviewer.h"
 #include "shell/hintswitch.h"
 #include "shell/imagelist.h"
+#include "shell/picturecommands.h"
 #include "shell/shellvalues.h"
+#include "space/directionarrow.h"
 #include "space/spacepictures.h"
 
 #include <QAction>
@@ -41,6 +43,8 @@ QToolButton *toolButton(QToolBar *bar, const char *name, const QIcon &icon, int 
     button->setObjectName(QString::fromLatin1(name));
     button->setIcon(icon);
     button->setToolTip(hint(hintRow));
+    // A picture alone says nothing to a screen reader; the hint names it.
+    button->setAccessibleName(button->toolTip());
     button->setCursor(pointingCursor());
     bar->addWidget(button);
     return button;
@@ -178,8 +182,8 @@ void Tuncubo::createStepControls()
     QFont labelFont = font();
     labelFont.setBold(true);
     labelFont.setPixelSize(QFontInfo(labelFont).pixelSize() * 3 / 2);
-    const QPixmap anticlockwise(spacePicture("antioraria"));
-    const QPixmap clockwise(spacePicture("oraria"));
+    const QPixmap anticlockwise = QPixmap::fromImage(directionArrow(QSize(ArrowSize, ArrowSize), false));
+    const QPixmap clockwise = QPixmap::fromImage(directionArrow(QSize(ArrowSize, ArrowSize), true));
     for (int k = 1; k <= StepCount; ++k) {
         auto *button = new QPushButton(QIcon(spacePicture("via")), QString(), m_client);
         button->setObjectName(QStringLiteral("BitBtn%1").arg(k));
@@ -224,6 +228,10 @@ void Tuncubo::createPopupMenu()
     piatto->setChecked(Shell.FlatToolbars);
     connect(piatto, &QAction::triggered, this, &Tuncubo::piattoClick);
     m_client->addActions({mostra, piatto});
+    m_pictures = new PictureCommands(this, [this] { return m_canvas; });
+    auto *separator = new QAction(this);
+    separator->setSeparator(true);
+    m_client->addActions({separator, m_pictures->copyAction(), m_pictures->saveAction()});
     m_client->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 

@@ -9,6 +9,7 @@
 #include <QImage>
 
 class HintSwitch;
+class PictureCommands;
 class QAction;
 class QFrame;
 class QLabel;
@@ -103,4 +104,5 @@ private:
     QTimer *Timer1;
     QAction *mostra;
     QAction *piatto;
+    PictureCommands *m_pictures;
 };

@@ -276,7 +276,7 @@ private slots:
                                  "Charger une autre &version", "Langue de &defaut", "&Quitter",
                                  "&Transformations dans le plane", "&Rotations dans l'espace",
                                  u"F&enêtres"_qs, u"&Précédente"_qs, "&Suivante", "&Fermer tout",
-                                 "   ?   ", "&Aide", "&e-mail", "&Q&&R Accueil", "&A propos"};
+                                 "   ?   ", "&Aide", "&e-mail", "&Q&&R Accueil", "A &propos"};
         const QStringList none;
         QTest::newRow("Italian locale") << "it_IT" << none << italian << 26;
         QTest::newRow("Belgian French locale") << "fr_BE" << none << french << 24;

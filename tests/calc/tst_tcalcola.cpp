@@ -106,6 +106,31 @@ private slots:
         QCOMPARE(calculator.text("nome") + u' ' + calculator.text("erisultato"), u"1/3== syntax error"_qs);
     }
 
+    // Enter and the keypad's Enter evaluate as "=" does, leaving the window
+    // open on the typed expression; Escape closes it.
+    void enterEvaluates_data()
+    {
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<int>("key");
+        QTest::newRow("return") << Qt::KeyboardModifiers() << int(Qt::Key_Return);
+        QTest::newRow("keypad enter") << Qt::KeyboardModifiers(Qt::KeypadModifier) << int(Qt::Key_Enter);
+    }
+
+    void enterEvaluates()
+    {
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(int, key);
+        OpenCalculator calculator;
+        auto *field = calculator.control<QLineEdit>("nome");
+        QTest::keyClicks(field, u"6*7"_qs);
+        QTest::keyClick(field, Qt::Key(key), modifiers);
+        QCOMPARE(calculator.text("erisultato"), u"42"_qs);
+        QCOMPARE(calculator.text("nome"), u"6*7"_qs);
+        QVERIFY(calculator.window->isVisible());
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(!calculator.window || !calculator.window->isVisible());
+    }
+
     void memory()
     {
         OpenCalculator calculator;

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QImage>
+#include <QPointF>
+#include <QSize>
+
+// The turning arrows of the space window and its dialog: an orange loop of
+// three quarters of a circle ending in a bold head. The clockwise arrow runs
+// from the bottom over the left and the top and points down on the right;
+// the anticlockwise one is its mirror image, so the two read apart at a
+// glance even at 16 pixels.
+QImage directionArrow(QSize size, bool clockwise);
+
+// Where the head's point lies in a picture of that size, in pixels.
+QPointF directionArrowTip(QSize size, bool clockwise);

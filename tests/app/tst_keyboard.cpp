@@ -1,0 +1,161 @@
+#include "app/tnumeria.h"
+#include "lang/languagetables.h"
+#include "plane/tgeo.h"
+#include "space/tcuborot.h"
+#include "space/tuncubo.h"
+#include "support/guitest.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+// "objectName: accessible name | tooltip" for every tool button of `window`
+// whose accessible name is empty or not its hint.
+QStringList unnamedButtons(const QWidget *window)
+{
+    QStringList wrong;
+    for (const QToolButton *button : window->findChildren<QToolButton *>()) {
+        if (button->objectName().isEmpty() || button->objectName().startsWith(u"qt_"_qs))
+            continue; // Qt's own parts of tool bars and frames
+        if (button->accessibleName().isEmpty() || button->accessibleName() != button->toolTip())
+            wrong.append(button->objectName() + u": "_qs + button->accessibleName() + u" | "_qs + button->toolTip());
+    }
+    return wrong;
+}
+
+// The access key of a menu text, lower case: the letter after a single "&"
+// ("&&" is a written ampersand); none when the text has no such letter.
+QChar accessKey(const QString &text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&'))
+            continue;
+        if (text[i + 1] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return text[i + 1].toLower();
+    }
+    return {};
+}
+
+// "menu: key shared by item and item" for every clash among the visible
+// entries of `actions`, then the same for every submenu.
+void findClashes(const QString &menuName, const QList<QAction *> &actions, QStringList &clashes)
+{
+    QHash<QChar, QString> taken;
+    for (const QAction *action : actions) {
+        if (action->isSeparator() || !action->isVisible())
+            continue;
+        const QChar key = accessKey(action->text());
+        if (!key.isNull()) {
+            if (taken.contains(key))
+                clashes.append(menuName + u": "_qs + key + u" shared by \""_qs + taken[key] + u"\" and \""_qs
+                               + action->text() + u'"');
+            taken.insert(key, action->text());
+        }
+        if (const QMenu *menu = action->menu())
+            findClashes(action->text(), menu->actions(), clashes);
+    }
+}
+
+} // namespace
+
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void accessKey_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("first") << u"&Aide"_qs << u"a"_qs;
+        QTest::newRow("inside") << u"A &propos"_qs << u"p"_qs;
+        QTest::newRow("written ampersand") << u"&Q&&R Home page"_qs << u"q"_qs;
+        QTest::newRow("after a written one") << u"Q&&R &Home"_qs << u"h"_qs;
+        QTest::newRow("none") << u"   ?   "_qs << QString();
+    }
+
+    void accessKey()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, key);
+        const QChar found = ::accessKey(text);
+        QCOMPARE(found.isNull() ? QString() : QString(found), key);
+    }
+
+    // Each menu of the main window, walked as the user opens it, in each
+    // built-in language.
+    void uniqueInEveryMenu_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("Italian") << int(Italian);
+        QTest::newRow("English") << int(English);
+        QTest::newRow("French") << int(French);
+    }
+
+    void uniqueInEveryMenu()
+    {
+        QFETCH(int, language);
+        GuiTest::Fixture fixture;
+        Tnumeria window;
+        window.show();
+        switch (language) {
+        case Italian: window.Italiano1Click(); break;
+        case English: window.Inglese1Click(); break;
+        default: window.Francese1Click();
+        }
+        QCOMPARE(int(Language.LanguageIndex), language);
+        const QList<QAction *> bar = window.menuBar()->actions();
+        QVERIFY(bar.size() >= 4);
+        QStringList clashes;
+        findClashes(u"menu bar"_qs, bar, clashes);
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u"; "_qs)));
+        // The walk reached the help menu's entries.
+        const auto *about = window.findChild<QAction *>(u"Informazioni1"_qs);
+        QCOMPARE(about->text(), MenuTexts.cell(14, language));
+        QVERIFY(!::accessKey(about->text()).isNull());
+        QCOMPARE(GuiTest::unexpectedModals(), QStringList());
+    }
+
+    // Tool buttons show pictures only; each is named by its hint, in the
+    // language in force when its window opens (a change of language closes
+    // the windows, so they reopen named anew).
+    void toolButtonsNamed_data() { uniqueInEveryMenu_data(); }
+
+    void toolButtonsNamed()
+    {
+        QFETCH(int, language);
+        GuiTest::Fixture fixture;
+        Tnumeria window;
+        window.show();
+        switch (language) {
+        case Italian: window.Italiano1Click(); break;
+        case English: window.Inglese1Click(); break;
+        default: window.Francese1Click();
+        }
+        window.Trasformazioni1Click();
+        window.Spaziali1Click();
+        const auto *plane = window.findChild<Tgeo *>();
+        const auto *space = window.findChild<Tuncubo *>();
+        QVERIFY(plane && space);
+        QVERIFY(plane->findChildren<QToolButton *>().size() >= 8);
+        QCOMPARE(unnamedButtons(plane), QStringList());
+        QCOMPARE(unnamedButtons(space), QStringList());
+        CubeSchedule schedule;
+        CubeDialogHints hints;
+        Tcuborot dialog(schedule, hints);
+        QCOMPARE(unnamedButtons(&dialog), QStringList());
+        const auto *clockwise = dialog.findChild<QToolButton *>(u"rota1d"_qs);
+        QCOMPARE(clockwise->accessibleName(), hint(42));
+        QCOMPARE(GuiTest::unexpectedModals(), QStringList());
+    }
+};
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"

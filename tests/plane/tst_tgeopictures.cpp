@@ -1,0 +1,146 @@
+#include "planeharness.h"
+
+#include "lang/languagetables.h"
+#include "support/guitest.h"
+#include "support/picturedialogs.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+
+namespace {
+
+// The canvas's drawing area worked out here: everything above the bottom
+// panel, which holds only controls.
+QImage expectedDrawing(const Tgeo *window)
+{
+    const QImage &canvas = window->canvas();
+    return canvas.copy(0, 0, canvas.width(), canvas.height() - window->panelHeight())
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+int colourCount(const QImage &picture)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < picture.height(); y += 3)
+        for (int x = 0; x < picture.width(); x += 3)
+            colours.insert(picture.pixel(x, y));
+    return int(colours.size());
+}
+
+// Ctrl+key with the focus in the workspace, as a user types it: the
+// shortcuts answer only in the active window.
+bool pressInWindow(Tgeo *window, Qt::Key key)
+{
+    QWidget *frame = window->window();
+    frame->activateWindow();
+    if (!QTest::qWaitForWindowActive(frame))
+        return false;
+    window->widget()->setFocus();
+    QTest::keyClick(window->widget(), key, Qt::ControlModifier);
+    return true;
+}
+
+} // namespace
+
+class TestTgeoPictures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QCOMPARE(GuiTest::unexpectedModals(), QStringList()); }
+
+    void copyDrawing()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        setFigure(2, {{0, 0}, {6, 0}, {0, 4}});
+        setTranslation(1, 5, 3);
+        plane.runLesson(Traslazione);
+        const QImage expected = expectedDrawing(plane.window());
+        QVERIFY(colourCount(expected) >= 3); // black, the grid, the figures
+
+        GuiTest::clearClipboard();
+        QVERIFY(pressInWindow(plane.window(), Qt::Key_C));
+        const QImage copied = GuiTest::clipboardPicture();
+        QCOMPARE(copied.size(), expected.size());
+        QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), expected);
+    }
+
+    void saveDrawing()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        setFigure(1, {{3, 0}, {3, 6}});
+        setRotation(1, 90, 0, 0);
+        plane.runLesson(Rotazione);
+        const QImage expected = expectedDrawing(plane.window());
+
+        GuiTest::SaveAnswer seen;
+        // No suffix typed: the dialog adds ".png".
+        GuiTest::answerSaveDialog(fixture.filePath(u"disegno"_qs), seen);
+        QVERIFY(pressInWindow(plane.window(), Qt::Key_S));
+        QVERIFY(seen.saveDialog);
+        QCOMPARE(seen.defaultSuffix, u"png"_qs);
+        QCOMPARE(seen.failureMessage, QString());
+
+        QFile file(fixture.filePath(u"disegno.png"_qs));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(8), QByteArray("\x89PNG\r\n\x1a\n", 8));
+        const QImage saved(file.fileName());
+        QCOMPARE(saved.size(), expected.size());
+        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), expected);
+    }
+
+    // A folder no file can be written in: the user reads why, in the
+    // language in force, and no file is left behind.
+    void failedSaveIsTold()
+    {
+        GuiTest::Fixture fixture;
+        Language.LanguageIndex = French;
+        PlaneHarness plane;
+        GuiTest::SaveAnswer seen;
+        GuiTest::answerSaveDialog(u"/proc/disegno.png"_qs, seen);
+        QVERIFY(pressInWindow(plane.window(), Qt::Key_S));
+        QVERIFY(seen.saveDialog);
+        QVERIFY2(seen.failureMessage.startsWith(u"L'image ne peut pas être enregistrée:\n/proc/disegno.png"_qs),
+                 qPrintable(seen.failureMessage));
+        QVERIFY(!QFile::exists(u"/proc/disegno.png"_qs));
+    }
+
+    void popupItems_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("copy");
+        QTest::addColumn<QString>("save");
+        QTest::newRow("Italian") << int(Italian) << u"&Copia immagine"_qs << u"&Salva immagine..."_qs;
+        QTest::newRow("English") << int(English) << u"&Copy picture"_qs << u"&Save picture..."_qs;
+        QTest::newRow("French") << int(French) << u"&Copier l'image"_qs << u"&Enregistrer l'image..."_qs;
+        QTest::newRow("loaded") << 3 << u"&Copy picture"_qs << u"&Save picture..."_qs;
+    }
+
+    void popupItems()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, copy);
+        QFETCH(QString, save);
+        GuiTest::Fixture fixture;
+        Language.LanguageIndex = quint8(language);
+        PlaneHarness plane;
+        const auto *popup = plane.window()->findChild<QMenu *>(u"PopupMenu1"_qs);
+        QVERIFY(popup);
+        QStringList items;
+        for (const QAction *action : popup->actions()) {
+            if (!action->isSeparator())
+                items.append(action->text());
+        }
+        QVERIFY2(items.contains(copy) && items.contains(save), qPrintable(items.join(u" | "_qs)));
+        const auto *copyAction = plane.window()->findChild<QAction *>(u"copiaimmagine"_qs);
+        const auto *saveAction = plane.window()->findChild<QAction *>(u"salvaimmagine"_qs);
+        QCOMPARE(copyAction->shortcut(), QKeySequence(QKeySequence::Copy));
+        QCOMPARE(saveAction->shortcut(), QKeySequence(QKeySequence::Save));
+    }
+};
+
+QTEST_MAIN(TestTgeoPictures)
+#include "tst_tgeopictures.moc"

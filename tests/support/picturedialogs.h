@@ -1,0 +1,59 @@
+#pragma once
+
+#include "support/guitest.h"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+
+namespace GuiTest {
+
+// What the answer to a picture's file dialog saw: the dialog was Qt's own
+// save dialog offering PNG, and, when a write failed, the message shown.
+struct SaveAnswer {
+    bool saveDialog = false;
+    QString defaultSuffix;
+    QString failureMessage;
+};
+
+// Answers the next modal window, the file dialog of "Save picture...", by
+// typing `name` in its file name field and pressing Enter; a message window
+// that follows is recorded and closed.
+inline void answerSaveDialog(const QString &name, SaveAnswer &seen)
+{
+    whenModalOpens([name, &seen](QWidget *window) {
+        auto *dialog = qobject_cast<QFileDialog *>(window);
+        if (!dialog) {
+            window->close();
+            return;
+        }
+        seen.saveDialog = dialog->acceptMode() == QFileDialog::AcceptSave
+            && dialog->testOption(QFileDialog::DontUseNativeDialog);
+        seen.defaultSuffix = dialog->defaultSuffix();
+        whenModalOpens([&seen](QWidget *next) {
+            if (auto *box = qobject_cast<QMessageBox *>(next))
+                seen.failureMessage = box->text();
+            next->close();
+        });
+        auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        field->setText(name);
+        QTest::keyClick(field, Qt::Key_Return);
+    });
+}
+
+// The clipboard's picture, or a null image; the clipboard is emptied first
+// by clearClipboard() so an old picture never passes for a new one.
+inline void clearClipboard()
+{
+    QGuiApplication::clipboard()->clear();
+}
+
+inline QImage clipboardPicture()
+{
+    return QGuiApplication::clipboard()->image();
+}
+
+} // namespace GuiTest
