@@ -2,8 +2,7 @@
 
 #include "lang/cp1252.h"
 #include "lang/languagetables.h"
-
-#include <QFile>
+#include "lang/regularfile.h"
 
 namespace LanguageFile {
 
@@ -16,16 +15,24 @@ constexpr int ShortLines = 109;         // ShortTexts rows 0..60
 constexpr int LongLines = 171;          // LongTexts rows 0..58
 constexpr int PrefixLength = 3;
 
-// A translator's file can be anything; a larger one is not a language file.
-constexpr qint64 MaximumFileSize = 1 << 20;
-
 QString textOf(const QString &line)
 {
     return line.mid(PrefixLength);
 }
 
-QStringList splitLines(const QString &text)
+std::optional<QByteArray> readBounded(const QString &path)
 {
+    RegularFile::Contents contents = RegularFile::read(path, MaximumFileSize, RegularFile::Links::Follow);
+    if (contents.status != RegularFile::Status::Read)
+        return std::nullopt;
+    return std::move(contents.bytes);
+}
+
+} // namespace
+
+QStringList decodeLines(const QByteArray &bytes)
+{
+    const QString text = Cp1252::decode(bytes);
     QStringList lines;
     QString current;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -44,8 +51,6 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-} // namespace
-
 bool hasLanguageExtension(const QString &path)
 {
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
@@ -54,13 +59,10 @@ bool hasLanguageExtension(const QString &path)
 
 std::optional<QStringList> readLines(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaximumFileSize)
+    const auto bytes = readBounded(path);
+    if (!bytes)
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return splitLines(Cp1252::decode(bytes));
+    return decodeLines(*bytes);
 }
 
 bool isValid(const QStringList &lines)
@@ -120,6 +122,11 @@ QString flagPicturePath(const QString &languageFilePath)
 {
     const qsizetype dot = languageFilePath.lastIndexOf(QLatin1Char('.'));
     return (dot >= 0 ? languageFilePath.left(dot) : languageFilePath) + QStringLiteral(".bmp");
+}
+
+std::optional<QByteArray> readFlagPicture(const QString &languageFilePath)
+{
+    return readBounded(flagPicturePath(languageFilePath));
 }
 
 } // namespace LanguageFile

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -10,11 +11,21 @@ namespace LanguageFile {
 
 constexpr int LineCount = 277;
 
+// The most a language file or its flag picture may hold, 1 MiB: a real file
+// of 277 lines has a few kilobytes, a 16 x 16 picture one; a larger file is
+// refused rather than read on.
+constexpr qsizetype MaximumFileSize = 1 << 20;
+
 // The extension must be exactly ".lng": a translator's "Spanish.LNG" is not one.
 bool hasLanguageExtension(const QString &path);
 
-// Lines split at CR LF, CR or LF; a final line break ends the last line
-// rather than starting an empty one. Empty when the file cannot be read.
+// Windows-1252 text split at CR LF, CR or LF; a final line break ends the
+// last line rather than starting an empty one.
+QStringList decodeLines(const QByteArray &bytes);
+
+// The lines of a regular file (or of a link to one) of at most
+// MaximumFileSize bytes. Empty when the file is missing, cannot be read, is
+// too large or is no regular file: a pipe or a device is never opened.
 std::optional<QStringList> readLines(const QString &path);
 
 // 277 lines, and the fifth character of the signature line 82 is "m".
@@ -33,5 +44,9 @@ void loadAtStartUp();
 
 // The flag picture that may stand beside a language file.
 QString flagPicturePath(const QString &languageFilePath);
+
+// The bytes of that picture, read by the same rules as the language file;
+// empty when there is none to read.
+std::optional<QByteArray> readFlagPicture(const QString &languageFilePath);
 
 } // namespace LanguageFile

@@ -74,6 +74,7 @@ QString hint(int row);
 enum NoticeRow {
     SettingsUnreadable,
     SettingsNotSaved,
+    SettingsFileNotRegular,
     HelpCaption,
     HelpBack,
     HelpForward,
