@@ -34,20 +34,18 @@ QStringList decodeLines(const QByteArray &bytes)
 {
     const QString text = Cp1252::decode(bytes);
     QStringList lines;
-    QString current;
+    qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            lines.append(current);
-            current.clear();
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-        } else {
-            current.append(c);
-        }
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
     }
-    if (!current.isEmpty())
-        lines.append(current);
+    if (start < text.size())
+        lines.append(text.mid(start));
     return lines;
 }
 
