@@ -2,11 +2,13 @@
 #include "calc/evalcommand.h"
 #include "lang/fixedtexts.h"
 #include "lang/languagecommand.h"
+#include "shell/terminationsignals.h"
 
 #include <QApplication>
 #include <QTextStream>
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -42,7 +44,22 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Numeria"));
     // Lets the desktop match the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ARALDA_APP_ID));
+    TerminationSignals endRequests;
     Tnumeria numeria;
+    // Ended by the system, the program closes as its Exit command does, so
+    // the settings are saved; modal windows go first, as a user would close
+    // them. A second request ends the run even if a message window waits.
+    QObject::connect(&endRequests, &TerminationSignals::received, &numeria, [&numeria, closing = false]() mutable {
+        if (std::exchange(closing, true)) {
+            QCoreApplication::exit(0);
+            return;
+        }
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window->isModal())
+                window->close();
+        }
+        numeria.close();
+    });
     numeria.show();
     return application.exec();
 }

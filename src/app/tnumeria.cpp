@@ -167,6 +167,7 @@ void Tnumeria::setMenusVisible(bool visible)
 
 void Tnumeria::readSettings()
 {
+    removeWriteLeftovers();
     const SettingsReadResult result = readSettingsFile();
     if (result.status == SettingsReadStatus::Read) {
         m_settings = result.record;
@@ -184,7 +185,9 @@ void Tnumeria::showLoadedLanguage()
 {
     altra->setText(MenuTexts.cell(21, LoadedLanguage));
     altra->setVisible(true);
-    const QPixmap flag(LanguageFile::flagPicturePath(Language.LanguageFilePath));
+    QPixmap flag;
+    if (const auto bytes = LanguageFile::readFlagPicture(Language.LanguageFilePath))
+        flag.loadFromData(*bytes);
     altra->setIcon(flag.isNull() ? QIcon() : ImageList1::image(ImageList1::append(flag)));
 }
 

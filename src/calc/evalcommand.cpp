@@ -4,6 +4,7 @@
 #include "lang/fixedtexts.h"
 
 #include <QCommandLineParser>
+#include <QIODevice>
 #include <QTextStream>
 
 #include <cstring>
@@ -39,9 +40,22 @@ int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         err << FixedTexts::EvalUsage << Qt::endl;
         return 2;
     }
+    const QString expression = parser.value(eval);
+    // The evaluator drops blanks and has no message of its own for nothing
+    // left, so an empty line would be all a teacher saw.
+    if (expression.count(QLatin1Char(' ')) == expression.size()) {
+        err << FixedTexts::EvalEmptyExpression << Qt::endl;
+        return 1;
+    }
     selectAngleUnit(parser.isSet(radians) ? AngleUnit::Radians : AngleUnit::Degrees);
-    const Calculation calculation = calculate(parser.value(eval));
+    const Calculation calculation = calculate(expression);
     out << calculation.shown << Qt::endl;
+    // A result that never reached a full disk or a closed file is no success.
+    if (out.status() != QTextStream::Ok) {
+        const QIODevice *device = out.device();
+        err << FixedTexts::EvalNotWritten << (device ? device->errorString() : QString()) << Qt::endl;
+        return 2;
+    }
     return calculation.ok ? 0 : 1;
 }
 

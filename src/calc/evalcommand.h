@@ -13,8 +13,10 @@ namespace EvalCommand {
 // application object exists, since this mode needs no window system.
 bool requested(int argc, char *argv[]);
 
-// The exit code: 0 for a value, 1 for an evaluation error (its message is
-// printed like a value), 2 for a command line it cannot read.
+// The exit code: 0 for a value; 1 for an evaluation error (its message is
+// printed like a value) or an expression with nothing but blanks (said on
+// `err`); 2 for a command line it cannot read, or a result it could not
+// write to `out`.
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
 } // namespace EvalCommand

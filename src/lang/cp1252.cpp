@@ -31,10 +31,10 @@ bool isUndefinedByte(unsigned char byte)
 
 QString decode(const QByteArray &bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *character = text.data();
     for (char byte : bytes)
-        text.append(decodeByte(static_cast<unsigned char>(byte)));
+        *character++ = decodeByte(static_cast<unsigned char>(byte));
     return text;
 }
 

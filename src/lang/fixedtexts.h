@@ -96,6 +96,9 @@ inline constexpr const char *CalculatorHelp = "?";
 inline constexpr const char *CalculatorOff = "Off";
 // The calculator's command-line mode, for a command line it cannot read.
 inline constexpr const char *EvalUsage = "usage: aralda --eval EXPRESSION [--radians]";
+inline constexpr const char *EvalEmptyExpression = "aralda: the expression is empty";
+// Followed by the system's reason.
+inline constexpr const char *EvalNotWritten = "aralda: the result could not be written: ";
 
 // The plane workspace. Letters of the axes, of the vertices and of a circle's
 // centre, and the texts whose extents size the workspace's marks.

@@ -156,7 +156,7 @@ std::optional<Report> checkFile(const QString &path)
     case LanguageFile::ReadStatus::Read:
         break;
     }
-    return check(LanguageFile::splitLines(Cp1252::decode(file.bytes)));
+    return check(LanguageFile::decodeLines(file.bytes));
 }
 
 QString englishWindowLine(int fileLine)

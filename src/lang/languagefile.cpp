@@ -2,8 +2,7 @@
 
 #include "lang/cp1252.h"
 #include "lang/languagetables.h"
-
-#include <QFile>
+#include "lang/regularfile.h"
 
 namespace LanguageFile {
 
@@ -35,23 +34,22 @@ QString textOf(const QString &line)
     return line.mid(PrefixLength);
 }
 
-QStringList splitLines(const QString &text)
+QStringList decodeLines(const QByteArray &bytes)
 {
+    const QString text = Cp1252::decode(bytes);
     QStringList lines;
-    QString current;
+    qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            lines.append(current);
-            current.clear();
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-        } else {
-            current.append(c);
-        }
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
     }
-    if (!current.isEmpty())
-        lines.append(current);
+    if (start < text.size())
+        lines.append(text.mid(start));
     return lines;
 }
 
@@ -63,15 +61,15 @@ bool hasLanguageExtension(const QString &path)
 
 FileBytes readBytes(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {ReadStatus::CannotOpen, {}};
-    if (file.size() > MaximumFileSize)
+    RegularFile::Contents contents = RegularFile::read(path, MaximumFileSize, RegularFile::Links::Follow);
+    switch (contents.status) {
+    case RegularFile::Status::Read:
+        return {ReadStatus::Read, std::move(contents.bytes)};
+    case RegularFile::Status::TooLarge:
         return {ReadStatus::TooLarge, {}};
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    default:
         return {ReadStatus::CannotOpen, {}};
-    return {ReadStatus::Read, std::move(bytes)};
+    }
 }
 
 std::optional<QStringList> readLines(const QString &path)
@@ -79,7 +77,7 @@ std::optional<QStringList> readLines(const QString &path)
     const FileBytes file = readBytes(path);
     if (file.status != ReadStatus::Read)
         return std::nullopt;
-    return splitLines(Cp1252::decode(file.bytes));
+    return decodeLines(file.bytes);
 }
 
 bool isValid(const QStringList &lines)
@@ -136,6 +134,14 @@ QString flagPicturePath(const QString &languageFilePath)
 {
     const qsizetype dot = languageFilePath.lastIndexOf(QLatin1Char('.'));
     return (dot >= 0 ? languageFilePath.left(dot) : languageFilePath) + QStringLiteral(".bmp");
+}
+
+std::optional<QByteArray> readFlagPicture(const QString &languageFilePath)
+{
+    FileBytes file = readBytes(flagPicturePath(languageFilePath));
+    if (file.status != ReadStatus::Read)
+        return std::nullopt;
+    return std::move(file.bytes);
 }
 
 } // namespace LanguageFile

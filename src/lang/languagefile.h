@@ -35,6 +35,11 @@ std::optional<FedCell> cellFedBy(int line);
 // The text a line carries, behind its prefix.
 QString textOf(const QString &line);
 
+// The most a language file or its flag picture may hold, 1 MiB: a real file
+// of 277 lines has a few kilobytes, a 16 x 16 picture one; a larger file is
+// refused rather than read on.
+constexpr qsizetype MaximumFileSize = 1 << 20;
+
 enum class ReadStatus { Read, CannotOpen, TooLarge };
 
 struct FileBytes {
@@ -42,19 +47,20 @@ struct FileBytes {
     QByteArray bytes;
 };
 
-// A translator's file can be anything; a larger one is not a language file.
-constexpr qint64 MaximumFileSize = 1 << 20;
-
+// The bytes of a regular file (or of a link to one) of at most
+// MaximumFileSize bytes. A pipe or a device is never opened: it cannot be
+// read, like a missing file.
 FileBytes readBytes(const QString &path);
 
 // The extension must be exactly ".lng": a translator's "Spanish.LNG" is not one.
 bool hasLanguageExtension(const QString &path);
 
-// Lines split at CR LF, CR or LF; a final line break ends the last line
-// rather than starting an empty one.
-QStringList splitLines(const QString &text);
+// Windows-1252 text split at CR LF, CR or LF; a final line break ends the
+// last line rather than starting an empty one.
+QStringList decodeLines(const QByteArray &bytes);
 
-// The file's bytes decoded and split; empty when the file cannot be read.
+// The file's bytes decoded and split. Empty when the file is missing, cannot
+// be read, is too large or is no regular file.
 std::optional<QStringList> readLines(const QString &path);
 
 // 277 lines, and the fifth character of the signature line 82 is "m".
@@ -73,5 +79,9 @@ void loadAtStartUp();
 
 // The flag picture that may stand beside a language file.
 QString flagPicturePath(const QString &languageFilePath);
+
+// The bytes of that picture, read by the same rules as the language file;
+// empty when there is none to read.
+std::optional<QByteArray> readFlagPicture(const QString &languageFilePath);
 
 } // namespace LanguageFile

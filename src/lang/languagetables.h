@@ -75,6 +75,7 @@ QString hint(int row);
 enum NoticeRow {
     SettingsUnreadable,
     SettingsNotSaved,
+    SettingsFileNotRegular,
     HelpCaption,
     HelpBack,
     HelpForward,

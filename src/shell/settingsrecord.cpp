@@ -2,8 +2,11 @@
 
 #include "lang/cp1252.h"
 #include "lang/languagetables.h"
+#include "lang/regularfile.h"
 
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
@@ -53,19 +56,28 @@ void SettingsRecord::setPathText(const QString &text)
 
 SettingsReadResult readSettingsFile(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.exists())
+    // A link is refused too: the file is read only where it may be written.
+    const RegularFile::Contents contents =
+        RegularFile::read(fileName, SettingsRecord::Size, RegularFile::Links::Refuse);
+    if (contents.status == RegularFile::Status::Missing)
         return {SettingsReadStatus::Missing, {}};
-    if (!file.open(QIODevice::ReadOnly))
-        return {SettingsReadStatus::Damaged, {}};
-    const auto record = SettingsRecord::fromBytes(file.read(SettingsRecord::Size));
-    if (!record || file.error() != QFileDevice::NoError)
+    // Only the first record counts: what follows it is neither read nor an error.
+    const bool recordRead =
+        contents.status == RegularFile::Status::Read || contents.status == RegularFile::Status::TooLarge;
+    const auto record = recordRead ? SettingsRecord::fromBytes(contents.bytes) : std::nullopt;
+    if (!record)
         return {SettingsReadStatus::Damaged, {}};
     return {SettingsReadStatus::Read, *record};
 }
 
 std::optional<QString> writeSettingsFile(const SettingsRecord &record, const QString &fileName)
 {
+    // QSaveFile writes through a link into its target and puts a new file in
+    // place of a pipe or a device; none of them is the program's to replace.
+    // (Something put there between this look and the save can still be
+    // replaced, but is never written through.)
+    if (RegularFile::isNonRegular(fileName))
+        return noticeText(SettingsFileNotRegular);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
@@ -80,6 +92,24 @@ std::optional<QString> writeSettingsFile(const SettingsRecord &record, const QSt
     if (!file.commit())
         return file.errorString();
     return std::nullopt;
+}
+
+int removeWriteLeftovers(const QString &fileName)
+{
+    // QSaveFile writes into "<name>.XXXXXX", six letters, beside the file
+    // and renames it over the file at the end; a run ended in between leaves
+    // it. Such a file never holds more than a record, and one that does, or
+    // is a link or a folder, is somebody else's.
+    const QFileInfo settings(fileName);
+    const QRegularExpression leftover(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(settings.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
+    int removed = 0;
+    for (const QFileInfo &entry : settings.dir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        if (leftover.match(entry.fileName()).hasMatch() && !RegularFile::isNonRegular(entry.filePath())
+            && entry.size() <= SettingsRecord::Size && QFile::remove(entry.filePath()))
+            ++removed;
+    }
+    return removed;
 }
 
 std::optional<SettingsRecord> settingsToSave(SettingsRecord record, const SettingsAtExit &state)

@@ -11,11 +11,14 @@
 #include "shell/shellvalues.h"
 #include "support/guitest.h"
 #include "support/settingsbytes.h"
+#include "support/specialfiles.h"
 #include "support/testlanguage.h"
 #include "transform/transformsettings.h"
 
+#include <QBuffer>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -154,8 +157,29 @@ void closeAndFlush(Tnumeria &window, const char *command)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// "Load another version" with `file` typed in the file dialog; the next
-// modal window goes to `next`.
+// A valid language file whose own name is "Sardu" and whose file menu is "&Archiviu".
+QByteArray sarduFile()
+{
+    QByteArray lines;
+    for (int line = 0; line < 277; ++line)
+        lines += line == 82 ? "### m\r\n" : line == 86 ? "## Sardu\r\n" : line == 87 ? "## &Archiviu\r\n" : "## x\r\n";
+    return lines;
+}
+
+// A 16 x 16 magenta flag, as a bitmap file holds it.
+QByteArray magentaFlag()
+{
+    QImage flag(16, 16, QImage::Format_RGB32);
+    flag.fill(Qt::magenta);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    flag.save(&buffer, "BMP");
+    return bytes;
+}
+
+// Chooses `file` with "Load another version", typed as a user would, then
+// hands the next modal window to `next`.
 void chooseLanguageFile(Tnumeria &window, const QString &file, std::function<void(QWidget *)> next = {})
 {
     GuiTest::whenModalOpens([file, next](QWidget *modal) {
@@ -199,6 +223,17 @@ QStringList notesShown(Tnumeria &window)
     });
     window.findChild<Tgeo *>()->findChild<QToolButton *>(QStringLiteral("memo"))->click();
     return lines;
+}
+
+// The "settings cannot be read" window shown when the splash ends: there and
+// visible, then closed.
+bool closeUnreadableNotice(Tnumeria &window)
+{
+    auto *message = window.findChild<QMessageBox *>(QStringLiteral("settingsUnreadable"));
+    if (!message || !message->isVisible())
+        return false;
+    message->close();
+    return true;
 }
 
 } // namespace
@@ -490,13 +525,8 @@ private slots:
 
     void loadedLanguageFromTheSettingsFile()
     {
-        QByteArray lines;
-        for (int line = 0; line < 277; ++line)
-            lines += line == 82 ? "### m\r\n" : line == 86 ? "## Sardu\r\n" : line == 87 ? "## &Archiviu\r\n" : "## x\r\n";
-        writeFileBytes(QStringLiteral("mia.lng"), lines);
-        QImage flag(16, 16, QImage::Format_RGB32);
-        flag.fill(Qt::magenta);
-        QVERIFY(flag.save(QStringLiteral("mia.bmp")));
+        writeFileBytes(QStringLiteral("mia.lng"), sarduFile());
+        writeFileBytes(QStringLiteral("mia.bmp"), magentaFlag());
         writeFileBytes(SettingsFile, settingsRecord(1, 3, "mia.lng"));
 
         auto window = startedWindow();
@@ -511,15 +541,13 @@ private slots:
 
     void loadingAnotherLanguageFromTheMenu()
     {
-        QByteArray lines;
-        for (int line = 0; line < 277; ++line)
-            lines += line == 82 ? "### m\r\n" : line == 86 ? "## Sardu\r\n" : line == 87 ? "## &Archiviu\r\n" : "## x\r\n";
+        const QByteArray lines = sarduFile();
         writeFileBytes(QStringLiteral("sardu.lng"), lines);
         writeFileBytes(QStringLiteral("rotto.lng"), lines.left(lines.size() - 6)); // one line short
         auto window = startedWindow("it_IT");
         item(*window, QStringLiteral("Trasformazioni1"))->trigger();
         const auto choose = [&window](const QString &file, std::function<void(QWidget *)> next = {}) {
-            chooseLanguageFile(*window, file, next);
+            chooseLanguageFile(*window, file, std::move(next));
         };
 
         QString refused;
@@ -628,6 +656,120 @@ private slots:
         }
         auto window = startedWindow(qPrintable(locale));
         QCOMPARE(fileDialogTexts(*window), expected);
+    }
+
+    void settingsLinkIsNeitherReadNorWrittenThrough_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QByteArray>("targetBytes"); // empty: the target does not exist
+        QTest::newRow("link to a good record") << "other.cfg" << settingsRecord(0, 2);
+        QTest::newRow("dangling link") << "new.cfg" << QByteArray();
+    }
+
+    void settingsLinkIsNeitherReadNorWrittenThrough()
+    {
+        QFETCH(QString, target);
+        QFETCH(QByteArray, targetBytes);
+        if (!targetBytes.isEmpty())
+            writeFileBytes(target, targetBytes);
+        QVERIFY(makeLink(target, SettingsFile));
+        auto window = startedWindow("en_GB");
+        QVERIFY(Shell.MainShowHints);
+        QCOMPARE(int(Language.LanguageIndex), int(English));
+        QVERIFY(closeUnreadableNotice(*window));
+        item(*window, QStringLiteral("Mostrasuggerimenti1"))->trigger();
+        QString shown;
+        GuiTest::whenModalOpens([&shown](QWidget *modal) {
+            shown = static_cast<QMessageBox *>(modal)->text();
+            modal->close();
+        });
+        window->close();
+        QCOMPARE(shown, noticeText(SettingsNotSaved) + QLatin1Char('\n') + noticeText(SettingsFileNotRegular));
+        QCOMPARE(linkTarget(SettingsFile), target);
+        QCOMPARE(entryKind(target), targetBytes.isEmpty() ? '-' : 'f');
+        QCOMPARE(fileBytes(target), targetBytes);
+    }
+
+    void settingsPipeIsNeverRead()
+    {
+        FifoWriter writer(SettingsFile, settingsRecord(0, 2));
+        QVERIFY(writer.ready());
+        auto window = startedWindow("en_GB");
+        QVERIFY(Shell.MainShowHints);
+        QCOMPARE(int(Language.LanguageIndex), int(English));
+        QVERIFY(closeUnreadableNotice(*window));
+        window->close();
+        QVERIFY(!writer.delivered(0));
+        QCOMPARE(entryKind(SettingsFile), 'p');
+    }
+
+    void startUpLanguageFromAPipeIsRefused()
+    {
+        FifoWriter writer(QStringLiteral(u"traespañol.lng"), sarduFile());
+        QVERIFY(writer.ready());
+        auto window = startedWindow("es_ES");
+        QCOMPARE(int(Language.LanguageIndex), int(English));
+        QVERIFY(!item(*window, QStringLiteral("altra"))->isVisible());
+        QVERIFY(!writer.delivered(0));
+    }
+
+    void flagPictureFromAPipeIsLeftOut()
+    {
+        writeFileBytes(QStringLiteral("mia.lng"), sarduFile());
+        FifoWriter writer(QStringLiteral("mia.bmp"), magentaFlag());
+        QVERIFY(writer.ready());
+        writeFileBytes(SettingsFile, settingsRecord(1, 3, "mia.lng"));
+        auto window = startedWindow();
+        QCOMPARE(int(Language.LanguageIndex), int(LoadedLanguage));
+        QVERIFY(item(*window, QStringLiteral("altra"))->isVisible());
+        QVERIFY(item(*window, QStringLiteral("altra"))->icon().isNull());
+        QVERIFY(!writer.delivered(0));
+    }
+
+    void languageFromAPipeChosenInTheMenuIsRefused()
+    {
+        FifoWriter writer(QStringLiteral("tubo.lng"), sarduFile());
+        QVERIFY(writer.ready());
+        auto window = startedWindow("it_IT");
+        QString refused;
+        chooseLanguageFile(*window, QStringLiteral("tubo.lng"), [&refused](QWidget *modal) {
+            refused = modal->findChild<QLabel *>(QStringLiteral("Label2"))->text();
+            modal->close();
+        });
+        QCOMPARE(refused, QStringLiteral("tubo.lng"));
+        QCOMPARE(int(Language.LanguageIndex), int(Italian));
+        QVERIFY(!item(*window, QStringLiteral("altra"))->isVisible());
+        QVERIFY(!writer.delivered(0));
+    }
+
+    // A write ended half-way leaves the temporary file of the save beside the
+    // settings: the name, a dot and six letters.
+    void leftoverTemporariesOfTheSettingsGoAtStart()
+    {
+        writeFileBytes(SettingsFile, settingsRecord(1, 2));
+        writeFileBytes(QStringLiteral("Aralda.cfg.AbCdEf"), settingsRecord(0, 0).left(120)); // ended half-way
+        writeFileBytes(QStringLiteral("Aralda.cfg.zzzzzz"), QByteArray());                   // nothing written yet
+        writeFileBytes(QStringLiteral("Aralda.cfg.QwErTy"), settingsRecord(0, 0));           // not yet renamed
+        // Names one character off the pattern, a file larger than a record,
+        // a folder and a link (whose target stays too) are not the save's.
+        QStringList kept{"Aralda.cfg.", "Aralda.cfg.AbC1Ef", "Aralda.cfg.AbC-Ef", "Aralda.cfg.AbCdE",
+                         "Aralda.cfg.AbCdEfg", "Aralda.cfg.bak", "Aralda.cfgXAbCdEf", "aralda.cfg.AbCdEf",
+                         "target.bin"};
+        for (const QString &name : kept)
+            writeFileBytes(name, "not ours");
+        writeFileBytes(QStringLiteral("Aralda.cfg.BiGgEr"), QByteArray(204, 'b'));
+        QVERIFY(QDir().mkdir(QStringLiteral("Aralda.cfg.DiRdIr")));
+        QVERIFY(makeLink(QStringLiteral("target.bin"), QStringLiteral("Aralda.cfg.LiNkEd")));
+        kept << QStringLiteral("Aralda.cfg.BiGgEr") << QStringLiteral("Aralda.cfg.DiRdIr")
+             << QStringLiteral("Aralda.cfg.LiNkEd") << SettingsFile;
+        kept.sort();
+
+        auto window = startedWindow();
+        QCOMPARE(int(Language.LanguageIndex), int(French));
+        QCOMPARE(folderEntries(), kept);
+        QCOMPARE(entryKind(QStringLiteral("Aralda.cfg.LiNkEd")), 'l');
+        QCOMPARE(fileBytes(QStringLiteral("target.bin")), QByteArray("not ours"));
+        QCOMPARE(fileBytes(SettingsFile), settingsRecord(1, 2));
     }
 
     void helpKeyOnAHighlightedMenuItem_data()

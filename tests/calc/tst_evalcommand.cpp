@@ -1,6 +1,12 @@
 #include <QProcess>
 #include <QTest>
 
+namespace {
+
+const char *const UsageStart = "usage: aralda --eval";
+
+} // namespace
+
 class TestEvalCommand : public QObject
 {
     Q_OBJECT
@@ -11,13 +17,20 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("out");
-        QTest::newRow("value") << QStringList{"--eval", "2000000"} << 0 << " 2.00000000000000E+0006\n";
-        QTest::newRow("error") << QStringList{"--eval", "sqrt(-4)"} << 1 << "out of range\n";
-        QTest::newRow("empty expression") << QStringList{"--eval", ""} << 1 << "\n";
-        QTest::newRow("radians, joined value") << QStringList{"--radians", "--eval=arcsin(1)"} << 0 << "1.5707963705\n";
-        QTest::newRow("missing expression") << QStringList{"--eval"} << 2 << "";
-        QTest::newRow("stray argument") << QStringList{"--eval", "1", "2"} << 2 << "";
-        QTest::newRow("unknown option") << QStringList{"--eval", "1", "--gradians"} << 2 << "";
+        QTest::addColumn<QString>("err"); // what standard error must hold, whole or as its start
+        const QString empty = QStringLiteral("aralda: the expression is empty\n");
+        QTest::newRow("value") << QStringList{"--eval", "2000000"} << 0 << " 2.00000000000000E+0006\n" << "";
+        QTest::newRow("error") << QStringList{"--eval", "sqrt(-4)"} << 1 << "out of range\n" << "";
+        QTest::newRow("empty expression") << QStringList{"--eval", ""} << 1 << "" << empty;
+        QTest::newRow("blank expression") << QStringList{"--eval", "   "} << 1 << "" << empty;
+        QTest::newRow("blank joined expression") << QStringList{"--eval= "} << 1 << "" << empty;
+        QTest::newRow("tab is no blank") << QStringList{"--eval", "\t"} << 1 << "syntax error\n" << "";
+        QTest::newRow("blanks around a value") << QStringList{"--eval", " 1 + 1 "} << 0 << "2\n" << "";
+        QTest::newRow("radians, joined value") << QStringList{"--radians", "--eval=arcsin(1)"} << 0
+                                               << "1.5707963705\n" << "";
+        QTest::newRow("missing expression") << QStringList{"--eval"} << 2 << "" << UsageStart;
+        QTest::newRow("stray argument") << QStringList{"--eval", "1", "2"} << 2 << "" << UsageStart;
+        QTest::newRow("unknown option") << QStringList{"--eval", "1", "--gradians"} << 2 << "" << UsageStart;
     }
 
     void commandLines()
@@ -25,12 +38,39 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, exitCode);
         QFETCH(QString, out);
+        QFETCH(QString, err);
         QProcess program;
         program.start(qEnvironmentVariable("ARALDA_EXECUTABLE"), arguments);
         QVERIFY(program.waitForFinished(30000) && program.exitStatus() == QProcess::NormalExit);
         QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), out);
         QCOMPARE(program.exitCode(), exitCode);
-        QCOMPARE(program.readAllStandardError().isEmpty(), exitCode != 2); // the usage, or nothing
+        const QString shownErr = QString::fromUtf8(program.readAllStandardError());
+        if (err.startsWith(QLatin1String(UsageStart))) {
+            QVERIFY2(shownErr.contains(QLatin1Char('\n') + err) || shownErr.startsWith(err), qPrintable(shownErr));
+        } else {
+            QCOMPARE(shownErr, err);
+        }
+    }
+
+    // A result that never reached its reader is a failure, not a success.
+    void resultThatCannotBeWritten_data()
+    {
+        QTest::addColumn<QString>("expression");
+        QTest::newRow("value") << "1+1";
+        QTest::newRow("evaluation error") << "sqrt(-4)";
+    }
+
+    void resultThatCannotBeWritten()
+    {
+        QFETCH(QString, expression);
+        QProcess program;
+        program.setStandardOutputFile(QStringLiteral("/dev/full"));
+        program.start(qEnvironmentVariable("ARALDA_EXECUTABLE"), {QStringLiteral("--eval"), expression});
+        QVERIFY(program.waitForFinished(30000) && program.exitStatus() == QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 2);
+        const QString shownErr = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(shownErr.startsWith(QStringLiteral("aralda: the result could not be written: ")), qPrintable(shownErr));
+        QVERIFY(shownErr.endsWith(QLatin1Char('\n')));
     }
 };
 

@@ -1,9 +1,14 @@
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
+#include "support/settingsbytes.h"
+#include "support/specialfiles.h"
 #include "support/workfolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
@@ -28,6 +33,18 @@ void writeLines(const QString &path, const QStringList &lines, const QByteArray 
     QVERIFY(file.open(QIODevice::WriteOnly));
     for (const QString &line : lines)
         file.write(line.toLatin1() + end);
+}
+
+// The size a language file may have, 1 MiB: far above a real file of 277
+// lines, far below what a device could pour into memory.
+constexpr qsizetype Limit = 1 << 20;
+
+QByteArray languageBytes(qsizetype size = 0)
+{
+    QByteArray bytes = languageLines().join(QStringLiteral("\r\n")).toLatin1();
+    if (bytes.size() < size)
+        bytes.append(QByteArray(size - bytes.size(), 'x')); // the last line grows
+    return bytes;
 }
 
 } // namespace
@@ -169,6 +186,119 @@ private slots:
         LanguageFile::loadAtStartUp();
         QCOMPARE(int(Language.LanguageIndex), result);
         QCOMPARE(Language.LanguageLoaded, result == LoadedLanguage);
+    }
+
+    void readsOnlyRegularFilesWithinTheLimit_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("regular file") << "regular file" << true;
+        QTest::newRow("link to a regular file") << "link to a regular file" << true;
+        QTest::newRow("exactly the limit") << "exactly the limit" << true;
+        QTest::newRow("one byte past the limit") << "one byte past the limit" << false;
+        QTest::newRow("link to an endless device") << "/dev/zero" << false;
+        QTest::newRow("link to a random device") << "/dev/urandom" << false;
+        QTest::newRow("named pipe, nobody writing") << "named pipe" << false;
+        QTest::newRow("named pipe with a good file") << "named pipe with a good file" << false;
+        QTest::newRow("folder") << "folder" << false;
+    }
+
+    // Each read runs in a child process with its time and memory bounded: a
+    // reader that waits on a pipe or grows with a device fails the test
+    // instead of holding it or the machine.
+    void readsOnlyRegularFilesWithinTheLimit()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, read);
+        WorkFolder folder;
+        const QString name = QStringLiteral(u"traespañol.lng");
+        std::unique_ptr<FifoWriter> writer;
+        if (kind == QLatin1String("regular file")) {
+            writeFileBytes(name, languageBytes());
+        } else if (kind == QLatin1String("link to a regular file")) {
+            writeFileBytes(QStringLiteral("real.lng"), languageBytes());
+            QVERIFY(makeLink(QStringLiteral("real.lng"), name));
+        } else if (kind == QLatin1String("exactly the limit")) {
+            writeFileBytes(name, languageBytes(Limit));
+        } else if (kind == QLatin1String("one byte past the limit")) {
+            writeFileBytes(name, languageBytes(Limit + 1));
+        } else if (kind.startsWith(QLatin1String("/dev/"))) {
+            QVERIFY(makeLink(kind, name));
+        } else if (kind == QLatin1String("named pipe")) {
+            QVERIFY(makeFifo(name));
+        } else if (kind == QLatin1String("named pipe with a good file")) {
+            writer = std::make_unique<FifoWriter>(name, languageBytes());
+            QVERIFY(writer->ready());
+        } else {
+            QVERIFY(QDir().mkdir(name));
+        }
+        const ChildOutcome outcome = runInChild([&name] {
+            const auto lines = LanguageFile::readLines(name);
+            return !lines ? 0 : LanguageFile::isValid(*lines) ? 1 : 2;
+        }, 5, 256ull << 20);
+        QVERIFY2(outcome.exited, qPrintable(QStringLiteral("ended by signal %1").arg(outcome.code)));
+        QCOMPARE(outcome.code, read ? 1 : 0);
+        if (writer)
+            QVERIFY(!writer->delivered(0));
+    }
+
+    void flagPictureIsReadByTheSameRules_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("regular file") << "regular file" << true;
+        QTest::newRow("exactly the limit") << "exactly the limit" << true;
+        QTest::newRow("none") << "none" << false;
+        QTest::newRow("one byte past the limit") << "one byte past the limit" << false;
+        QTest::newRow("link to a device") << "link to a device" << false;
+        QTest::newRow("named pipe with a picture") << "named pipe" << false;
+    }
+
+    void flagPictureIsReadByTheSameRules()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, read);
+        WorkFolder folder;
+        const QString flag = QStringLiteral("es.bmp");
+        const QByteArray picture = QByteArray("BM").append(QByteArray(200, '\x7f'));
+        std::unique_ptr<FifoWriter> writer;
+        if (kind == QLatin1String("regular file"))
+            writeFileBytes(flag, picture);
+        else if (kind == QLatin1String("exactly the limit"))
+            writeFileBytes(flag, QByteArray(Limit, 'b'));
+        else if (kind == QLatin1String("one byte past the limit"))
+            writeFileBytes(flag, QByteArray(Limit + 1, 'b'));
+        else if (kind == QLatin1String("link to a device"))
+            QVERIFY(makeLink(QStringLiteral("/dev/zero"), flag));
+        else if (kind == QLatin1String("named pipe"))
+            writer = std::make_unique<FifoWriter>(flag, picture);
+        const auto bytes = LanguageFile::readFlagPicture(QStringLiteral("es.lng"));
+        QCOMPARE(bool(bytes), read);
+        if (kind == QLatin1String("regular file"))
+            QCOMPARE(*bytes, picture);
+        if (writer)
+            QVERIFY(writer->ready() && !writer->delivered(0));
+    }
+
+    void decodingAndSplitting_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("nothing") << QByteArray() << QStringList();
+        QTest::newRow("one break") << QByteArray("\n") << QStringList{""};
+        QTest::newRow("CR LF is one break") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+        QTest::newRow("LF CR is two") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
+        QTest::newRow("CR CR LF") << QByteArray("a\r\r\n") << QStringList{"a", ""};
+        QTest::newRow("no final break") << QByteArray("a\nb") << QStringList{"a", "b"};
+        QTest::newRow("Windows-1252") << QByteArray("\x80\xf1\x9d") << QStringList{u"\u20AC\u00F1\u009D"_qs};
+        QTest::newRow("NUL kept") << QByteArray("a\0b", 3) << QStringList{QString::fromLatin1("a\0b", 3)};
+    }
+
+    void decodingAndSplitting()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        QCOMPARE(LanguageFile::decodeLines(bytes), lines);
     }
 };
 

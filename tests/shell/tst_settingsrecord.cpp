@@ -1,8 +1,42 @@
+#include "lang/languagetables.h"
 #include "shell/settingsrecord.h"
 #include "support/settingsbytes.h"
+#include "support/specialfiles.h"
 #include "support/workfolder.h"
 
+#include <QDir>
 #include <QTest>
+
+namespace {
+
+const QString SettingsFile = QStringLiteral("Aralda.cfg");
+
+// What "Aralda.cfg" is made to be before a read or a write; "other.cfg"
+// beside it always holds a good record.
+void standAtTheSettingsFile(const QString &kind)
+{
+    writeFileBytes(QStringLiteral("other.cfg"), settingsRecord(0, 2));
+    if (kind == QLatin1String("regular file"))
+        writeFileBytes(SettingsFile, settingsRecord(0, 2));
+    else if (kind == QLatin1String("regular file past one record"))
+        writeFileBytes(SettingsFile, settingsRecord(0, 2) + QByteArray(4 << 20, '\xff'));
+    else if (kind == QLatin1String("link to a good record"))
+        QVERIFY(makeLink(QStringLiteral("other.cfg"), SettingsFile));
+    else if (kind == QLatin1String("dangling link"))
+        QVERIFY(makeLink(QStringLiteral("new.cfg"), SettingsFile));
+    else if (kind == QLatin1String("link to a device"))
+        QVERIFY(makeLink(QStringLiteral("/dev/zero"), SettingsFile)); // for reading only
+    else if (kind == QLatin1String("link to a named pipe"))
+        QVERIFY(makeFifo(QStringLiteral("pipe")) && makeLink(QStringLiteral("pipe"), SettingsFile));
+    else if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(SettingsFile));
+    else if (kind == QLatin1String("named pipe"))
+        QVERIFY(makeFifo(SettingsFile));
+    else
+        QCOMPARE(kind, QStringLiteral("nothing"));
+}
+
+} // namespace
 
 class TestSettingsRecord : public QObject
 {
@@ -81,6 +115,123 @@ private slots:
         }
         QVERIFY(failure && !failure->isEmpty());
         QCOMPARE(fileBytes(QStringLiteral("Aralda.cfg")), old);
+    }
+
+    void readTakesOnlyARegularFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("status");
+        QTest::newRow("nothing") << "nothing" << int(SettingsReadStatus::Missing);
+        QTest::newRow("regular file") << "regular file" << int(SettingsReadStatus::Read);
+        QTest::newRow("regular file past one record") << "regular file past one record"
+                                                      << int(SettingsReadStatus::Read);
+        QTest::newRow("link to a good record") << "link to a good record" << int(SettingsReadStatus::Damaged);
+        QTest::newRow("dangling link") << "dangling link" << int(SettingsReadStatus::Damaged);
+        QTest::newRow("link to a device") << "link to a device" << int(SettingsReadStatus::Damaged);
+        QTest::newRow("folder") << "folder" << int(SettingsReadStatus::Damaged);
+        QTest::newRow("named pipe, nobody writing") << "named pipe" << int(SettingsReadStatus::Damaged);
+    }
+
+    // Run in a child process: a read that waits on a pipe or grows without
+    // end is ended there and fails the test instead of holding it.
+    void readTakesOnlyARegularFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, status);
+        WorkFolder folder;
+        standAtTheSettingsFile(kind);
+        const ChildOutcome outcome = runInChild([] {
+            const SettingsReadResult result = readSettingsFile();
+            const bool recordRead = result.record.toBytes() == settingsRecord(0, 2);
+            return int(result.status) * 2 + (recordRead ? 1 : 0);
+        }, 5);
+        QVERIFY2(outcome.exited, qPrintable(QStringLiteral("ended by signal %1").arg(outcome.code)));
+        QCOMPARE(outcome.code / 2, status);
+        QCOMPARE(outcome.code % 2 == 1, status == int(SettingsReadStatus::Read));
+    }
+
+    void readNeverTakesWhatAPipeGives()
+    {
+        WorkFolder folder;
+        FifoWriter writer(SettingsFile, settingsRecord(0, 2));
+        QVERIFY(writer.ready());
+        const SettingsReadResult result = readSettingsFile();
+        QCOMPARE(int(result.status), int(SettingsReadStatus::Damaged));
+        QVERIFY(!writer.delivered(0));
+    }
+
+    void writeLeavesWhatIsNotARegularFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("link to a good record") << "link to a good record";
+        QTest::newRow("dangling link") << "dangling link";
+        // A link to a real device would replace the device itself for a
+        // writer running as root: the pipe stands in for it.
+        QTest::newRow("link to a named pipe") << "link to a named pipe";
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("named pipe") << "named pipe";
+    }
+
+    void writeLeavesWhatIsNotARegularFile()
+    {
+        QFETCH(QString, kind);
+        WorkFolder folder;
+        standAtTheSettingsFile(kind);
+        const char entry = entryKind(SettingsFile);
+        const QString target = linkTarget(SettingsFile);
+        const QStringList entries = folderEntries();
+        SettingsRecord record;
+        record.hints = true;
+        const auto failure = writeSettingsFile(record);
+        QVERIFY(failure && !failure->isEmpty());
+        QCOMPARE(entryKind(SettingsFile), entry);
+        QCOMPARE(linkTarget(SettingsFile), target);
+        QCOMPARE(fileBytes(QStringLiteral("other.cfg")), settingsRecord(0, 2));
+        QCOMPARE(folderEntries(), entries); // no target created, no temporary left
+        if (kind != QLatin1String("folder"))
+            QCOMPARE(*failure, noticeText(SettingsFileNotRegular));
+        if (kind == QLatin1String("link to a named pipe"))
+            QCOMPARE(entryKind(QStringLiteral("pipe")), 'p');
+    }
+
+    void writeReplacesARegularFileOrCreatesOne_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("nothing") << "nothing";
+        QTest::newRow("regular file") << "regular file";
+    }
+
+    void writeReplacesARegularFileOrCreatesOne()
+    {
+        QFETCH(QString, kind);
+        WorkFolder folder;
+        standAtTheSettingsFile(kind);
+        SettingsRecord record;
+        record.hints = true;
+        record.language = 0;
+        QVERIFY(!writeSettingsFile(record));
+        QCOMPARE(entryKind(SettingsFile), 'f');
+        QCOMPARE(fileBytes(SettingsFile), settingsRecord(1, 0));
+        QCOMPARE(folderEntries(), QStringList({SettingsFile, QStringLiteral("other.cfg")}));
+    }
+
+    // The main window's test covers the names; this one the count, a pipe
+    // and a settings file named in another folder.
+    void leftoversAreRemovedBesideTheNamedFile()
+    {
+        WorkFolder folder;
+        QVERIFY(QDir().mkdir(QStringLiteral("sub")));
+        for (const char *name : {"sub/Aralda.cfg.AbCdEf", "sub/Aralda.cfg.XyZwVu", "sub/Aralda.cfg.Ab1dEf",
+                                 "Aralda.cfg.QwErTy"})
+            writeFileBytes(QString::fromLatin1(name), "half");
+        QVERIFY(makeFifo(QStringLiteral("sub/Aralda.cfg.PiPeAb")));
+        QCOMPARE(removeWriteLeftovers(QStringLiteral("sub/Aralda.cfg")), 2);
+        QDir::setCurrent(QStringLiteral("sub"));
+        QCOMPARE(folderEntries(), QStringList({"Aralda.cfg.Ab1dEf", "Aralda.cfg.PiPeAb"}));
+        QCOMPARE(entryKind(QStringLiteral("Aralda.cfg.PiPeAb")), 'p');
+        QDir::setCurrent(QStringLiteral(".."));
+        QCOMPARE(folderEntries(), QStringList({"Aralda.cfg.QwErTy", "sub"}));
+        QCOMPARE(removeWriteLeftovers(), 1);
     }
 };
 
