@@ -46,6 +46,7 @@ struct KeyPlace {
     const char *glyph = nullptr;
     int rowSpan = 1;
     int columnSpan = 1;
+    const char *spokenName = nullptr; // for a screen reader, where the caption is a picture or a letter
 };
 
 // Digits "0" to "9" are Button1 to Button10.
@@ -58,23 +59,23 @@ constexpr KeyPlace Keypad[] = {
     {"Button23", 1, 0, Action::Append, "log"},
     {"Button24", 1, 1, Action::Append, "ln"},
     {"Button27", 1, 2, Action::Append, "exp"},
-    {"Button28", 1, 3, Action::Append, "e"},
+    {"Button28", 1, 3, Action::Append, "e", nullptr, nullptr, 1, 1, FixedTexts::CalculatorEName},
     {"Button29", 1, 4, Action::Append, "abs"},
-    {"BitBtn1", 2, 0, Action::Append, "sqrt", "", ":/pictures/calc/sqrt.png"},
+    {"BitBtn1", 2, 0, Action::Append, "sqrt", "", ":/pictures/calc/sqrt.png", 1, 1, FixedTexts::CalculatorSquareRootName},
     {"Button22", 2, 1, Action::Append, "^"},
     {"Button20", 2, 2, Action::Append, "("},
     {"Button21", 2, 3, Action::Append, ")"},
-    {"Button19", 2, 4, Action::Append, "pi", FixedTexts::CalculatorPi},
+    {"Button19", 2, 4, Action::Append, "pi", FixedTexts::CalculatorPi, nullptr, 1, 1, FixedTexts::CalculatorPiName},
     {"Button8", 3, 0, Action::Append, "7"},
     {"Button9", 3, 1, Action::Append, "8"},
     {"Button10", 3, 2, Action::Append, "9"},
     {"Button11", 3, 3, Action::Append, "/", FixedTexts::CalculatorDivide},
-    {"BitBtn2", 3, 4, Action::DeleteLast, "", "", ":/pictures/calc/delete.png"},
+    {"BitBtn2", 3, 4, Action::DeleteLast, "", "", ":/pictures/calc/delete.png", 1, 1, FixedTexts::CalculatorDeleteName},
     {"Button5", 4, 0, Action::Append, "4"},
     {"Button6", 4, 1, Action::Append, "5"},
     {"Button7", 4, 2, Action::Append, "6"},
     {"Button12", 4, 3, Action::Append, "*", FixedTexts::CalculatorMultiply},
-    {"Button18", 4, 4, Action::Clear, "", FixedTexts::CalculatorClear},
+    {"Button18", 4, 4, Action::Clear, "", FixedTexts::CalculatorClear, nullptr, 1, 1, FixedTexts::CalculatorClearName},
     {"Button2", 5, 0, Action::Append, "1"},
     {"Button3", 5, 1, Action::Append, "2"},
     {"Button4", 5, 2, Action::Append, "3"},
@@ -105,6 +106,8 @@ QToolButton *angleButton(const QString &name, const QString &caption, QWidget *p
     button->setObjectName(name);
     button->setText(caption);
     button->setCheckable(true);
+    // Some styles leave tool buttons out of the Tab chain; these must be in it.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setCursor(pointingCursor());
     return button;
 }
@@ -186,6 +189,8 @@ void TCalcola::createKeypad(QGridLayout *keypad)
         button->setText(QString::fromUtf8(place.caption ? place.caption : place.input));
         if (place.glyph)
             button->setIcon(QIcon(QString::fromLatin1(place.glyph)));
+        if (place.spokenName)
+            button->setAccessibleName(QString::fromLatin1(place.spokenName));
         button->setCursor(pointingCursor());
         // The window has a fixed size; the keys share what is left of it.
         button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
@@ -193,6 +198,7 @@ void TCalcola::createKeypad(QGridLayout *keypad)
         switch (place.action) {
         case Action::Help:
             BitBtn3 = button;
+            BitBtn3->setAccessibleName(hint(4));
             connect(button, &QPushButton::clicked, this, &TCalcola::BitBtn3Click);
             break;
         case Action::Off:

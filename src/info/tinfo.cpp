@@ -10,6 +10,7 @@
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -120,6 +121,9 @@ Tinfo::Tinfo(QWidget *parent)
     setTextColour(Label2, Blue);
     Label2->setCursor(Qt::PointingHandCursor);
     Label2->setMouseTracking(true);
+    // The link is reached with Tab and followed with Enter or Space; a click
+    // still follows it without taking the focus.
+    Label2->setFocusPolicy(Qt::TabFocus);
     Label4 = makeLabel("Label4", QString(), Panel2);
 
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
@@ -208,6 +212,26 @@ bool Tinfo::eventFilter(QObject *watched, QEvent *event)
             // The text goes on to place its cursor; a panel's press would
             // reach the window and beep a second time.
             return watched != Memo1->viewport();
+        }
+        break;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        // Underlined while focused, as under the pointer: the only sign that
+        // the keys now act on the link.
+        if (watched == Label2)
+            showLinkHovered(event->type() == QEvent::FocusIn);
+        break;
+    case QEvent::KeyPress:
+        if (watched == Label2) {
+            switch (static_cast<QKeyEvent *>(event)->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+            case Qt::Key_Space:
+                Label2Click();
+                return true;
+            default:
+                break;
+            }
         }
         break;
     case QEvent::MouseButtonRelease: {

@@ -94,6 +94,12 @@ inline constexpr const char *CalculatorMemorySubtract = "M-";
 inline constexpr const char *CalculatorMemoryClear = "CM";
 inline constexpr const char *CalculatorHelp = "?";
 inline constexpr const char *CalculatorOff = "Off";
+// Spoken names of the keys that show a picture or a lone letter.
+inline constexpr const char *CalculatorSquareRootName = "square root";
+inline constexpr const char *CalculatorDeleteName = "delete last character";
+inline constexpr const char *CalculatorClearName = "clear";
+inline constexpr const char *CalculatorPiName = "pi";
+inline constexpr const char *CalculatorEName = "Euler's number";
 // The calculator's command-line mode, for a command line it cannot read.
 inline constexpr const char *EvalUsage = "usage: aralda --eval EXPRESSION [--radians]";
 inline constexpr const char *EvalEmptyExpression = "aralda: the expression is empty";

@@ -78,7 +78,8 @@ QToolButton *makeGlyphButton(const char *name, QWidget *parent)
     auto *button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab but not focused by a click, so the mouse works as before.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setIcon(QIcon(QStringLiteral(":/pictures/plane/%1.png").arg(QString::fromLatin1(name))));
     button->adjustSize();
     button->hide();
@@ -122,6 +123,8 @@ QToolButton *Tgeo::addToolButton(QToolBar *bar, const char *name, int image, int
     button->setToolTip(hint(hintRow));
     // A picture alone says nothing to a screen reader; the hint names it.
     button->setAccessibleName(button->toolTip());
+    // Some styles leave tool buttons out of the Tab chain; these must be in it.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setCursor(pointingCursor());
     if (handler)
         connect(button, &QToolButton::clicked, this, handler);

@@ -180,6 +180,8 @@ QToolButton *Tcuborot::directionButton(const QString &name, bool clockwise, int 
     button->setToolTip(hint(hintRow));
     // The arrow alone says nothing to a screen reader; the hint names it.
     button->setAccessibleName(button->toolTip());
+    // Some styles leave tool buttons out of the Tab chain; these must be in it.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setCursor(pointingCursor());
     return button;
 }

@@ -45,6 +45,8 @@ QToolButton *toolButton(QToolBar *bar, const char *name, const QIcon &icon, int 
     button->setToolTip(hint(hintRow));
     // A picture alone says nothing to a screen reader; the hint names it.
     button->setAccessibleName(button->toolTip());
+    // Some styles leave tool buttons out of the Tab chain; these must be in it.
+    button->setFocusPolicy(Qt::TabFocus);
     button->setCursor(pointingCursor());
     bar->addWidget(button);
     return button;
@@ -187,6 +189,8 @@ void Tuncubo::createStepControls()
     for (int k = 1; k <= StepCount; ++k) {
         auto *button = new QPushButton(QIcon(spacePicture("via")), QString(), m_client);
         button->setObjectName(QStringLiteral("BitBtn%1").arg(k));
+        // The picture alone says nothing to a screen reader; "start" does.
+        button->setAccessibleName(hint(2));
         button->setFixedSize(StepButtonWidth, StepButtonHeight);
         button->setCursor(pointingCursor());
         button->setEnabled(false);

@@ -1,4 +1,5 @@
 #include "app/tnumeria.h"
+#include "calc/tcalcola.h"
 #include "lang/languagetables.h"
 #include "plane/tgeo.h"
 #include "space/tcuborot.h"
@@ -8,6 +9,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
@@ -23,6 +25,23 @@ QStringList unnamedButtons(const QWidget *window)
             continue; // Qt's own parts of tool bars and frames
         if (button->accessibleName().isEmpty() || button->accessibleName() != button->toolTip())
             wrong.append(button->objectName() + u": "_qs + button->accessibleName() + u" | "_qs + button->toolTip());
+    }
+    return wrong;
+}
+
+// "objectName: caption" for every push button of `window` whose caption
+// alone names nothing to a screen reader (a picture, or a lone letter or
+// question mark) and that has no accessible name. Digits and operator signs
+// are read out as they are.
+QStringList unnamedPushButtons(const QWidget *window)
+{
+    QStringList wrong;
+    for (const QPushButton *button : window->findChildren<QPushButton *>()) {
+        const QString caption = button->text().remove(u'&').trimmed();
+        const bool mute = caption.isEmpty()
+            || (caption.size() == 1 && (caption[0].isLetter() || caption[0] == u'?'));
+        if (mute && button->accessibleName().isEmpty())
+            wrong.append(button->objectName() + u": "_qs + caption);
     }
     return wrong;
 }
@@ -153,6 +172,38 @@ private slots:
         QCOMPARE(unnamedButtons(&dialog), QStringList());
         const auto *clockwise = dialog.findChild<QToolButton *>(u"rota1d"_qs);
         QCOMPARE(clockwise->accessibleName(), hint(42));
+        QCOMPARE(GuiTest::unexpectedModals(), QStringList());
+    }
+
+    // Push buttons that show only a picture or a lone letter carry a name.
+    void pictureButtonsNamed_data() { uniqueInEveryMenu_data(); }
+
+    void pictureButtonsNamed()
+    {
+        QFETCH(int, language);
+        GuiTest::Fixture fixture;
+        Tnumeria window;
+        window.show();
+        switch (language) {
+        case Italian: window.Italiano1Click(); break;
+        case English: window.Inglese1Click(); break;
+        default: window.Francese1Click();
+        }
+        window.Spaziali1Click();
+        const auto *space = window.findChild<Tuncubo *>();
+        QVERIFY(space);
+        QCOMPARE(unnamedPushButtons(space), QStringList());
+        for (const char *step : {"BitBtn1", "BitBtn2", "BitBtn3"})
+            QCOMPARE(space->findChild<QPushButton *>(QString::fromLatin1(step))->accessibleName(), hint(2));
+        TCalcola calculator;
+        QVERIFY(calculator.findChildren<QPushButton *>().size() > 30);
+        QCOMPARE(unnamedPushButtons(&calculator), QStringList());
+        // The help key speaks the language in force, as every help button does.
+        QCOMPARE(calculator.findChild<QPushButton *>(u"BitBtn3"_qs)->accessibleName(), hint(4));
+        CubeSchedule schedule;
+        CubeDialogHints hints;
+        Tcuborot dialog(schedule, hints);
+        QCOMPARE(unnamedPushButtons(&dialog), QStringList());
         QCOMPARE(GuiTest::unexpectedModals(), QStringList());
     }
 };

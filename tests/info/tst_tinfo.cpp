@@ -6,6 +6,7 @@
 #include "support/guitest.h"
 #include "support/testlanguage.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QLabel>
@@ -255,6 +256,59 @@ private slots:
         QCOMPARE(info.exec(), int(QDialog::Accepted));
         QVERIFY(m_opened.isEmpty());
         QVERIFY(!mainWindow.isMinimized());
+    }
+
+    // Without a mouse: Tab reaches the link, which then shows underlined, and
+    // Enter or Space follows it as a click does.
+    void linkFollowedFromTheKeyboard_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+
+    void linkFollowedFromTheKeyboard()
+    {
+        QFETCH(int, key);
+        QWidget mainWindow;
+        mainWindow.show();
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
+        Tinfo info(&mainWindow);
+        GuiTest::whenModalOpens([key](QWidget *modal) {
+            auto *link = part<QLabel>(*modal, "Label2");
+            QWidget *focus = QApplication::focusWidget();
+            for (int press = 0; focus && focus != link && press < 10; ++press) {
+                QTest::keyClick(focus, Qt::Key_Tab);
+                focus = QApplication::focusWidget();
+            }
+            QCOMPARE(focus, link);
+            QVERIFY(link->font().underline());
+            QTest::keyClick(link, Qt::Key(key));
+        });
+        QCOMPARE(info.exec(), int(QDialog::Accepted));
+        QCOMPARE(m_opened, QUrl(QStringLiteral("https://aralda.example.org/")));
+        QVERIFY(mainWindow.isMinimized());
+    }
+
+    // Other keys on the focused link do nothing to it.
+    void linkIgnoresOtherKeys()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
+        Tinfo info;
+        info.show();
+        info.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&info));
+        auto *link = part<QLabel>(info, "Label2");
+        link->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), link);
+        QTest::keyClick(link, Qt::Key_A);
+        QVERIFY(info.isVisible());
+        QVERIFY(m_opened.isEmpty());
+        // Focus leaving takes the underline away.
+        QTest::keyClick(link, Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != link);
+        QVERIFY(!link->font().underline());
     }
 
     // A press that leaves the link before the button comes up is no click.
