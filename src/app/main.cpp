@@ -1,3 +1,4 @@
+#include "app/scaleoption.h"
 #include "app/tnumeria.h"
 #include "calc/evalcommand.h"
 #include "lang/fixedtexts.h"
@@ -40,6 +41,14 @@ int main(int argc, char *argv[])
         out << FixedTexts::CommandLineHelp;
         return 0;
     }
+    const ScaleOption::Result scale = ScaleOption::read(argc, argv);
+    if (!scale.error.isEmpty()) {
+        QTextStream err(stderr);
+        err << scale.error << '\n' << FixedTexts::ScaleUsage << Qt::endl;
+        return 2;
+    }
+    if (scale.given)
+        ScaleOption::apply(scale.factor);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Numeria"));
     // Lets the desktop match the windows to the installed entry and its icon.

@@ -105,6 +105,9 @@ inline constexpr const char *EvalUsage = "usage: aralda --eval EXPRESSION [--rad
 inline constexpr const char *EvalEmptyExpression = "aralda: the expression is empty";
 // Followed by the system's reason.
 inline constexpr const char *EvalNotWritten = "aralda: the result could not be written: ";
+inline constexpr const char *ScaleMissing = "--scale needs a number from 1 to 3";
+inline constexpr const char *ScaleOutOfRange = "--scale takes a number from 1 to 3, not \"%1\"";
+inline constexpr const char *ScaleUsage = "usage: aralda [--scale F]";
 
 // The plane workspace. Letters of the axes, of the vertices and of a circle's
 // centre, and the texts whose extents size the workspace's marks.
@@ -207,13 +210,14 @@ inline constexpr char TemplateLongTextMark = ':';
 
 // `aralda --help`.
 inline constexpr const char *CommandLineHelp =
-    "usage: aralda                                  starts Aralda\n"
+    "usage: aralda [--scale F]                      starts Aralda, every window F times larger\n"
+    "                                               (F from 1 to 3, for example 2 on a projector)\n"
     "       aralda --eval EXPRESSION [--radians]    prints what the calculator shows for EXPRESSION\n"
     "       aralda --check-language FILE            reports how Aralda reads a language file (.lng)\n"
     "       aralda --write-language-template FILE   writes a new language file with the English texts\n"
     "       aralda --help                           prints this text\n"
     "\n"
-    "None of these modes opens a window.\n"
+    "None of the other modes opens a window.\n"
     "--eval exits with 0 for a value, 1 for an evaluation error.\n"
     "--check-language exits with 0 when Aralda would load the file, 1 when it would not,\n"
     "  2 when the file cannot be read.\n"

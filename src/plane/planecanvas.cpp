@@ -21,6 +21,7 @@ int paletteIndex(QRgb colour)
     Q_UNREACHABLE();
 }
 
+// `rect` in image pixels.
 void copyRect(const QImage &from, QImage &to, const QRect &rect)
 {
     if (rect.isEmpty())
@@ -58,13 +59,17 @@ PlaneCanvas::PlaneCanvas()
     }
 }
 
-void PlaneCanvas::create(QSize clientSize, int panelHeight, const QFont &font)
+void PlaneCanvas::create(QSize clientSize, int panelHeight, const QFont &font, qreal devicePixelRatio)
 {
     endPainting();
+    m_size = clientSize;
+    const QSize imageSize = QSizeF(clientSize * devicePixelRatio).toSize();
     for (QImage *picture : {&m_canvas, &m_background, &m_figureResult, &m_frameResult}) {
-        *picture = QImage(clientSize, QImage::Format_RGB32);
+        *picture = QImage(imageSize, QImage::Format_RGB32);
+        picture->setDevicePixelRatio(devicePixelRatio);
         picture->fill(PlaneColour::Black);
     }
+    m_penOffset = devicePixelRatio == 1 ? 0 : 0.5;
     m_drawingArea = QRect(0, 0, clientSize.width(), clientSize.height() - panelHeight);
     // Letters in one flat colour: the overlay ORs them pixel by pixel, and
     // blended edges would mix into colours that belong to neither picture.
@@ -80,8 +85,19 @@ QPainter &PlaneCanvas::painter()
     if (!m_painter.isActive()) {
         m_painter.begin(&m_canvas);
         m_painter.setFont(m_font);
+        drawAtCentres();
     }
     return m_painter;
+}
+
+void PlaneCanvas::drawAtCentres()
+{
+    m_painter.setTransform(QTransform::fromTranslate(m_penOffset, m_penOffset));
+}
+
+void PlaneCanvas::drawAtCorners()
+{
+    m_painter.resetTransform();
 }
 
 void PlaneCanvas::endPainting() const
@@ -96,9 +112,22 @@ void PlaneCanvas::setColour(QRgb pen, QRgb brush)
     m_painter.setBrush(m_brushes[paletteIndex(brush)]);
 }
 
+QRect PlaneCanvas::imageRect(const QRect &rect) const
+{
+    const qreal ratio = m_canvas.devicePixelRatio();
+    const QRectF scaled(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio, rect.height() * ratio);
+    return scaled.toAlignedRect() & m_canvas.rect();
+}
+
+QRgb PlaneCanvas::pixel(QPoint at) const
+{
+    endPainting();
+    return m_canvas.pixel(imageRect(QRect(at, QSize(1, 1))).topLeft());
+}
+
 void PlaneCanvas::touched(const QRect &rect)
 {
-    const QRect inside = rect & m_canvas.rect();
+    const QRect inside = rect & QRect(QPoint(), m_size);
     m_differs |= inside;
     m_changed |= inside;
 }
@@ -113,28 +142,31 @@ void PlaneCanvas::drawStaticScene(QPoint origin, int topBarHeight, bool clear)
 {
     const int ox = origin.x();
     const int oy = origin.y();
+    painter();
+    drawAtCorners();
     if (clear)
-        painter().fillRect(m_drawingArea, m_brushes[paletteIndex(PlaneColour::Black)]);
+        m_painter.fillRect(m_drawingArea, m_brushes[paletteIndex(PlaneColour::Black)]);
 
     // Integer division truncates toward zero, so the dots stay symmetric
-    // about the origin.
-    endPainting();
+    // about the origin. A dot is a filled program pixel, not a drawn point,
+    // so that it covers every image pixel of that program pixel.
+    const QBrush &grid = m_brushes[paletteIndex(PlaneColour::Grid)];
     for (int j = -oy / 10; j <= oy / 10; ++j) {
         const int y = oy + 10 * j;
-        if (y < 0 || y >= m_canvas.height())
+        if (y < 0 || y >= m_size.height())
             continue;
-        auto *line = reinterpret_cast<QRgb *>(m_canvas.scanLine(y));
         for (int i = -ox / 10; i <= ox / 10; ++i) {
             const int x = ox + 10 * i;
-            if (x >= 0 && x < m_canvas.width())
-                line[x] = 0xFF000000 | PlaneColour::Grid;
+            if (x >= 0 && x < m_size.width())
+                m_painter.fillRect(QRect(x, y, 1, 1), grid);
         }
     }
+    drawAtCentres();
 
     setColour(PlaneColour::White, PlaneColour::White);
-    m_painter.drawLine(0, oy, m_canvas.width(), oy);
+    m_painter.drawLine(0, oy, m_size.width(), oy);
     m_painter.drawPolygon(QPolygon({QPoint(ox + 10, oy), QPoint(ox + 7, oy - 2), QPoint(ox + 7, oy + 2)}));
-    m_painter.drawLine(ox, 0, ox, m_canvas.height());
+    m_painter.drawLine(ox, 0, ox, m_size.height());
     m_painter.drawPolygon(QPolygon({QPoint(ox, oy - 10), QPoint(ox + 2, oy - 7), QPoint(ox - 2, oy - 7)}));
 
     const QString x = QString::fromLatin1(FixedTexts::AxisX);
@@ -142,18 +174,20 @@ void PlaneCanvas::drawStaticScene(QPoint origin, int topBarHeight, bool clear)
     drawText(QPoint(2 * ox - m_metrics.horizontalAdvance(x) - 4, oy - m_metrics.height() - 4), x, PlaneColour::White);
     drawText(QPoint(ox - 4 - m_metrics.horizontalAdvance(capitalX), topBarHeight + 4),
              QString::fromLatin1(FixedTexts::AxisY), PlaneColour::White);
-    touched(m_canvas.rect());
+    touched(QRect(QPoint(), m_size));
 }
 
 void PlaneCanvas::drawText(QPoint at, const QString &text, QRgb colour)
 {
     QPainter &p = painter();
+    drawAtCorners();
     p.setPen(m_pens[paletteIndex(colour)]);
     p.setBackgroundMode(Qt::OpaqueMode);
     p.setBackground(m_brushes[paletteIndex(PlaneColour::Black)]);
     // Texts are placed by their top-left corner, not by their baseline.
     p.drawText(at.x(), at.y() + m_metrics.ascent(), text);
     p.setBackgroundMode(Qt::TransparentMode);
+    drawAtCentres();
     touched(QRect(at, QSize(m_metrics.horizontalAdvance(text), m_metrics.height())).adjusted(-1, -1, 1, 1));
 }
 
@@ -253,7 +287,7 @@ void PlaneCanvas::saveBackground()
 {
     endPainting();
     // Outside m_differs the two already match.
-    copyRect(m_canvas, m_background, m_differs & m_drawingArea);
+    copyRect(m_canvas, m_background, imageRect(m_differs & m_drawingArea));
     m_differs = QRect();
 }
 
@@ -261,7 +295,7 @@ void PlaneCanvas::restoreBackground()
 {
     endPainting();
     const QRect stale = m_differs & m_drawingArea;
-    copyRect(m_background, m_canvas, stale);
+    copyRect(m_background, m_canvas, imageRect(stale));
     m_changed |= stale;
     m_differs = QRect();
 }
@@ -269,22 +303,24 @@ void PlaneCanvas::restoreBackground()
 void PlaneCanvas::saveFigureResult()
 {
     endPainting();
-    copyRect(m_canvas, m_figureResult, m_drawingArea);
+    copyRect(m_canvas, m_figureResult, imageRect(m_drawingArea));
 }
 
 void PlaneCanvas::saveFrameResult()
 {
     endPainting();
-    copyRect(m_canvas, m_frameResult, m_drawingArea);
+    copyRect(m_canvas, m_frameResult, imageRect(m_drawingArea));
 }
 
 void PlaneCanvas::overlayResults()
 {
     QPainter &p = painter();
+    drawAtCorners();
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(0, 0, m_frameResult);
     p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
     p.drawImage(0, 0, m_figureResult);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    touched(m_canvas.rect());
+    drawAtCentres();
+    touched(QRect(QPoint(), m_size));
 }

@@ -31,6 +31,12 @@ inline constexpr QRgb Yellow = 0xFFFF00;
 // overlay superimposes. All have the client's size; the drawing area is the
 // client without the bottom panel.
 //
+// Every position is in the program's own pixels. The images hold
+// `devicePixelRatio` image pixels per program pixel, so that an enlarged or
+// HiDPI screen shows them sharp instead of stretched; the painters scale by
+// themselves, and whatever reads the images by hand goes through `pixel` and
+// `imageRect`.
+//
 // Frames restore the background only where the canvas was drawn on since it
 // last matched it, and the window presents only what changed, so a frame
 // costs in proportion to the figure, not to the window. The drawing calls of
@@ -40,14 +46,20 @@ class PlaneCanvas
 {
 public:
     PlaneCanvas();
-    // The pictures of a client area of that size, all black.
-    void create(QSize clientSize, int panelHeight, const QFont &font);
+    // The pictures of a client area of that size, all black, with
+    // `devicePixelRatio` image pixels per program pixel each way.
+    void create(QSize clientSize, int panelHeight, const QFont &font, qreal devicePixelRatio = 1);
 
     const QImage &image() const
     {
         endPainting();
         return m_canvas;
     }
+    // The colour of the program pixel `at`.
+    QRgb pixel(QPoint at) const;
+    // The image pixels that show the program pixels of `rect`.
+    QRect imageRect(const QRect &rect) const;
+    QSize size() const { return m_size; }
     const QImage &figureResult() const { return m_figureResult; }
     const QImage &frameResult() const { return m_frameResult; }
     QRect drawingArea() const { return m_drawingArea; }
@@ -93,17 +105,27 @@ private:
     QPainter &painter();
     void endPainting() const;
     void setColour(QRgb pen, QRgb brush);
+    // Pens draw about the centre of a program pixel, fills and texts from
+    // its corner: see m_penOffset.
+    void drawAtCentres();
+    void drawAtCorners();
 
     QImage m_canvas;
     QImage m_background;
     QImage m_figureResult;
     QImage m_frameResult;
+    QSize m_size;
     QRect m_drawingArea;
     QFont m_font;
     QFontMetrics m_metrics{QFont()};
     QRect m_differs; // where the canvas may differ from the background
     QRect m_changed;
     mutable QPainter m_painter;
+    // An aliased pen one program pixel wide, centred on a whole coordinate,
+    // straddles two program pixels once a program pixel is several image
+    // pixels; moved by half a program pixel it covers exactly the one it
+    // covers at ratio 1. At ratio 1 no move is needed, and none is made.
+    qreal m_penOffset = 0;
     // Pens and brushes of the workspace's colours, made once: a frame makes
     // none.
     std::array<QPen, 8> m_pens;

@@ -54,9 +54,10 @@ bool Tgeo::eventFilter(QObject *watched, QEvent *event)
         if (event->type() == QEvent::Paint) {
             QPainter painter(m_surface);
             const QRect exposed = static_cast<QPaintEvent *>(event)->rect();
-            if (!m_canvas.image().rect().contains(exposed))
+            if (!QRect(QPoint(), m_canvas.size()).contains(exposed))
                 painter.fillRect(exposed, Qt::black);
-            painter.drawImage(exposed.topLeft(), m_canvas.image(), exposed);
+            // The source rectangle is in image pixels, the target in ours.
+            painter.drawImage(exposed.topLeft(), m_canvas.image(), m_canvas.imageRect(exposed));
             return true;
         }
         if (event->type() == QEvent::MouseMove) {

@@ -38,7 +38,11 @@ public:
     const QImage &canvas() const { return m_canvas.image(); }
     // The drawing area of the canvas, as copied and saved by the pop-up's
     // picture items; the panel below it holds only controls.
-    QImage drawingPicture() const { return m_canvas.image().copy(m_canvas.drawingArea()); }
+    // The colour of the canvas's program pixel `at`, at any device pixel ratio.
+    QRgb canvasPixel(QPoint at) const { return m_canvas.pixel(at); }
+    // At the canvas's own resolution, so a picture taken on a projector is
+    // as sharp as the screen showed it.
+    QImage drawingPicture() const { return m_canvas.image().copy(m_canvas.imageRect(m_canvas.drawingArea())); }
     const QImage &figureResultBitmap() const { return m_canvas.figureResult(); }
     const QImage &frameResultBitmap() const { return m_canvas.frameResult(); }
     const QFont &canvasFont() const { return m_canvas.font(); }

@@ -64,8 +64,8 @@ void Tgeo::RecordVertexTexts(int stage)
 
 void Tgeo::OffScreenCheck()
 {
-    const int width = m_canvas.image().width();
-    const int bottom = m_canvas.image().height() - panelHeight();
+    const int width = m_canvas.size().width();
+    const int bottom = m_canvas.size().height() - panelHeight();
     const int last = m_figure.last();
     int outside = 0;
     for (int i = 0; i <= last; ++i) {

@@ -317,7 +317,8 @@ void Tgeo::finishCreation()
     sotto->setGeometry(0, client.height() - Shell.PanelHeight, client.width(), Shell.PanelHeight);
     layOutBottomPanel();
     m_map = ScreenMapping(client.width() / 2, client.height() / 2, czoom->currentIndex() + 1);
-    m_canvas.create(client, Shell.PanelHeight, m_surface->font());
+    // The one place that decides the canvas's resolution: the screen's.
+    m_canvas.create(client, Shell.PanelHeight, m_surface->font(), m_surface->devicePixelRatio());
 }
 
 void Tgeo::layOutBottomPanel()

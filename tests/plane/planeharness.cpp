@@ -70,7 +70,7 @@ QPoint PlaneHarness::origin() const
 
 QRgb PlaneHarness::pixel(QPoint at) const
 {
-    return m_window->canvas().pixel(at) & 0xFFFFFF;
+    return m_window->canvasPixel(at) & 0xFFFFFF;
 }
 
 QPoint PlaneHarness::screen(double x, double y) const

@@ -1,0 +1,102 @@
+#include "planeharness.h"
+
+#include "support/guitest.h"
+
+#include <QTest>
+
+using namespace Colour;
+
+// The workspace on a screen of device pixel ratio 2 (registered with Qt's
+// scale factor 2, as `--scale 2` starts it): every program pixel is a 2 x 2
+// block of image pixels, and nothing is blended.
+class TestTgeoRatio : public QObject
+{
+    Q_OBJECT
+
+    static QRgb at(const QImage &image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+
+private slots:
+    void cleanup() { QCOMPARE(GuiTest::unexpectedModals(), QStringList()); }
+
+    void canvasHasTheScreensRatio()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        const QImage &canvas = plane.window()->canvas();
+        QCOMPARE(canvas.devicePixelRatio(), 2.0);
+        QCOMPARE(canvas.size(), plane.window()->widget()->size() * 2);
+    }
+
+    void gridDotIsATwoByTwoBlock()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        const QImage &canvas = plane.window()->canvas();
+        const QPoint dot = plane.origin() + QPoint(20, 30);
+        QCOMPARE(plane.pixel(dot), Silver); // read in program pixels
+        const int x = 2 * dot.x();
+        const int y = 2 * dot.y();
+        for (int dy = 0; dy < 2; ++dy)
+            for (int dx = 0; dx < 2; ++dx)
+                QCOMPARE(at(canvas, x + dx, y + dy), Silver);
+        for (int d = 0; d < 2; ++d) { // and no larger
+            QCOMPARE(at(canvas, x - 1, y + d), Black);
+            QCOMPARE(at(canvas, x + 2, y + d), Black);
+            QCOMPARE(at(canvas, x + d, y - 1), Black);
+            QCOMPARE(at(canvas, x + d, y + 2), Black);
+        }
+    }
+
+    // Across an axis: exactly the two image rows (columns) of its program
+    // pixel are white, black on both sides, no grey of a blended edge.
+    void axesStaySharp()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        const QImage &canvas = plane.window()->canvas();
+        const QPoint o = plane.origin();
+        const int across = 2 * (o.x() + 25); // between two dots, past the arrowhead
+        QCOMPARE(at(canvas, across, 2 * o.y() - 1), Black);
+        QCOMPARE(at(canvas, across, 2 * o.y()), White);
+        QCOMPARE(at(canvas, across, 2 * o.y() + 1), White);
+        QCOMPARE(at(canvas, across, 2 * o.y() + 2), Black);
+        const int down = 2 * (o.y() + 25);
+        QCOMPARE(at(canvas, 2 * o.x() - 1, down), Black);
+        QCOMPARE(at(canvas, 2 * o.x(), down), White);
+        QCOMPARE(at(canvas, 2 * o.x() + 1, down), White);
+        QCOMPARE(at(canvas, 2 * o.x() + 2, down), Black);
+    }
+
+    // A step restores the background and copies its result in image pixels:
+    // copied in program pixels, only the top-left quarter would be restored
+    // and the moving figure's earlier frames would stay behind.
+    void stepLeavesOnlyItsFigures()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        setFigure(1, {{2, 2}, {2, 8}});
+        setTranslation(1, 10, 0);
+        QVERIFY(plane.runLesson(Traslazione) > 1);
+        // Halfway, the moving segment passed here; neither start nor image is.
+        QCOMPARE(plane.pixel(plane.screen(7, 5.5)), Black);
+        // The translation's last frame stands one pixel left of the image's
+        // screen point, at ratio 1 as well.
+        const QPoint image = plane.screen(12, 5.5) - QPoint(1, 0);
+        QCOMPARE(plane.pixel(image), Aqua);
+        const QImage &canvas = plane.window()->canvas();
+        for (int d = 0; d < 2; ++d)
+            QCOMPARE(at(canvas, 2 * image.x() + d, 2 * image.y()), Aqua);
+        QCOMPARE(at(canvas, 2 * image.x() - 1, 2 * image.y()), Black);
+        QCOMPARE(at(canvas, 2 * image.x() + 2, 2 * image.y()), Black);
+        const QImage result = plane.window()->figureResultBitmap();
+        QCOMPARE(at(result, 2 * image.x() + 1, 2 * image.y() + 1), Aqua);
+        QCOMPARE(at(result, 2 * plane.screen(7, 5.5).x(), 2 * plane.screen(7, 5.5).y()), Black);
+        const QImage picture = plane.window()->drawingPicture();
+        QCOMPARE(picture.width(), canvas.width());
+        QCOMPARE(picture.devicePixelRatio(), 2.0);
+        QCOMPARE(at(picture, 2 * image.x() + 1, 2 * image.y() + 1), Aqua);
+    }
+};
+
+QTEST_MAIN(TestTgeoRatio)
+#include "tst_tgeoratio.moc"
