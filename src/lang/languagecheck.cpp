@@ -56,7 +56,7 @@ QString cellName(const LanguageFile::FedCell &fed)
 QString signatureLine(const QStringList &lines)
 {
     const QString line = shownLine(LanguageFile::SignatureLine);
-    const QString wanted(QLatin1Char(LanguageFile::SignatureCharacter));
+    const QString wanted = QString(QLatin1Char(LanguageFile::SignatureCharacter));
     const QString refused = text(FixedTexts::CheckRefusedSuffix);
     if (lines.size() <= LanguageFile::SignatureLine)
         return text(FixedTexts::CheckSignatureMissing).arg(line) + refused;
