@@ -23,20 +23,9 @@ void framePoints(const StepValues &values, const StepFigure &figure, FigurePoint
 {
     const long double fx = values.AnimFactorX;
     const long double fy = values.AnimFactorY;
-    if (figure.isCircle) {
-        const long double x0 = figure.cur.x[0];
-        const long double y0 = figure.cur.y[0];
-        const long double r = figure.cur.x[1];
-        const long double r2 = figure.cur.y[1];
-        stretched(fx, fy, x0, y0, rel.x[0], rel.y[0]);
-        stretched(fx, fy, x0 - r, y0 - r2, rel.x[1], rel.y[1]);
-        stretched(fx, fy, x0 + r, y0 + r2, rel.x[2], rel.y[2]);
-        repeatLastVertex(rel, 2);
-        return;
-    }
-    for (int i = 0; i <= figure.figureType; ++i)
-        stretched(fx, fy, figure.cur.x[i], figure.cur.y[i], rel.x[i], rel.y[i]);
-    repeatLastVertex(rel, figure.figureType);
+    placeFramePoints(figure, rel, [fx, fy](long double x, long double y, float &relX, float &relY) {
+        stretched(fx, fy, x, y, relX, relY);
+    });
 }
 
 void advance(StepValues &values)

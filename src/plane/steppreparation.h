@@ -36,6 +36,28 @@ struct StepFigure {
     int last() const { return lastVertex(figureType, isCircle); }
 };
 
+// A frame's points relative to the centre, each point carried by `place`
+// (grid point in, working offsets out). A circle carries its centre and the
+// two corners of its box (entries 0, 1, 2), so that its box follows the map.
+template <typename Place>
+void placeFramePoints(const StepFigure &figure, FigurePoints &rel, Place place)
+{
+    if (figure.isCircle) {
+        const long double x0 = figure.cur.x[0];
+        const long double y0 = figure.cur.y[0];
+        const long double r = figure.cur.x[1];
+        const long double r2 = figure.cur.y[1];
+        place(x0, y0, rel.x[0], rel.y[0]);
+        place(x0 - r, y0 - r2, rel.x[1], rel.y[1]);
+        place(x0 + r, y0 + r2, rel.x[2], rel.y[2]);
+        repeatLastVertex(rel, 2);
+        return;
+    }
+    for (int i = 0; i <= figure.figureType; ++i)
+        place(figure.cur.x[i], figure.cur.y[i], rel.x[i], rel.y[i]);
+    repeatLastVertex(rel, figure.figureType);
+}
+
 // The points a step computes: the image (grid units), and the frame's points
 // relative to the centre (RelX/RelY) and made absolute (WorkX/WorkY).
 struct StepPoints {

@@ -82,6 +82,16 @@ void findClashes(const QString &menuName, const QList<QAction *> &actions, QStri
     }
 }
 
+// The language command of `language` (0..2), as the user picks it.
+void chooseLanguage(Tnumeria &window, int language)
+{
+    switch (language) {
+    case Italian: window.Italiano1Click(); break;
+    case English: window.Inglese1Click(); break;
+    default: window.Francese1Click();
+    }
+}
+
 } // namespace
 
 class TestKeyboard : public QObject
@@ -124,11 +134,7 @@ private slots:
         GuiTest::Fixture fixture;
         Tnumeria window;
         window.show();
-        switch (language) {
-        case Italian: window.Italiano1Click(); break;
-        case English: window.Inglese1Click(); break;
-        default: window.Francese1Click();
-        }
+        chooseLanguage(window, language);
         QCOMPARE(int(Language.LanguageIndex), language);
         const QList<QAction *> bar = window.menuBar()->actions();
         QVERIFY(bar.size() >= 4);
@@ -153,11 +159,7 @@ private slots:
         GuiTest::Fixture fixture;
         Tnumeria window;
         window.show();
-        switch (language) {
-        case Italian: window.Italiano1Click(); break;
-        case English: window.Inglese1Click(); break;
-        default: window.Francese1Click();
-        }
+        chooseLanguage(window, language);
         window.Trasformazioni1Click();
         window.Spaziali1Click();
         const auto *plane = window.findChild<Tgeo *>();
@@ -184,11 +186,7 @@ private slots:
         GuiTest::Fixture fixture;
         Tnumeria window;
         window.show();
-        switch (language) {
-        case Italian: window.Italiano1Click(); break;
-        case English: window.Inglese1Click(); break;
-        default: window.Francese1Click();
-        }
+        chooseLanguage(window, language);
         window.Spaziali1Click();
         const auto *space = window.findChild<Tuncubo *>();
         QVERIFY(space);

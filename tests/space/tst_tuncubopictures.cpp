@@ -112,16 +112,7 @@ private slots:
     }
 
     // The items stand in the pop-up the client area opens.
-    void popupItems_data()
-    {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("copy");
-        QTest::addColumn<QString>("save");
-        QTest::newRow("Italian") << int(Italian) << u"&Copia immagine"_qs << u"&Salva immagine..."_qs;
-        QTest::newRow("English") << int(English) << u"&Copy picture"_qs << u"&Save picture..."_qs;
-        QTest::newRow("French") << int(French) << u"&Copier l'image"_qs << u"&Enregistrer l'image..."_qs;
-        QTest::newRow("loaded") << 3 << u"&Copy picture"_qs << u"&Save picture..."_qs;
-    }
+    void popupItems_data() { GuiTest::pictureItemRows(); }
 
     void popupItems()
     {

@@ -56,4 +56,17 @@ inline QImage clipboardPicture()
     return QGuiApplication::clipboard()->image();
 }
 
+// The rows of the pop-up items' texts: the three languages and a loaded one,
+// which reads English.
+inline void pictureItemRows()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("copy");
+    QTest::addColumn<QString>("save");
+    QTest::newRow("Italian") << 0 << QStringLiteral("&Copia immagine") << QStringLiteral("&Salva immagine...");
+    QTest::newRow("English") << 1 << QStringLiteral("&Copy picture") << QStringLiteral("&Save picture...");
+    QTest::newRow("French") << 2 << QStringLiteral("&Copier l'image") << QStringLiteral("&Enregistrer l'image...");
+    QTest::newRow("loaded") << 3 << QStringLiteral("&Copy picture") << QStringLiteral("&Save picture...");
+}
+
 } // namespace GuiTest

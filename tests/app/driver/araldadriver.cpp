@@ -28,7 +28,7 @@ void say(const QString &line)
     std::fflush(stdout);
 }
 
-void drive(const QString &specification)
+void drive(const QString &scenario)
 {
     QWidget *numeria = mainWindow();
     auto *hints = numeria ? numeria->findChild<QAction *>(QStringLiteral("Mostrasuggerimenti1")) : nullptr;
@@ -38,7 +38,7 @@ void drive(const QString &specification)
     }
     hints->trigger();
     say(QStringLiteral("hints %1").arg(hints->isChecked() ? QStringLiteral("on") : QStringLiteral("off")));
-    if (specification != QLatin1String("calculator")) {
+    if (scenario != QLatin1String("calculator")) {
         say(QStringLiteral("ready"));
         return;
     }
@@ -59,12 +59,12 @@ class AraldaDriver : public QGenericPlugin
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "araldadriver.json")
 
 public:
-    QObject *create(const QString &key, const QString &specification) override
+    QObject *create(const QString &key, const QString &scenario) override
     {
         if (key != QLatin1String("araldadriver"))
             return nullptr;
         auto *driver = new QObject;
-        QTimer::singleShot(0, driver, [specification] { drive(specification); });
+        QTimer::singleShot(0, driver, [scenario] { drive(scenario); });
         return driver;
     }
 };
