@@ -1,5 +1,7 @@
 #include "space/cubeframe.h"
 
+#include "shell/ratioimage.h"
+
 #include <QPainter>
 #include <cmath>
 #include <numbers>
@@ -143,9 +145,9 @@ std::array<FacePolygon, 3> framePolygons(CubeAxis axis, int phase, const CubeRin
     return faces;
 }
 
-QImage newCubeBitmap(const CubeDimensions &dimensions)
+QImage newCubeBitmap(const CubeDimensions &dimensions, qreal devicePixelRatio)
 {
-    QImage bitmap(dimensions.bitmapSize, QImage::Format_RGB32);
+    QImage bitmap = ratioImage(dimensions.bitmapSize, devicePixelRatio);
     bitmap.fill(Qt::black);
     return bitmap;
 }
@@ -156,8 +158,10 @@ void drawCubeFrame(QImage &CubeBitmap, CubeAxis axis, int phase, const CubeRings
     QPainter painter(&CubeBitmap);
     // The whole picture is cleared: in a window narrower than one and a half
     // times its height a band at the bottom would otherwise keep old frames.
-    painter.fillRect(CubeBitmap.rect(), Qt::black);
-    painter.setPen(QPen(Qt::white, 0));
+    painter.fillRect(QRect(QPoint(), dimensions.bitmapSize), Qt::black);
+    const qreal offset = penOffset(CubeBitmap.devicePixelRatio());
+    painter.translate(offset, offset);
+    painter.setPen(QPen(Qt::white, 1));
     for (const FacePolygon &face : framePolygons(axis, phase, rings, dimensions)) {
         painter.setBrush(QColor(FaceColour(face.face)));
         painter.drawPolygon(face.corners);

@@ -34,7 +34,9 @@ struct FacePolygon {
 std::array<FacePolygon, 3> framePolygons(CubeAxis axis, int phase, const CubeRings &rings,
                                          const CubeDimensions &dimensions);
 
-QImage newCubeBitmap(const CubeDimensions &dimensions);
+// The black picture of one third, `devicePixelRatio` image pixels per
+// program pixel each way.
+QImage newCubeBitmap(const CubeDimensions &dimensions, qreal devicePixelRatio = 1);
 
 // The whole picture of one frame: black, the faces filled with their colours
 // and outlined in white.

@@ -1,6 +1,7 @@
 #include "space/cubelegend.h"
 
 #include "lang/fixedtexts.h"
+#include "shell/ratioimage.h"
 #include "space/cubemodel.h"
 
 #include <QFontMetrics>
@@ -28,6 +29,8 @@ void drawLegend(QImage &canvas, const LegendPlace &place, const QFont &font)
     const int t = place.t;
     const int s = place.s;
     QPainter painter(&canvas);
+    const qreal offset = penOffset(canvas.devicePixelRatio());
+    painter.translate(offset, offset);
     painter.setPen(Qt::white);
 
     drawFace(painter, 4, QPolygon({{x0, t + s / 3}, {x0 + s / 2, t}, {x0 + s / 2, t + s}, {x0, t + 4 * s / 3}}));

@@ -45,11 +45,13 @@ QPointF mirrored(QPointF point, QSize size, bool clockwise)
 
 } // namespace
 
-QImage directionArrow(QSize size, bool clockwise)
+QImage directionArrow(QSize size, bool clockwise, qreal devicePixelRatio)
 {
-    QImage image(size, QImage::Format_ARGB32);
+    // Drawn at the full resolution of the screen, not enlarged afterwards.
+    const QSize imageSize = QSizeF(size * devicePixelRatio).toSize();
+    QImage image(imageSize, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
-    const ArrowShape shape = arrowShape(size);
+    const ArrowShape shape = arrowShape(imageSize);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -71,7 +73,9 @@ QImage directionArrow(QSize size, bool clockwise)
         painter.setBrush(orange);
         painter.drawPath(head);
     }
-    return clockwise ? image : image.mirrored(true, false);
+    QImage arrow = clockwise ? image : image.mirrored(true, false);
+    arrow.setDevicePixelRatio(devicePixelRatio);
+    return arrow;
 }
 
 QPointF directionArrowTip(QSize size, bool clockwise)

@@ -174,7 +174,8 @@ QToolButton *Tcuborot::directionButton(const QString &name, bool clockwise, int 
 {
     auto *button = new QToolButton(this);
     button->setObjectName(name);
-    button->setIcon(QIcon(QPixmap::fromImage(directionArrow(button->iconSize(), clockwise))));
+    button->setIcon(
+        QIcon(QPixmap::fromImage(directionArrow(button->iconSize(), clockwise, button->devicePixelRatio()))));
     button->setCheckable(true);
     button->setAutoRaise(true);
     button->setToolTip(hint(hintRow));

@@ -184,8 +184,9 @@ void Tuncubo::createStepControls()
     QFont labelFont = font();
     labelFont.setBold(true);
     labelFont.setPixelSize(QFontInfo(labelFont).pixelSize() * 3 / 2);
-    const QPixmap anticlockwise = QPixmap::fromImage(directionArrow(QSize(ArrowSize, ArrowSize), false));
-    const QPixmap clockwise = QPixmap::fromImage(directionArrow(QSize(ArrowSize, ArrowSize), true));
+    const qreal ratio = m_client->devicePixelRatio();
+    const QPixmap anticlockwise = QPixmap::fromImage(directionArrow(QSize(ArrowSize, ArrowSize), false, ratio));
+    const QPixmap clockwise = QPixmap::fromImage(directionArrow(QSize(ArrowSize, ArrowSize), true, ratio));
     for (int k = 1; k <= StepCount; ++k) {
         auto *button = new QPushButton(QIcon(spacePicture("via")), QString(), m_client);
         button->setObjectName(QStringLiteral("BitBtn%1").arg(k));
@@ -255,16 +256,17 @@ void Tuncubo::sizePictures()
     const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
     m_dimensions = cubeDimensions(screenWidth, client);
     m_legend = {client.width() * 3 / 5, barrasotto->sizeHint().height() * 4 / 3, screenWidth / 30};
-    m_canvas = QImage(client, QImage::Format_RGB32);
+    const qreal ratio = m_client->devicePixelRatio();
+    m_canvas = ratioImage(client, ratio);
     m_canvas.fill(WindowSilver);
-    CubeBitmap = newCubeBitmap(m_dimensions);
+    CubeBitmap = newCubeBitmap(m_dimensions, ratio);
     placeControls();
 }
 
 void Tuncubo::placeControls()
 {
-    const int clientWidth = m_canvas.width();
-    const int clientHeight = m_canvas.height();
+    const int clientWidth = clientSize().width();
+    const int clientHeight = clientSize().height();
     const auto [x0, t, s] = m_legend;
     Bevel1->setGeometry(0, t + 7 * s / 4, clientWidth, 2);
     for (int k = 1; k <= StepCount; ++k) {
@@ -288,7 +290,8 @@ bool Tuncubo::eventFilter(QObject *watched, QEvent *event)
         QPainter painter(m_client);
         const QRect area = static_cast<QPaintEvent *>(event)->rect();
         painter.fillRect(area, QColor(WindowSilver));
-        painter.drawImage(area.topLeft(), m_canvas, area);
+        // The source rectangle is in image pixels, the target in ours.
+        painter.drawImage(area.topLeft(), m_canvas, imageRect(m_canvas, area));
         return true;
     }
     return MdiChildWindow::eventFilter(watched, event);
@@ -298,7 +301,7 @@ void Tuncubo::FormActivate()
 {
     if (m_firstActivation) {
         m_firstActivation = false;
-        QCursor::setPos(m_canvas.width() / 2, m_canvas.height() / 10);
+        QCursor::setPos(clientSize().width() / 2, clientSize().height() / 10);
         barrasotto->show();
     }
     // Whatever ran before, the sequence starts again from the start cube:
@@ -390,7 +393,7 @@ void Tuncubo::showStepLabel(int step, CubeAxis axis)
     label->setText(QChar::fromLatin1(FixedTexts::AxisLetters[axis]).toUpper() + QLatin1Char(' ')
                    + QString::number(turns));
     label->resize(label->sizeHint().width(), label->height());
-    const int left = thirdCentre(step, m_canvas.width()) - (label->width() + 2 * ArrowSize) / 2;
+    const int left = thirdCentre(step, clientSize().width()) - (label->width() + 2 * ArrowSize) / 2;
     label->move(left, label->y());
     label->show();
     for (QLabel *arrow : {m_clockwiseArrows[step - 1], m_anticlockwiseArrows[step - 1]}) {
@@ -401,7 +404,7 @@ void Tuncubo::showStepLabel(int step, CubeAxis axis)
 
 void Tuncubo::copyToPanel(int panel)
 {
-    const QPoint at(m_canvas.width() * panel / 3, m_canvas.height() / 4);
+    const QPoint at(clientSize().width() * panel / 3, clientSize().height() / 4);
     QPainter painter(&m_canvas);
     painter.drawImage(at, CubeBitmap);
     m_client->update(QRect(at, CubeBitmap.size()));

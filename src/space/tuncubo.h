@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/mdichildwindow.h"
+#include "shell/ratioimage.h"
 #include "space/cubeframe.h"
 #include "space/cubelegend.h"
 #include "space/cubesequence.h"
@@ -33,6 +34,9 @@ public:
     // What the window shows (every drawing routine draws into the canvas)
     // and the state behind it.
     const QImage &canvas() const { return m_canvas; }
+    // The canvas's size in the program's pixels; the image itself has the
+    // screen's device pixel ratio.
+    QSize clientSize() const { return programSize(m_canvas); }
     const CubeSequence &sequence() const { return m_sequence; }
     const CubeDimensions &dimensions() const { return m_dimensions; }
     const LegendPlace &legendPlace() const { return m_legend; }

@@ -19,6 +19,7 @@ constexpr QRgb Red = 0xFFFF0000; // face 2
 constexpr QRgb Green = 0xFF008000; // face 3
 constexpr QRgb Lime = 0xFF00FF00; // face 4
 constexpr QRgb Blue = 0xFF0000FF; // face 6
+constexpr QRgb White = 0xFFFFFFFF; // the outlines
 
 QString colourName(QRgb colour)
 {
@@ -30,6 +31,25 @@ QImage frame(CubeAxis axis, int phase, const CubeRings &rings, const CubeDimensi
     QImage bitmap = newCubeBitmap(dimensions);
     drawCubeFrame(bitmap, axis, phase, rings, dimensions);
     return bitmap;
+}
+
+// The pixel and its eight neighbours have one colour.
+bool flatAround(const QImage &picture, int x, int y)
+{
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (picture.pixel(x + dx, y + dy) != picture.pixel(x, y))
+                return false;
+    return true;
+}
+
+int count(const QImage &picture, QRgb colour)
+{
+    int pixels = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            pixels += picture.pixel(x, y) == colour;
+    return pixels;
 }
 
 } // namespace
@@ -205,6 +225,59 @@ private slots:
         bitmap.fill(Qt::yellow);
         drawCubeFrame(bitmap, AxisX, StartPhase, CubeRings{}, narrow);
         QCOMPARE(bitmap.pixel(100, 390), 0xFF000000);
+    }
+
+    void frameAtRatioTwo_data()
+    {
+        QTest::addColumn<CubeAxis>("axis");
+        QTest::addColumn<int>("phase");
+        for (CubeAxis axis : {AxisX, AxisY, AxisZ})
+            for (int phase : {StartPhase, 137})
+                QTest::addRow("%c at %d", "xyz"[axis], phase) << axis << phase;
+    }
+
+    // On a screen of ratio 2 a frame is drawn with twice the pixels each way:
+    // where the picture at ratio 1 is flat around a pixel, its 2 x 2 block has
+    // its colour; no pixel is a blend of two colours; and the white outlines
+    // are a program pixel wide, so four times as many image pixels.
+    void frameAtRatioTwo()
+    {
+        QFETCH(CubeAxis, axis);
+        QFETCH(int, phase);
+        CubeRings rings;
+        ApplyQuarterTurns(rings, AxisY, 1, true);
+        const QImage single = frame(axis, phase, rings);
+        QImage twice = newCubeBitmap(Reference, 2);
+        QCOMPARE(twice.size(), Reference.bitmapSize * 2);
+        QCOMPARE(twice.devicePixelRatio(), 2.0);
+        drawCubeFrame(twice, axis, phase, rings, Reference);
+
+        int flatPixels = 0;
+        for (int y = 1; y < single.height() - 1; ++y)
+            for (int x = 1; x < single.width() - 1; ++x) {
+                const QRgb colour = single.pixel(x, y);
+                if (!flatAround(single, x, y))
+                    continue;
+                ++flatPixels;
+                for (const QPoint &image : {QPoint(2 * x, 2 * y), QPoint(2 * x + 1, 2 * y), QPoint(2 * x, 2 * y + 1),
+                                            QPoint(2 * x + 1, 2 * y + 1)})
+                    if (twice.pixel(image) != colour)
+                        QFAIL(qPrintable(QStringLiteral("(%1, %2) is %3, not %4 as (%5, %6) at ratio 1")
+                                             .arg(image.x()).arg(image.y()).arg(colourName(twice.pixel(image)),
+                                                                               colourName(colour)).arg(x).arg(y)));
+            }
+        QVERIFY(flatPixels > single.width() * single.height() * 9 / 10);
+
+        QSet<QRgb> palette{Black, White};
+        for (int face = 1; face <= 6; ++face)
+            palette.insert(0xFF000000 | FaceColour(face));
+        for (int y = 0; y < twice.height(); ++y)
+            for (int x = 0; x < twice.width(); ++x)
+                if (!palette.contains(twice.pixel(x, y)))
+                    QFAIL(qPrintable(QStringLiteral("(%1, %2) is the blend %3").arg(x).arg(y).arg(colourName(twice.pixel(x, y)))));
+
+        const double outlineRatio = double(count(twice, White)) / count(single, White);
+        QVERIFY2(outlineRatio > 3.4 && outlineRatio < 4.6, qPrintable(QString::number(outlineRatio)));
     }
 
     void afterStepEqualsLastFrame_data()
