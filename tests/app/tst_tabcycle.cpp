@@ -45,6 +45,8 @@ namespace {
 
 enum class Window {
     Workspace,
+    WorkspaceContinua, // the message line ends in the continua picture
+    WorkspaceInversa,  // and, during the second step, in the inversa one
     Cube,
     CubeDialog,
     Calculator,
@@ -171,6 +173,24 @@ QStringList unreached(const QWidget *window, const QList<QWidget *> &visited)
     return missing;
 }
 
+// A translation then a rotation, the kinds confirmed; with `secondStep`
+// the first step is run and the second begun.
+void startTwoStepLesson(PlaneHarness &plane, bool secondStep)
+{
+    setFigure(1, {{1, 0}, {2, 2}});
+    setTranslation(1, 3, 0);
+    setRotation(2, 90, 0, 0);
+    plane.setTransformations(2);
+    plane.confirmFigure();
+    plane.confirmKind(1, Traslazione);
+    plane.confirmKind(2, Rotazione);
+    if (!secondStep)
+        return;
+    plane.button("continua")->click();
+    plane.runStep(Traslazione);
+    plane.button("continua")->click();
+}
+
 void activate(QWidget *window)
 {
     window->show();
@@ -192,6 +212,8 @@ private slots:
         QTest::addColumn<Window>("which");
         QTest::addColumn<int>("fewestStops");
         QTest::newRow("workspace Tgeo") << Window::Workspace << 7;
+        QTest::newRow("workspace Tgeo, tcontinua shown") << Window::WorkspaceContinua << 8;
+        QTest::newRow("workspace Tgeo, tinversa shown") << Window::WorkspaceInversa << 6;
         QTest::newRow("cube window Tuncubo") << Window::Cube << 3;
         QTest::newRow("cube dialog Tcuborot") << Window::CubeDialog << 15;
         QTest::newRow("calculator TCalcola") << Window::Calculator << 10;
@@ -224,6 +246,13 @@ private slots:
         case Window::Workspace:
             plane = std::make_unique<PlaneHarness>();
             plane->confirmFigure();
+            window = plane->window();
+            break;
+        case Window::WorkspaceContinua:
+        case Window::WorkspaceInversa:
+            plane = std::make_unique<PlaneHarness>();
+            startTwoStepLesson(*plane, which == Window::WorkspaceInversa);
+            QVERIFY(plane->isShown(which == Window::WorkspaceInversa ? "tinversa" : "tcontinua"));
             window = plane->window();
             break;
         case Window::Cube: {
