@@ -14,6 +14,7 @@
 #include "lang/languagetables.h"
 #include "plane/tgeo.h"
 #include "plane/tgeotab.h"
+#include "shell/shellvalues.h"
 #include "space/tcuborot.h"
 #include "space/tuncubo.h"
 #include "plane/planeharness.h"
@@ -214,7 +215,7 @@ private slots:
         QTest::newRow("workspace Tgeo") << Window::Workspace << 7;
         QTest::newRow("workspace Tgeo, tcontinua shown") << Window::WorkspaceContinua << 8;
         QTest::newRow("workspace Tgeo, tinversa shown") << Window::WorkspaceInversa << 6;
-        QTest::newRow("cube window Tuncubo") << Window::Cube << 3;
+        QTest::newRow("cube window Tuncubo") << Window::Cube << 4;
         QTest::newRow("cube dialog Tcuborot") << Window::CubeDialog << 15;
         QTest::newRow("calculator TCalcola") << Window::Calculator << 10;
         QTest::newRow("figure Tcoordinate") << Window::Coordinates << 6;
@@ -256,6 +257,9 @@ private slots:
             window = plane->window();
             break;
         case Window::Cube: {
+            // The window takes the size of the main window's client area.
+            Shell.ChildAreaWidth = 996;
+            Shell.ChildAreaHeight = 696;
             frame.resize(1000, 700);
             frame.show();
             auto *cube = new Tuncubo;
