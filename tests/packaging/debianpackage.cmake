@@ -25,7 +25,7 @@ endforeach()
 execute_process(COMMAND ${DPKG_DEB} --contents ${packages} RESULT_VARIABLE result OUTPUT_VARIABLE contents)
 foreach(path usr/bin/aralda usr/share/applications/${APP_ID}.desktop usr/share/metainfo/${APP_ID}.metainfo.xml
         usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg usr/share/icons/hicolor/256x256/apps/${APP_ID}.png
-        usr/share/man/man1/aralda.1)
+        usr/share/man/man1/aralda.1.gz)
     string(FIND "${contents}" " ./${path}\n" at)
     if(at EQUAL -1)
         list(APPEND failures "the package lacks /${path}")

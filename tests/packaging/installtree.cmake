@@ -1,5 +1,5 @@
 # Installs the build tree under PREFIX and fails on any file missing or wrong.
-# Run as: cmake -DBUILD_DIR=<build> -DPREFIX=<folder> -DAPP_ID=<id> [-DGROFF=<groff>] -P installtree.cmake
+# Run as: cmake -DBUILD_DIR=<build> -DPREFIX=<folder> -DAPP_ID=<id> -DGZIP=<gzip> [-DGROFF=<groff>] -P installtree.cmake
 cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE ${PREFIX})
@@ -22,7 +22,7 @@ set(expected
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
     share/icons/hicolor/scalable/apps/${APP_ID}.svg
-    share/man/man1/aralda.1)
+    share/man/man1/aralda.1.gz)
 foreach(size IN LISTS sizes)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
@@ -88,8 +88,21 @@ endif()
 if(NOT metainfo MATCHES "<release version=\"[0-9]+\\.[0-9]+[^\"]*\" date=\"[0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9]\"")
     fail("the metainfo's release has no version or no date")
 endif()
-foreach(file share/metainfo/${APP_ID}.metainfo.xml share/applications/${APP_ID}.desktop share/man/man1/aralda.1)
-    file(READ ${PREFIX}/${file} text)
+# The manual page is installed compressed; it is read back from the gzip
+# stream, so a page stored plain under the .gz name is caught too.
+file(READ ${PREFIX}/share/man/man1/aralda.1.gz magic LIMIT 2 HEX)
+if(NOT magic STREQUAL "1f8b")
+    fail("share/man/man1/aralda.1.gz is not gzip data (starts with ${magic})")
+endif()
+set(manual ${PREFIX}-aralda.1)
+execute_process(COMMAND ${GZIP} -dc ${PREFIX}/share/man/man1/aralda.1.gz
+    RESULT_VARIABLE result OUTPUT_FILE ${manual})
+if(NOT result EQUAL 0)
+    fail("gzip cannot read share/man/man1/aralda.1.gz (${result})")
+endif()
+
+foreach(file ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml ${PREFIX}/share/applications/${APP_ID}.desktop ${manual})
+    file(READ ${file} text)
     if(text MATCHES "@[A-Z_]+@")
         fail("${file} still holds ${CMAKE_MATCH_0}")
     endif()
@@ -97,7 +110,7 @@ endforeach()
 
 # The manual page formats without a single warning.
 if(GROFF)
-    execute_process(COMMAND ${GROFF} -man -z -ww ${PREFIX}/share/man/man1/aralda.1
+    execute_process(COMMAND ${GROFF} -man -z -ww ${manual}
         RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE warnings)
     if(NOT result EQUAL 0 OR NOT warnings STREQUAL "")
         fail("groff on the manual page (${result}): ${warnings}")
