@@ -8,13 +8,14 @@
 // "picture" times the drawing alone: one frame into CubeBitmap and its copy
 // into the window's canvas. "window" times the space window's own timer
 // handler and the repaint it asks for, delivered at once, on the screen the
-// platform offers. The worst figure includes whatever else the machine did.
+// platform offers. Each line gives the wall time and, beside it, the thread's
+// CPU time; the wall figures include whatever else the machine did.
+#include "benchclock.h"
 #include "shell/shellvalues.h"
 #include "space/cubeframe.h"
 #include "space/tuncubo.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMdiArea>
 #include <QPainter>
 #include <QPushButton>
@@ -30,23 +31,13 @@ namespace {
 constexpr int ReferenceWidth = 1920;
 const QSize Client(1920, 1080);
 
-struct Figures {
-    double median;
-    double percentile99;
-    double worst;
-    size_t frames;
-};
-
-Figures figures(std::vector<double> samples)
+void report(const char *what, char axis, const BenchSeries &series)
 {
-    std::sort(samples.begin(), samples.end());
-    return {samples[samples.size() / 2], samples[samples.size() * 99 / 100], samples.back(), samples.size()};
-}
-
-void report(const char *what, char axis, const Figures &f)
-{
-    std::printf("%-8s %c  frames %6zu  median %8.1f us  99%% %8.1f us  worst %8.1f us\n", what, axis, f.frames,
-                f.median, f.percentile99, f.worst);
+    for (const auto &[clock, samples] : {std::pair{"wall", &series.wall}, std::pair{"cpu", &series.cpu}}) {
+        const BenchFigures f = benchFigures(*samples);
+        std::printf("%-8s %c %-4s frames %6zu  median %8.1f us  99%% %8.1f us  worst %8.1f us\n", what, axis, clock,
+                    f.count, f.median, f.percentile99, f.worst);
+    }
 }
 
 void benchPicture(int rounds)
@@ -57,8 +48,8 @@ void benchPicture(int rounds)
     canvas.fill(Qt::lightGray);
     CubeRings rings;
     for (CubeAxis axis : {AxisX, AxisY, AxisZ}) {
-        std::vector<double> samples;
-        QElapsedTimer clock;
+        BenchSeries samples;
+        BenchClock clock;
         for (int round = 0; round < rounds; ++round) {
             // A whole turn in both directions, every phase drawn once each way.
             for (bool clockwise : {true, false}) {
@@ -69,13 +60,13 @@ void benchPicture(int rounds)
                     QPainter painter(&canvas);
                     painter.drawImage(QPoint(Client.width() * axis / 3, Client.height() / 4), CubeBitmap);
                     painter.end();
-                    samples.push_back(clock.nsecsElapsed() / 1000.0);
+                    samples.add(clock.elapsed());
                     phase = nextPhase(phase, clockwise);
                 }
             }
             ApplyQuarterTurns(rings, axis, 1, true);
         }
-        report("picture", "xyz"[axis], figures(samples));
+        report("picture", "xyz"[axis], samples);
     }
 }
 
@@ -100,33 +91,33 @@ void benchWindow(int rounds)
     std::printf("window: client %dx%d, screen width %d\n", window->canvas().width(), window->canvas().height(),
                 QGuiApplication::primaryScreen()->geometry().width());
 
-    std::vector<double> samples[CubeAxisCount];
+    BenchSeries samples[CubeAxisCount];
     void (Tuncubo::*handlers[])() = {&Tuncubo::cadenzaxTimer, &Tuncubo::cadenzayTimer, &Tuncubo::cadenzazTimer};
     const char *timers[] = {"cadenzax", "cadenzay", "cadenzaz"};
-    QElapsedTimer clock;
+    BenchClock clock;
     auto tick = [&](CubeAxis axis) {
         clock.start();
         (window->*handlers[axis])();
         // Only the repaint: the real timers must not tick inside the measure.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-        return clock.nsecsElapsed() / 1000.0;
+        return clock.elapsed();
     };
     for (int round = 0; round < rounds; ++round) {
         window->FormActivate();
-        samples[AxisX].push_back(tick(AxisX)); // the start cube
+        samples[AxisX].add(tick(AxisX)); // the start cube
         for (int step = 1; step <= 3; ++step) {
             window->findChild<QPushButton *>(QStringLiteral("BitBtn%1").arg(step))->click();
             const CubeAxis axis = window->sequence().schedule.StepAxis[step - 1];
             auto *timer = window->findChild<QTimer *>(QString::fromLatin1(timers[axis]));
-            std::vector<double> stepTicks;
+            BenchSeries stepTicks;
             while (timer->isActive())
-                stepTicks.push_back(tick(axis));
-            stepTicks.pop_back(); // the tick that ends the step draws nothing
-            samples[axis].insert(samples[axis].end(), stepTicks.begin(), stepTicks.end());
+                stepTicks.add(tick(axis));
+            stepTicks.dropLast(); // the tick that ends the step draws nothing
+            samples[axis].append(stepTicks);
         }
     }
     for (CubeAxis axis : {AxisX, AxisY, AxisZ})
-        report("window", "xyz"[axis], figures(samples[axis]));
+        report("window", "xyz"[axis], samples[axis]);
 }
 
 } // namespace

@@ -19,6 +19,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegion>
 #include <QScreen>
 #include <QSlider>
 #include <QTimer>
@@ -82,6 +83,9 @@ Tuncubo::Tuncubo(QWidget *parent)
     setWidget(m_client);
     setGeometry(0, 0, Shell.ChildAreaWidth, Shell.ChildAreaHeight);
     m_client->installEventFilter(this);
+    // The client paints every pixel itself, so nothing behind it is painted
+    // first: at each frame of a turn that would be a second fill of the area.
+    m_client->setAttribute(Qt::WA_OpaquePaintEvent);
 
     createToolBars();
     createPanels();
@@ -289,7 +293,9 @@ bool Tuncubo::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_client && event->type() == QEvent::Paint) {
         QPainter painter(m_client);
         const QRect area = static_cast<QPaintEvent *>(event)->rect();
-        painter.fillRect(area, QColor(WindowSilver));
+        // Only a client grown past its canvas shows bare silver.
+        for (const QRect &bare : QRegion(area).subtracted(QRect(QPoint(), clientSize())))
+            painter.fillRect(bare, QColor(WindowSilver));
         // The source rectangle is in image pixels, the target in ours.
         painter.drawImage(area.topLeft(), m_canvas, imageRect(m_canvas, area));
         return true;

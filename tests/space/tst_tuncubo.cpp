@@ -2,6 +2,7 @@
 
 #include "shell/helpviewer.h"
 #include "shell/shellvalues.h"
+#include "space/cubelegend.h"
 #include "support/guitest.h"
 
 #include <QGroupBox>
@@ -145,6 +146,20 @@ private slots:
         }
         QVERIFY(space.find(QStringLiteral("nuovo"))->isEnabled());
         QCOMPARE(space.third(2), space.frame(schedule.StepAxis[2], StartPhase, result));
+    }
+
+    // The client paints all of itself: where a window grown past its
+    // canvas has no picture it shows the window's silver, not whatever the
+    // main window held there.
+    void grownWindowShowsSilverPastTheCanvas()
+    {
+        SpaceWindow space;
+        const QSize canvas = space.window->clientSize();
+        space.area.resize(space.area.size() + QSize(200, 200));
+        space.window->resize(space.window->size() + QSize(100, 100));
+        QVERIFY(space.window->widget()->width() > canvas.width());
+        const QImage shown = space.window->widget()->grab().toImage();
+        QCOMPARE(shown.pixel(canvas.width() + 50, canvas.height() / 2) & 0xFFFFFF, WindowSilver);
     }
 
     // Activation restarts from the start cube. Deactivation stops every axis timer, not only x's, and
