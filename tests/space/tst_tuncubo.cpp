@@ -1,4 +1,4 @@
-#include "space/tuncubo.h"
+#include "spacewindow.h"
 
 #include "shell/helpviewer.h"
 #include "shell/shellvalues.h"
@@ -7,7 +7,6 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,58 +21,6 @@ Q_DECLARE_METATYPE(CubeSchedule)
 Q_DECLARE_METATYPE(CubeRings)
 
 namespace {
-
-// A space window in a frame of its own, shown and so activated once.
-struct SpaceWindow {
-    SpaceWindow()
-    {
-        Shell.ChildAreaWidth = 1000;
-        Shell.ChildAreaHeight = 700;
-        area.resize(1004, 704);
-        window = new Tuncubo;
-        area.addSubWindow(window);
-        area.show();
-        window->show();
-    }
-
-    template <typename T = QWidget>
-    T *find(const QString &name) const
-    {
-        return window->findChild<T *>(name);
-    }
-
-    QPushButton *step(int k) const { return find<QPushButton>(QStringLiteral("BitBtn%1").arg(k)); }
-    bool arrowShown(int image) const { return find(QStringLiteral("Image%1").arg(image))->isVisible(); }
-
-    // Ticks the timer of an axis through its handler until the timer stops.
-    int run(CubeAxis axis) const
-    {
-        const QString name = QStringLiteral("cadenza") + QLatin1Char("xyz"[axis]);
-        const QTimer *timer = find<QTimer>(name);
-        int ticks = 0;
-        for (; timer->isActive() && ticks < 1000; ++ticks)
-            QMetaObject::invokeMethod(window, qPrintable(name + QStringLiteral("Timer")), Qt::DirectConnection);
-        return ticks;
-    }
-
-    // The picture shown in a third of the window.
-    QImage third(int panel) const
-    {
-        const QImage &canvas = window->canvas();
-        return canvas.copy(QRect(QPoint(canvas.width() * panel / 3, canvas.height() / 4),
-                                 window->dimensions().bitmapSize));
-    }
-
-    QImage frame(CubeAxis axis, int phase, const CubeRings &rings) const
-    {
-        QImage bitmap = newCubeBitmap(window->dimensions());
-        drawCubeFrame(bitmap, axis, phase, rings, window->dimensions());
-        return bitmap;
-    }
-
-    QMdiArea area;
-    Tuncubo *window;
-};
 
 // Sets the schedule dialog to a schedule and presses OK.
 void answerSchedule(QWidget *dialog, const CubeSchedule &schedule)

@@ -1,4 +1,4 @@
-#include "space/tuncubo.h"
+#include "spacewindow.h"
 
 #include "lang/languagetables.h"
 #include "shell/shellvalues.h"
@@ -6,26 +6,17 @@
 #include "support/picturedialogs.h"
 
 #include <QAction>
-#include <QMdiArea>
-#include <QPointer>
 #include <QSet>
 #include <QTest>
 
 namespace {
 
-// A space window in a frame of its own, shown and so activated once.
-struct SpaceWindow {
-    SpaceWindow()
+// The space window with more than background in its picture.
+struct PictureWindow : SpaceWindow {
+    PictureWindow()
     {
-        Shell.ChildAreaWidth = 1000;
-        Shell.ChildAreaHeight = 700;
-        area.resize(1004, 704);
-        window = new Tuncubo;
-        area.addSubWindow(window);
-        area.show();
-        window->show();
         // The start cube drawn into every third, and a few frames of the
-        // first step, so the picture is more than background.
+        // first step.
         window->FormActivate();
         for (int tick = 0; tick < 5; ++tick) {
             window->cadenzaxTimer();
@@ -47,9 +38,6 @@ struct SpaceWindow {
     }
 
     QImage expected() const { return window->canvas().convertToFormat(QImage::Format_RGB32); }
-
-    QMdiArea area;
-    QPointer<Tuncubo> window;
 };
 
 int colourCount(const QImage &picture)
@@ -77,7 +65,7 @@ private slots:
 
     void copyCubePicture()
     {
-        SpaceWindow space;
+        PictureWindow space;
         const QImage expected = space.expected();
         QVERIFY(colourCount(expected) >= 4); // silver, black and the faces
         GuiTest::clearClipboard();
@@ -89,7 +77,7 @@ private slots:
 
     void saveCubePicture()
     {
-        SpaceWindow space;
+        PictureWindow space;
         const QImage expected = space.expected();
         GuiTest::SaveAnswer seen;
         GuiTest::answerSaveDialog(m_fixture->filePath(u"cubo"_qs), seen);
@@ -103,7 +91,7 @@ private slots:
 
     void failedSaveIsTold()
     {
-        SpaceWindow space;
+        PictureWindow space;
         GuiTest::SaveAnswer seen;
         GuiTest::answerSaveDialog(u"/proc/cubo.png"_qs, seen);
         QVERIFY(space.press(Qt::Key_S));
@@ -120,7 +108,7 @@ private slots:
         QFETCH(QString, copy);
         QFETCH(QString, save);
         Language.LanguageIndex = quint8(language);
-        SpaceWindow space;
+        PictureWindow space;
         QWidget *client = space.window->widget();
         QCOMPARE(client->contextMenuPolicy(), Qt::ActionsContextMenu);
         QStringList items;

@@ -1,13 +1,14 @@
-#include "space/tuncubo.h"
+#include "spacewindow.h"
 
 #include "shell/shellvalues.h"
 #include "space/cubelegend.h"
 #include "support/guitest.h"
 
 #include <QLabel>
-#include <QMdiArea>
 #include <QPushButton>
 #include <QTest>
+
+#include <optional>
 
 // The cube window on a screen of device pixel ratio 2 (registered with Qt's
 // scale factor 2, as `--scale 2` starts it): its pictures have twice the
@@ -16,33 +17,31 @@ class TestTuncuboRatio : public QObject
 {
     Q_OBJECT
 
-    struct SpaceWindow {
-        SpaceWindow()
+    // The space window with the start cube in its first third and the legend drawn.
+    struct RatioWindow : SpaceWindow {
+        RatioWindow()
         {
-            Shell.ChildAreaWidth = 1000;
-            Shell.ChildAreaHeight = 700;
-            area.resize(1004, 704);
-            window = new Tuncubo;
-            area.addSubWindow(window);
-            area.show();
-            window->show();
-            window->cadenzaxTimer(); // the start cube into the first third
-            window->Timer1Timer();   // the legend
+            window->cadenzaxTimer();
+            window->Timer1Timer();
         }
-
-        GuiTest::Fixture fixture;
-        QMdiArea area;
-        Tuncubo *window;
     };
+
+    std::optional<GuiTest::Fixture> fixture;
 
     static QRgb at(const QImage &image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
 
 private slots:
-    void cleanup() { QCOMPARE(GuiTest::unexpectedModals(), QStringList()); }
+    void init() { fixture.emplace(); }
+
+    void cleanup()
+    {
+        QCOMPARE(GuiTest::unexpectedModals(), QStringList());
+        fixture.reset();
+    }
 
     void canvasHasTheScreensRatio()
     {
-        SpaceWindow space;
+        RatioWindow space;
         const QImage &canvas = space.window->canvas();
         QCOMPARE(canvas.devicePixelRatio(), 2.0);
         QCOMPARE(space.window->clientSize(), space.window->contentsRect().size());
@@ -53,24 +52,21 @@ private slots:
     // and the window shows those very pixels.
     void thirdHoldsTheFrameAtFullResolution()
     {
-        SpaceWindow space;
+        RatioWindow space;
         const QImage &canvas = space.window->canvas();
-        const CubeDimensions &dimensions = space.window->dimensions();
-        QImage frame = newCubeBitmap(dimensions, 2);
-        drawCubeFrame(frame, AxisX, StartPhase, CubeRings{}, dimensions);
-        const QRect third(QPoint(0, space.window->clientSize().height() / 4), dimensions.bitmapSize);
-        const QRect pixels = imageRect(canvas, third);
-        QCOMPARE(pixels.size(), frame.size());
-        QCOMPARE(canvas.copy(pixels), frame.copy());
+        const QImage frame = space.frame(AxisX, StartPhase, CubeRings{});
+        QCOMPARE(frame.size(), space.window->dimensions().bitmapSize * 2);
+        QCOMPARE(space.third(0), frame);
+        const QRect third(QPoint(0, space.window->clientSize().height() / 4), space.window->dimensions().bitmapSize);
         const QImage shown = space.window->widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shown.devicePixelRatio(), 2.0);
-        QCOMPARE(shown.copy(pixels), frame.copy());
+        QCOMPARE(shown.copy(imageRect(canvas, third)), frame);
     }
 
     // A legend line is two image pixels wide, silver on both sides.
     void legendLineStaysSharp()
     {
-        SpaceWindow space;
+        RatioWindow space;
         const auto [x0, t, s] = space.window->legendPlace();
         const QImage &canvas = space.window->canvas();
         const int x = 2 * (x0 + 7 * s);
@@ -85,7 +81,7 @@ private slots:
     // pixels; placed by the image's width, the last two would leave the window.
     void controlsStayInProgramPixels()
     {
-        SpaceWindow space;
+        RatioWindow space;
         const int width = space.window->clientSize().width();
         for (int k = 1; k <= StepCount; ++k) {
             const QRect button = space.window->findChild<QPushButton *>(QStringLiteral("BitBtn%1").arg(k))->geometry();
@@ -96,7 +92,7 @@ private slots:
 
     void turningArrowsAtFullResolution()
     {
-        SpaceWindow space;
+        RatioWindow space;
         for (int image = 1; image <= 2 * StepCount; ++image) {
             const QPixmap arrow = space.window->findChild<QLabel *>(QStringLiteral("Image%1").arg(image))->pixmap();
             QCOMPARE(arrow.devicePixelRatio(), 2.0);
