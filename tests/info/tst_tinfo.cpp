@@ -277,6 +277,8 @@ private slots:
         Tinfo info(&mainWindow);
         GuiTest::whenModalOpens([key](QWidget *modal) {
             auto *link = part<QLabel>(*modal, "Label2");
+            // The window may show before it is active and has a focus to Tab from.
+            QVERIFY(QTest::qWaitForWindowActive(modal));
             QWidget *focus = QApplication::focusWidget();
             for (int press = 0; focus && focus != link && press < 10; ++press) {
                 QTest::keyClick(focus, Qt::Key_Tab);
