@@ -1,6 +1,7 @@
 // Evaluations per second of the expression evaluator over a fixed mix of
 // typical expressions: numbers, functions, powers, nested parentheses.
 #include "calc/expressionevaluator.h"
+#include "evaluatorinputs.h"
 
 #include <QElapsedTimer>
 #include <QStringList>
@@ -9,20 +10,7 @@
 
 int main()
 {
-    const QStringList mix = {
-        QStringLiteral("2sin(30)+sqrt(3)/2"),
-        QStringLiteral("1/3"),
-        QStringLiteral("(-8)^(1/3)"),
-        QStringLiteral("2^-3*4^0.5"),
-        QStringLiteral("arccos(-0.5)+arcsin(1)-arctan(1)"),
-        QStringLiteral("((1+2)*(3-4))/((5+6)*(7-8))"),
-        QStringLiteral("log(1000)+ln(e^2)"),
-        QStringLiteral("exp-1*abs(-2.5)"),
-        QStringLiteral("12345.678*0,001"),
-        QStringLiteral("2pi(1+cos(60))^2"),
-        QStringLiteral("(((((2+3)*4)-5)/6)^2)"),
-        QStringLiteral("sqrt(2)^2-2"),
-    };
+    const QStringList mix = benchmarkMix();
     constexpr qint64 MinimumNanoseconds = 2'000'000'000;
     ExpressionEvaluator evaluator;
     volatile float sink = 0;

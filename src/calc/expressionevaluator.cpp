@@ -145,6 +145,7 @@ void ExpressionEvaluator::Start(const QString &text)
     EvalMessage.clear();
     EvalCode = EvalError::None;
     PostfixList.clear();
+    m_result = 0;
     const std::optional<QByteArray> bytes = Cp1252::encode(text);
     EvalText = bytes.value_or(QByteArray());
     if (text.isEmpty())
@@ -397,7 +398,8 @@ float ExpressionEvaluator::EvaluatePostfix()
         SetEvalError(EvalError::Syntax);
     if (EvalOk && std::fabs(m_values.back()) >= SingleOverflow)
         SetEvalError(EvalError::Overflow);
-    return EvalOk ? float(m_values.back()) : 0.0f;
+    m_result = EvalOk ? m_values.back() : 0;
+    return float(m_result);
 }
 
 void ExpressionEvaluator::EndParse()

@@ -76,6 +76,10 @@ public:
     // Every step in order on one text.
     float Evaluate(const QString &text);
 
+    // The last evaluation's value before its rounding to single precision;
+    // 0 unless that evaluation succeeded.
+    long double extendedResult() const { return m_result; }
+
     // `left` is the function's argument for the one-operand codes.
     long double ApplyOperator(char code, long double right, long double left);
     void SetEvalError(EvalError code);
@@ -88,6 +92,7 @@ private:
     QByteArray m_operators; // the operator stack, top at the end
     QList<QByteArray> m_output;
     std::vector<long double> m_values;
+    long double m_result = 0;
     bool m_parsing = false;
 };
 
