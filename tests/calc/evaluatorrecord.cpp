@@ -39,8 +39,8 @@ QByteArray number(long long value)
 QByteArray postfixText(const ExpressionEvaluator &evaluator)
 {
     QByteArray text;
-    for (const QByteArray &token : evaluator.PostfixList)
-        text += (text.isEmpty() ? "" : " ") + token;
+    for (const QByteArrayView token : evaluator.PostfixList)
+        text.append(text.isEmpty() ? "" : " ").append(token);
     return escaped(text);
 }
 
