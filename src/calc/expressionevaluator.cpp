@@ -1,13 +1,14 @@
 #include "calc/expressionevaluator.h"
 
+#include "calc/decimalvalue.h"
+#include "calc/namecodes.h"
 #include "lang/cp1252.h"
 #include "lang/fixedtexts.h"
 
 #include <algorithm>
-#include <charconv>
+#include <array>
 #include <cmath>
 #include <string_view>
-#include <utility>
 
 ExpressionEvaluator Evaluator;
 
@@ -18,7 +19,14 @@ void resetEvaluatorValues()
 
 QString evalErrorMessage(EvalError code)
 {
-    return QString::fromUtf8(FixedTexts::EvalMessages[std::size_t(code)]);
+    // Made once, so that an error costs no conversion and no allocation.
+    static const auto messages = [] {
+        std::array<QString, std::size(FixedTexts::EvalMessages)> texts;
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            texts[i] = QString::fromUtf8(FixedTexts::EvalMessages[i]);
+        return texts;
+    }();
+    return messages[std::size_t(code)];
 }
 
 namespace {
@@ -28,31 +36,27 @@ constexpr char TenToTheTwenty = '\xEC';
 
 // Function codes that take one argument, as the stack conversion and
 // ApplyOperator know them.
-constexpr std::string_view FunctionCodes = "abcdfghlors";
-constexpr std::string_view BinaryOperators = "#*+-/^";
+constexpr ByteSet FunctionCodes{"abcdfghlors"};
+constexpr ByteSet BinaryOperators{"#*+-/^"};
 // What an arriving "*" or "/", and an arriving "+" or "-", take off the
 // operator stack before they are pushed.
-constexpr std::string_view BindingAtLeastProducts = "abcdfghlors^#*/";
-constexpr std::string_view BindingAtLeastSums = "abcdfghlors^#*/+-";
-constexpr std::string_view OperandCharacters = ".0123456789ep\xEC";
-
-// The name of each function and constant, and its code, in the order they
-// are replaced: ARCCOS before COS, EXP- before EXP before E.
-constexpr std::pair<std::string_view, char> NameCodes[] = {
-    {",", '.'},     {"ABS", 'h'},  {"ARCCOS", 'd'}, {"ARCSIN", 'b'}, {"ARCTAN", 'a'}, {"COS", 'o'},
-    {"EXP-", 'f'},  {"EXP", 'c'},  {"E", 'e'},      {"^-", '#'},     {"LN", 'l'},     {"LOG", 'g'},
-    {"PI", 'p'},    {"SIN", 's'},  {"SQRT", 'r'},   {"RAD", 'r'},
-};
+constexpr ByteSet BindingAtLeastProducts{"abcdfghlors^#*/"};
+constexpr ByteSet BindingAtLeastSums{"abcdfghlors^#*/+-"};
+constexpr ByteSet OperandCharacters{".0123456789ep\xEC"};
 
 // Every byte the rewritten text may hold.
-constexpr std::string_view Alphabet = "#()*+,-./0123456789^abcdefghilopors\xEC";
+constexpr ByteSet Alphabet{"#()*+,-./0123456789^abcdefghilopors\xEC"};
+// An operator may not follow an operator or a function name, so a minus
+// sign only starts the text or follows "(".
+constexpr ByteSet NoOperatorAfter{"#*+-/^abcdfghilors"};
+constexpr ByteSet TypedOperators{"*+-/^"};
 
-// Left neighbours after which the implicit-multiplication passes insert no
-// "*". "#" stands beside "^" in each: it is the power with a negated
-// exponent, and 2^-3 must stay a power.
-constexpr std::string_view KeepBeforeLetter = "(*+-./^#abcdefghilors";
-constexpr std::string_view KeepBeforeDigit = "(*+-./0123456789^#abcdefghilors";
-constexpr std::string_view KeepBeforeParenthesis = "(*+-/^#abcdefghilors";
+// Left neighbours after which the implicit products insert no "*". "#"
+// stands beside "^" in each: it is the power with a negated exponent, and
+// 2^-3 must stay a power.
+constexpr ByteSet KeepBeforeLetter{"(*+-./^#abcdefghilors"};
+constexpr ByteSet KeepBeforeDigit{"(*+-./0123456789^#abcdefghilors"};
+constexpr ByteSet KeepBeforeParenthesis{"(*+-/^#abcdefghilors"};
 
 // Values with at least this magnitude round to infinity in single precision.
 constexpr long double SingleOverflow = 0x1.ffffffp127L;
@@ -93,40 +97,60 @@ bool refusedAtEnd(char character)
         || (isSmall(character) && !isOneOf(character, "eitxy")) || character == '\xFB';
 }
 
-// Digits with an optional "." fraction.
-bool isNumber(const QByteArray &token)
+// The implicit products: a "*" goes before a letter code, a digit or a "("
+// unless its left neighbour keeps them apart. The "*" that one kind
+// inserts stands right before a character of that kind, so it is never the
+// left neighbour another kind looks at: one pass decides all three.
+bool productBetween(char left, char right)
 {
-    bool digitSeen = false;
-    bool pointSeen = false;
-    for (char character : token) {
-        if (isDigit(character))
-            digitSeen = true;
-        else if (character == '.' && !pointSeen)
-            pointSeen = true;
-        else
-            return false;
-    }
-    return digitSeen;
+    if (isLetterCode(right))
+        return !KeepBeforeLetter.contains(left);
+    if (isDigit(right))
+        return !KeepBeforeDigit.contains(left);
+    return right == '(' && !KeepBeforeParenthesis.contains(left);
 }
 
-bool isConstant(const QByteArray &token)
+// Blanks dropped, small letters made capitals, written over `to`.
+void capitalizeWithoutBlanks(QByteArrayView from, QByteArray &to)
 {
-    return token == "e" || token == "p" || token == QByteArray(1, TenToTheTwenty);
+    to.resize(from.size());
+    char *end = to.data();
+    for (char character : from) {
+        if (character != ' ')
+            *end++ = isSmall(character) ? char(character - 'a' + 'A') : character;
+    }
+    to.resize(end - to.constData());
 }
 
-// Inserts "*" before every character that `isTarget` picks unless its left
-// neighbour is one of `keep`.
-template<typename Predicate>
-QByteArray multiplyBefore(const QByteArray &text, Predicate isTarget, std::string_view keep)
+// A "+" after an operator or a function name is only a sign and says
+// nothing.
+void dropRedundantPluses(QByteArray &text)
 {
-    QByteArray result;
-    result.reserve(text.size() * 2);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (i > 0 && isTarget(text[i]) && !isOneOf(text[i - 1], keep))
-            result.append('*');
-        result.append(text[i]);
+    char *const begin = text.data();
+    char *end = begin;
+    for (char character : std::as_const(text)) {
+        const bool redundant = character == '+' && end != begin
+            && (BinaryOperators.contains(end[-1]) || FunctionCodes.contains(end[-1]));
+        if (!redundant)
+            *end++ = character;
     }
-    return result;
+    text.resize(end - begin);
+}
+
+// The value of a number or of one of the constants e, pi and 10^20.
+std::optional<long double> operandValue(QByteArrayView token)
+{
+    if (token.size() == 1) {
+        switch (token.front()) {
+        case 'e':
+            return std::numbers::e_v<long double>;
+        case 'p':
+            return Pi;
+        case TenToTheTwenty:
+            return 1e20L;
+        }
+    }
+    return decimalValue(token);
 }
 
 } // namespace
@@ -145,12 +169,27 @@ void ExpressionEvaluator::Start(const QString &text)
     EvalMessage.clear();
     EvalCode = EvalError::None;
     PostfixList.clear();
-    const std::optional<QByteArray> bytes = Cp1252::encode(text);
-    EvalText = bytes.value_or(QByteArray());
+    m_result = 0;
+    const bool encoded = encode(text);
     if (text.isEmpty())
         EvalOk = false;
-    else if (!bytes || text.size() > TextCapacity)
+    else if (!encoded || text.size() > TextCapacity)
         SetEvalError(EvalError::Syntax);
+}
+
+bool ExpressionEvaluator::encode(const QString &text)
+{
+    EvalText.resize(text.size());
+    char *byte = EvalText.data();
+    for (QChar character : text) {
+        const std::optional<unsigned char> encoded = Cp1252::encodeChar(character);
+        if (!encoded) {
+            EvalText.resize(0);
+            return false;
+        }
+        *byte++ = char(*encoded);
+    }
+    return true;
 }
 
 void ExpressionEvaluator::CheckText()
@@ -196,42 +235,27 @@ void ExpressionEvaluator::Tokenize()
 {
     if (!EvalOk)
         return;
-    QByteArray text;
-    text.reserve(EvalText.size());
-    for (char character : std::as_const(EvalText)) {
-        if (character != ' ')
-            text.append(isSmall(character) ? char(character - 'a' + 'A') : character);
-    }
-    for (const auto &[name, code] : NameCodes)
-        text.replace(QByteArrayView(name.data(), name.size()), QByteArrayView(&code, 1));
-    if (std::any_of(text.cbegin(), text.cend(), isCapital)) {
+    capitalizeWithoutBlanks(EvalText, m_rewritten);
+    if (!replaceNames(m_rewritten)) {
         SetEvalError(EvalError::Syntax);
         return;
     }
-    // A "+" after an operator or a function name is only a sign and says nothing.
-    EvalText.clear();
-    for (char character : std::as_const(text)) {
-        const bool redundantPlus = character == '+' && !EvalText.isEmpty()
-            && (isOneOf(EvalText.back(), BinaryOperators) || isOneOf(EvalText.back(), FunctionCodes));
-        if (!redundantPlus)
-            EvalText.append(character);
-    }
+    dropRedundantPluses(m_rewritten);
+    EvalText.swap(m_rewritten);
 }
 
 void ExpressionEvaluator::CheckCharacters()
 {
     if (!EvalOk)
         return;
-    for (qsizetype i = 0; i < EvalText.size(); ++i) {
-        const char character = EvalText[i];
-        // An operator may not follow an operator or a function name, so a
-        // minus sign only starts the text or follows "(".
-        const bool refusedPair = i > 0 && isOneOf(EvalText[i - 1], "#*+-/^abcdfghilors")
-            && isOneOf(character, "*+-/^");
-        if (!isOneOf(character, Alphabet) || refusedPair) {
+    char left = 0; // in no set: nothing stands before the first character
+    for (char character : std::as_const(EvalText)) {
+        const bool refusedPair = NoOperatorAfter.contains(left) && TypedOperators.contains(character);
+        if (!Alphabet.contains(character) || refusedPair) {
             SetEvalError(EvalError::Syntax);
             return;
         }
+        left = character;
     }
 }
 
@@ -239,31 +263,37 @@ void ExpressionEvaluator::Normalize()
 {
     if (!EvalOk)
         return;
+    // At most a "*" before each character, and a "0" after each "(" and
+    // at the start.
+    m_rewritten.resize(3 * EvalText.size() + 1);
+    char *const begin = m_rewritten.data();
+    char *end = begin;
+    const auto put = [&](char character) {
+        if (end != begin && productBetween(end[-1], character))
+            *end++ = '*';
+        *end++ = character;
+    };
     // A leading sign and a sign after "(" become subtractions from 0.
-    QByteArray text;
-    text.reserve(EvalText.size() * 2);
     if (EvalText.startsWith('+') || EvalText.startsWith('-'))
-        text.append('0');
+        put('0');
     for (qsizetype i = 0; i < EvalText.size(); ++i) {
-        text.append(EvalText[i]);
+        put(EvalText[i]);
         if (EvalText[i] == '(' && i + 1 < EvalText.size() && isOneOf(EvalText[i + 1], "+-"))
-            text.append('0');
+            put('0');
     }
-    text = multiplyBefore(text, isLetterCode, KeepBeforeLetter);
-    text = multiplyBefore(text, isDigit, KeepBeforeDigit);
-    text = multiplyBefore(text, [](char character) { return character == '('; }, KeepBeforeParenthesis);
-    EvalText = text;
+    m_rewritten.resize(end - begin);
+    EvalText.swap(m_rewritten);
 }
 
 void ExpressionEvaluator::BeginParse()
 {
     EvalText.append(EndMarker);
-    m_operators = QByteArray(1, EndMarker);
+    m_operators.assign(1, EndMarker);
     m_output.clear();
     m_parsing = true;
 }
 
-void ExpressionEvaluator::emitToken(const QByteArray &token)
+void ExpressionEvaluator::emitToken(QByteArrayView token)
 {
     if (m_output.size() >= PostfixCapacity)
         SetEvalError(EvalError::Syntax);
@@ -271,52 +301,54 @@ void ExpressionEvaluator::emitToken(const QByteArray &token)
         m_output.append(token);
 }
 
+// The end marker at the bottom of the stack stops every popping loop; only
+// the end of the text removes what lies above it.
+void ExpressionEvaluator::popOperatorsWhile(const ByteSet &popped)
+{
+    while (EvalOk && popped.contains(m_operators.back())) {
+        emitToken(QByteArrayView(&m_operators.back(), 1));
+        m_operators.pop_back();
+    }
+}
+
 void ExpressionEvaluator::ToPostfix()
 {
     if (!EvalOk || !m_parsing)
         return;
-    // The end marker at the bottom of the stack stops every popping loop
-    // below; only the end of the text removes what lies above it.
-    auto popWhile = [this](std::string_view popped) {
-        while (EvalOk && isOneOf(m_operators.back(), popped)) {
-            emitToken(QByteArray(1, m_operators.back()));
-            m_operators.chop(1);
-        }
-    };
     qsizetype i = 0;
     while (EvalOk && i < EvalText.size()) {
         const char character = EvalText[i];
-        if (isOneOf(character, OperandCharacters)) {
+        if (OperandCharacters.contains(character)) {
             qsizetype end = i;
-            while (end < EvalText.size() && isOneOf(EvalText[end], OperandCharacters))
+            while (end < EvalText.size() && OperandCharacters.contains(EvalText[end]))
                 ++end;
-            emitToken(EvalText.mid(i, std::min<qsizetype>(end - i, OperandCapacity)));
+            emitToken(QByteArrayView(EvalText).sliced(i, std::min<qsizetype>(end - i, OperandCapacity)));
             i = end;
             continue;
         }
         ++i;
-        if (character == '(' || isOneOf(character, FunctionCodes)) {
-            m_operators.append(character);
+        if (character == '(' || FunctionCodes.contains(character)) {
+            m_operators.push_back(character);
         } else if (character == '^' || character == '#') {
             // Functions bind tightest, so sin(30)^2 squares the sine rather
             // than taking the sine of 900; powers group from the right, so
             // 2^3^2 is 2^9.
-            popWhile(FunctionCodes);
-            m_operators.append(character);
+            popOperatorsWhile(FunctionCodes);
+            m_operators.push_back(character);
         } else if (character == '*' || character == '/') {
-            popWhile(BindingAtLeastProducts);
-            m_operators.append(character);
+            popOperatorsWhile(BindingAtLeastProducts);
+            m_operators.push_back(character);
         } else if (character == '+' || character == '-') {
-            popWhile(BindingAtLeastSums);
-            m_operators.append(character);
+            popOperatorsWhile(BindingAtLeastSums);
+            m_operators.push_back(character);
         } else if (character == ')') {
-            popWhile(BindingAtLeastSums);
+            popOperatorsWhile(BindingAtLeastSums);
             if (m_operators.back() == '(')
-                m_operators.chop(1);
+                m_operators.pop_back();
             else
                 SetEvalError(EvalError::Syntax); // a ")" without its "("
         } else if (character == EndMarker) {
-            popWhile(BindingAtLeastSums);
+            popOperatorsWhile(BindingAtLeastSums);
             if (m_operators.back() != EndMarker)
                 SetEvalError(EvalError::Syntax); // a "(" never closed
             return;
@@ -337,30 +369,14 @@ void ExpressionEvaluator::CheckOperandCount()
     if (!EvalOk)
         return;
     int balance = 0;
-    for (const QByteArray &token : std::as_const(PostfixList)) {
-        if (isNumber(token) || isConstant(token))
+    for (const QByteArrayView token : PostfixList) {
+        if (operandValue(token))
             ++balance;
-        else if (isOneOf(token.front(), BinaryOperators))
+        else if (!token.isEmpty() && BinaryOperators.contains(token.front()))
             --balance;
     }
     if (balance != 1)
         SetEvalError(EvalError::Syntax);
-}
-
-std::optional<long double> ExpressionEvaluator::operandValue(const QByteArray &token) const
-{
-    if (isNumber(token)) {
-        long double value = 0;
-        std::from_chars(token.cbegin(), token.cend(), value, std::chars_format::fixed);
-        return value;
-    }
-    if (token == "e")
-        return std::numbers::e_v<long double>;
-    if (token == "p")
-        return Pi;
-    if (token == QByteArray(1, TenToTheTwenty))
-        return 1e20L;
-    return std::nullopt;
 }
 
 float ExpressionEvaluator::EvaluatePostfix()
@@ -372,16 +388,16 @@ float ExpressionEvaluator::EvaluatePostfix()
     // sqrt()e(3)), whose function finds no argument, and tokens that are
     // neither a number nor a constant; both are syntax errors, not a read
     // beyond the stack.
-    for (const QByteArray &token : std::as_const(PostfixList)) {
+    for (const QByteArrayView token : PostfixList) {
         if (!EvalOk)
             break;
         if (const std::optional<long double> value = operandValue(token)) {
             m_values.push_back(*value);
             continue;
         }
-        const char code = token.front();
-        const bool binary = token.size() == 1 && isOneOf(code, BinaryOperators);
-        const bool function = token.size() == 1 && isOneOf(code, FunctionCodes);
+        const char code = token.isEmpty() ? 0 : token.front();
+        const bool binary = token.size() == 1 && BinaryOperators.contains(code);
+        const bool function = token.size() == 1 && FunctionCodes.contains(code);
         if (!(binary || function) || m_values.size() < (binary ? 2u : 1u)) {
             SetEvalError(EvalError::Syntax);
             break;
@@ -397,7 +413,8 @@ float ExpressionEvaluator::EvaluatePostfix()
         SetEvalError(EvalError::Syntax);
     if (EvalOk && std::fabs(m_values.back()) >= SingleOverflow)
         SetEvalError(EvalError::Overflow);
-    return EvalOk ? float(m_values.back()) : 0.0f;
+    m_result = EvalOk ? m_values.back() : 0;
+    return float(m_result);
 }
 
 void ExpressionEvaluator::EndParse()

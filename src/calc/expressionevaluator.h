@@ -1,11 +1,14 @@
 #pragma once
 
+#include "calc/byteset.h"
+#include "calc/postfixtokens.h"
+
 #include <QByteArray>
-#include <QList>
 #include <QString>
 
 #include <numbers>
 #include <optional>
+#include <string>
 #include <vector>
 
 // The evaluator's error codes; each has one message, English in every
@@ -51,7 +54,7 @@ public:
     // before the calculator ever opened, and with 0 every sine would read 0
     // and every arc function divide by zero.
     float AngleFactor = DegreeFactor;
-    QList<QByteArray> PostfixList;
+    PostfixTokens PostfixList;
 
     // Step 1: success flag set, plain numbers, text stored. An empty text
     // fails with no message, leaving the wording to the caller.
@@ -76,18 +79,29 @@ public:
     // Every step in order on one text.
     float Evaluate(const QString &text);
 
+    // The last evaluation's value before its rounding to single precision;
+    // 0 unless that evaluation succeeded.
+    long double extendedResult() const { return m_result; }
+
     // `left` is the function's argument for the one-operand codes.
     long double ApplyOperator(char code, long double right, long double left);
     void SetEvalError(EvalError code);
 
 private:
-    void emitToken(const QByteArray &token);
+    // Into EvalText, Windows-1252; false, leaving it empty, for a character
+    // that has no byte there.
+    bool encode(const QString &text);
+    void emitToken(QByteArrayView token);
+    void popOperatorsWhile(const ByteSet &popped);
     long double power(long double base, long double exponent);
-    std::optional<long double> operandValue(const QByteArray &token) const;
 
-    QByteArray m_operators; // the operator stack, top at the end
-    QList<QByteArray> m_output;
+    // The text stages write their result here and swap it with EvalText, so
+    // that both buffers keep their capacity from one evaluation to the next.
+    QByteArray m_rewritten;
+    std::string m_operators; // the operator stack, top at the end
+    PostfixTokens m_output;
     std::vector<long double> m_values;
+    long double m_result = 0;
     bool m_parsing = false;
 };
 

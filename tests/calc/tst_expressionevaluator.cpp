@@ -79,7 +79,8 @@ private slots:
         for (const auto &[postfix, ok] : rows) {
             ExpressionEvaluator evaluator;
             evaluator.EvalOk = true;
-            evaluator.PostfixList = QByteArray(postfix).split(' ');
+            for (const QByteArray &token : QByteArray(postfix).split(' '))
+                evaluator.PostfixList.append(token);
             evaluator.CheckOperandCount();
             QVERIFY2(evaluator.EvalOk == ok, postfix);
         }
