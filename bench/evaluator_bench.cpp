@@ -6,6 +6,7 @@
 // rounds are printed.
 //
 //     bench_evaluator [rounds]
+#include "benchclock.h"
 #include "calc/expressionevaluator.h"
 #include "evaluatorinputs.h"
 
@@ -16,7 +17,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <numbers>
 #include <string_view>
 #include <vector>
@@ -185,13 +185,6 @@ private:
     qsizetype m_at = 0;
 };
 
-double clockSeconds(clockid_t clock)
-{
-    timespec now{};
-    clock_gettime(clock, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
-
 struct Rates {
     double perCpuSecond = 0;
     double perWallSecond = 0;
@@ -204,8 +197,7 @@ Rates timeRound(const QStringList &mix, Evaluate evaluate)
 {
     volatile double sink = 0;
     long long evaluations = 0;
-    const double cpuStart = clockSeconds(CLOCK_THREAD_CPUTIME_ID);
-    const double wallStart = clockSeconds(CLOCK_MONOTONIC);
+    const BenchClock clock;
     double cpuSeconds = 0;
     do {
         for (int pass = 0; pass < PassesBetweenClockReadings; ++pass) {
@@ -213,17 +205,15 @@ Rates timeRound(const QStringList &mix, Evaluate evaluate)
                 sink = sink + evaluate(expression);
         }
         evaluations += PassesBetweenClockReadings * mix.size();
-        cpuSeconds = clockSeconds(CLOCK_THREAD_CPUTIME_ID) - cpuStart;
+        cpuSeconds = clock.elapsed().cpuMicroseconds / 1e6;
     } while (cpuSeconds < RoundCpuSeconds);
-    const double wallSeconds = clockSeconds(CLOCK_MONOTONIC) - wallStart;
-    return {double(evaluations) / cpuSeconds, double(evaluations) / wallSeconds};
+    const BenchSample spent = clock.elapsed();
+    return {double(evaluations) * 1e6 / spent.cpuMicroseconds, double(evaluations) * 1e6 / spent.wallMicroseconds};
 }
 
-double median(std::vector<double> values)
+double median(const std::vector<double> &values)
 {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+    return benchFigures(values).median;
 }
 
 // Both evaluators must agree on the mix, or the ratio compares different
