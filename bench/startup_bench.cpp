@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
