@@ -1,24 +1,44 @@
-// Time from process start to the splash on screen and to the idle frame, and
-// the peak memory, over several fresh starts of the main window.
+// Start-up against a bare Qt main window, and the program's peak memory.
 //
-//   bench_startup [runs]        (default 5; uses the platform in force, e.g.
-//                               QT_QPA_PLATFORM=offscreen or xvfb-run)
-#include "app/tnumeria.h"
+//   bench_startup [runs]    (default 21; uses the platform in force: run it
+//                           under xvfb-run, or with QT_QPA_PLATFORM=offscreen)
+//
+// The program and the reference window (startup_reference.cpp) start in turn,
+// `runs` times each, and end at their first frame on screen: the driver
+// plugin of the tests prints when that frame was drawn and ends the process.
+// Wall time runs from just before the process is spawned to that frame; CPU
+// time is the child's own (user and system) as the kernel reports it on
+// exit. The figures are medians, since other work on the machine only ever
+// adds time. Then the program's peak resident memory (VmHWM) with the main
+// window alone and with other windows open, again a median. Every child runs
+// in a fresh empty folder: a first run, with no settings file.
+#include "benchclock.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QMdiArea>
-#include <QDir>
-#include <QProcess>
+#include <QByteArray>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
+#include <spawn.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
 
 namespace {
+
+constexpr int MemoryRuns = 3;
+
+struct ChildRun {
+    bool ended = false; // with status 0
+    qint64 spawnedNs = 0;
+    double cpuMs = 0;
+    QByteArray output;
+};
 
 qint64 monotonicNanoseconds()
 {
@@ -27,89 +47,135 @@ qint64 monotonicNanoseconds()
     return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
-// Watches for the first paint of the splash and of the idle frame.
-class StartWatch : public QObject
+double milliseconds(const timeval &time)
 {
-public:
-    StartWatch(Tnumeria &window, qint64 start) : m_window(window), m_start(start) {}
-
-    double splashMs = -1;
-    double idleMs = -1;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::Paint)
-            return false;
-        const double elapsed = (monotonicNanoseconds() - m_start) / 1e6;
-        if (splashMs < 0 && watched == m_window.centralWidget()) {
-            splashMs = elapsed;
-        } else if (idleMs < 0 && watched == m_window.mdiArea()->viewport() && m_window.isMaximized()) {
-            idleMs = elapsed;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return false;
-    }
-
-private:
-    Tnumeria &m_window;
-    qint64 m_start;
-};
-
-int measureOnce(int argc, char *argv[], qint64 start)
-{
-    QTemporaryDir folder; // no settings file: a first run
-    QDir::setCurrent(folder.path());
-    QApplication application(argc, argv);
-    Tnumeria window;
-    StartWatch watch(window, start);
-    application.installEventFilter(&watch);
-    window.show();
-    QTimer::singleShot(10000, &application, &QCoreApplication::quit);
-    application.exec();
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("%.1f %.1f %.1f\n", watch.splashMs, watch.idleMs, usage.ru_maxrss / 1024.0);
-    return watch.idleMs < 0 ? 1 : 0;
+    return time.tv_sec * 1e3 + time.tv_usec / 1e3;
 }
 
-double median(std::vector<double> values)
+QByteArray readAll(int descriptor)
 {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    QByteArray bytes;
+    char buffer[4096];
+    for (ssize_t got; (got = read(descriptor, buffer, sizeof buffer)) != 0;) {
+        if (got > 0)
+            bytes.append(buffer, got);
+        else if (errno != EINTR)
+            break;
+    }
+    return bytes;
+}
+
+ChildRun runChild(const char *program, const QByteArray &scenario)
+{
+    ChildRun run;
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return run;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    QByteArray plugin = "araldadriver:" + scenario;
+    char pluginOption[] = "-plugin";
+    char *arguments[] = {const_cast<char *>(program), pluginOption, plugin.data(), nullptr};
+    pid_t child = 0;
+    run.spawnedNs = monotonicNanoseconds();
+    const int spawned = posix_spawn(&child, program, &actions, nullptr, arguments, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeEnds[1]);
+    if (spawned == 0)
+        run.output = readAll(pipeEnds[0]);
+    close(pipeEnds[0]);
+    int status = 0;
+    rusage usage{};
+    if (spawned != 0 || wait4(child, &status, 0, &usage) != child)
+        return run;
+    run.ended = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    run.cpuMs = milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime);
+    return run;
+}
+
+// The value after `word` on the line of the child's output that starts with it.
+QByteArray said(const ChildRun &run, const QByteArray &word)
+{
+    for (const QByteArray &line : run.output.split('\n')) {
+        if (line.startsWith(word + ' '))
+            return line.mid(word.size() + 1).trimmed();
+    }
+    return {};
+}
+
+double median(const std::vector<double> &values)
+{
+    return benchFigures(values).median;
+}
+
+struct FirstFrames {
+    std::vector<double> wallMs;
+    std::vector<double> cpuMs;
+};
+
+bool measureFirstFrame(const char *program, FirstFrames &frames)
+{
+    const ChildRun run = runChild(program, "firstframe");
+    bool read = false;
+    const qint64 shownNs = said(run, "shown").toLongLong(&read);
+    if (!run.ended || !read) {
+        std::fprintf(stderr, "%s did not report its first frame: %s\n", program, run.output.constData());
+        return false;
+    }
+    frames.wallMs.push_back((shownNs - run.spawnedNs) / 1e6);
+    frames.cpuMs.push_back(run.cpuMs);
+    return true;
+}
+
+void printRatio(const char *what, const std::vector<double> &program, const std::vector<double> &reference)
+{
+    const double ours = median(program);
+    const double theirs = median(reference);
+    std::printf("first frame, %s: Aralda %.1f ms, reference %.1f ms, ratio %.3f\n", what, ours, theirs,
+                ours / theirs);
+}
+
+bool measurePeakMemory(const char *label, const QByteArray &windows)
+{
+    std::vector<double> kilobytes;
+    for (int run = 0; run < MemoryRuns; ++run) {
+        const ChildRun child = runChild(ARALDA_EXECUTABLE, "peak:" + windows);
+        bool read = false;
+        const double peak = said(child, "VmHWM").toDouble(&read);
+        if (!child.ended || !read) {
+            std::fprintf(stderr, "no peak memory with %s: %s\n", label, child.output.constData());
+            return false;
+        }
+        kilobytes.push_back(peak);
+    }
+    std::printf("peak resident memory (VmHWM), %s: %.1f MiB\n", label, median(kilobytes) / 1024);
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc > 2 && qstrcmp(argv[1], "--once") == 0)
-        return measureOnce(argc, argv, QByteArray(argv[2]).toLongLong());
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
+    QTemporaryDir folder;
+    if (!folder.isValid() || chdir(folder.path().toLocal8Bit().constData()) != 0)
+        return 1;
+    setenv("QT_PLUGIN_PATH", ARALDA_DRIVER_PATH, 1);
 
-    QCoreApplication application(argc, argv);
-    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
-    std::vector<double> splash, idle, memory;
+    FirstFrames program, reference;
     for (int run = 0; run < runs; ++run) {
-        QProcess child;
-        const qint64 start = monotonicNanoseconds();
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--once"), QString::number(start)});
-        child.waitForFinished(20000);
-        const QList<QByteArray> fields = child.readAllStandardOutput().simplified().split(' ');
-        if (child.exitCode() != 0 || fields.size() != 3) {
-            std::fprintf(stderr, "run %d failed\n", run);
+        if (!measureFirstFrame(ARALDA_EXECUTABLE, program) || !measureFirstFrame(REFERENCE_EXECUTABLE, reference))
             return 1;
-        }
-        splash.push_back(fields[0].toDouble());
-        idle.push_back(fields[1].toDouble());
-        memory.push_back(fields[2].toDouble());
     }
-    std::printf("runs: %d\n", runs);
-    std::printf("process start to splash painted: median %.1f ms, worst %.1f ms\n", median(splash),
-                *std::max_element(splash.begin(), splash.end()));
-    std::printf("process start to idle frame painted: median %.1f ms, worst %.1f ms"
-                " (the splash itself lasts 41 x 1 ms + 25 x 35 ms by design)\n",
-                median(idle), *std::max_element(idle.begin(), idle.end()));
-    std::printf("peak memory (resident): median %.1f MiB, worst %.1f MiB\n", median(memory),
-                *std::max_element(memory.begin(), memory.end()));
-    return 0;
+    std::printf("runs: %d of each, alternating\n", runs);
+    printRatio("median wall time from process start", program.wallMs, reference.wallMs);
+    printRatio("median CPU time (user + system)", program.cpuMs, reference.cpuMs);
+    std::printf("(medians of %d runs each)\n", MemoryRuns);
+    const bool measured = measurePeakMemory("main window only", "")
+                          && measurePeakMemory("workspace open", "workspace")
+                          && measurePeakMemory("cube window open", "cube")
+                          && measurePeakMemory("workspace, cube and calculator open", "workspace,cube,calculator");
+    return measured ? 0 : 1;
 }

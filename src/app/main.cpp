@@ -1,3 +1,4 @@
+#include "app/fontwarmup.h"
 #include "app/scaleoption.h"
 #include "app/tnumeria.h"
 #include "calc/evalcommand.h"
@@ -49,7 +50,9 @@ int main(int argc, char *argv[])
     }
     if (scale.given)
         ScaleOption::apply(scale.factor);
+    FontWarmUp fonts;
     QApplication application(argc, argv);
+    fonts.wait();
     QApplication::setApplicationName(QStringLiteral("Numeria"));
     // Lets the desktop match the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ARALDA_APP_ID));

@@ -16,11 +16,12 @@ public:
     static constexpr int Width = 445;
     static constexpr int Height = 280;
 
+    // The title is written in the language in force when the splash is made.
     explicit Splash(QWidget *parent = nullptr);
 
     void start();
     // The title follows the language in force.
-    void placeLabels();
+    void placeTitle();
 
 public slots:
     // Public so that tests can tick them.
@@ -28,9 +29,17 @@ public slots:
     void Timer1Timer();
 
 signals:
+    // Once, when the splash is first drawn: what it does not show can load then.
+    void firstPainted();
     void finished();
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
+    void placeNames();
+
+    bool m_painted = false;
     int m_tick = 0;
     QLabel *Label1;
     QLabel *Label2;

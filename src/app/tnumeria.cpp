@@ -30,6 +30,8 @@
 #include <QScreen>
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 
 constexpr int TaskBarHeight = 28;
@@ -40,32 +42,27 @@ QRect screenRect()
     return QGuiApplication::primaryScreen()->geometry();
 }
 
+// The largest picture the main window holds, kept at three bytes a pixel
+// rather than the four Qt would convert it to: drawn, it shows the same pixels.
+QPixmap backgroundPicture()
+{
+    const QImage picture(QStringLiteral(":/pictures/immatem.png"));
+    return QPixmap::fromImage(picture.convertToFormat(QImage::Format_RGB888), Qt::NoFormatConversion);
+}
+
 } // namespace
 
 Tnumeria::Tnumeria(QWidget *parent)
     : QMainWindow(parent)
-    , Immatem(new QLabel(this))
-    , m_frame(new QMdiArea(this))
 {
-    Immatem->hide();
-    m_frame->hide();
     setObjectName(QStringLiteral("numeria"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/aralda.png")));
-    createMenus();
-    createSplash();
-
+    // The splash's title is in the language in force, so the language comes first.
     Language.LanguageIndex = quint8(LocaleLanguage::preselectedLanguage());
-    Linguapredefinita1->setIcon({});
     readSettings();
-    if (Language.LanguageIndex > French) {
+    if (Language.LanguageIndex > French)
         LanguageFile::loadAtStartUp();
-        if (Language.LanguageLoaded)
-            showLoadedLanguage();
-    }
-    Mostrasuggerimenti1->setChecked(Shell.MainShowHints);
-    Lingua1->menuAction()->setIcon(currentFlag());
-    QtTexts::follow(Language.LanguageIndex, Language.LanguageFilePath);
-    ApplyMainTexts();
+    showTitle(); // the desktop shows it from the first frame
+    createSplash();
 
     Shell.ChildAreaWidth = Splash::Width;
     Shell.ChildAreaHeight = Splash::Height;
@@ -76,13 +73,32 @@ Tnumeria::Tnumeria(QWidget *parent)
 void Tnumeria::createSplash()
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setStyleSheet(QStringLiteral("Tnumeria { background: blue; }"));
     const QRect screen = screenRect();
     setGeometry((screen.width() - Splash::Width) / 2, (screen.height() - Splash::Height) * 5 / 12, Splash::Width,
                 Splash::Height);
     m_splash = new Splash;
+    // Queued, so that the frame is on screen before the rest loads.
+    connect(m_splash, &Splash::firstPainted, this, &Tnumeria::completeStartUp, Qt::QueuedConnection);
     connect(m_splash, &Splash::finished, this, &Tnumeria::endSplash);
     setCentralWidget(m_splash);
+}
+
+void Tnumeria::completeStartUp()
+{
+    if (std::exchange(m_started, true))
+        return;
+    m_frame = new QMdiArea(this);
+    m_frame->hide();
+    Immatem = new QLabel(this);
+    Immatem->hide();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/aralda.png")));
+    createMenus();
+    if (Language.LanguageLoaded)
+        showLoadedLanguage();
+    Mostrasuggerimenti1->setChecked(Shell.MainShowHints);
+    Lingua1->menuAction()->setIcon(currentFlag());
+    QtTexts::follow(Language.LanguageIndex, Language.LanguageFilePath);
+    ApplyMainTexts();
 }
 
 QAction *Tnumeria::addMenuItem(QMenu *menu, const char *name, int helpContext, void (Tnumeria::*handler)())
@@ -201,11 +217,15 @@ QIcon Tnumeria::currentFlag() const
     }
 }
 
-void Tnumeria::ApplyMainTexts()
+void Tnumeria::showTitle()
 {
     setWindowTitle(LongTexts.text(0));
     QCoreApplication::setApplicationName(LongTexts.text(0));
+}
 
+void Tnumeria::ApplyMainTexts()
+{
+    showTitle();
     const std::pair<QAction *, int> captions[] = {
         {Ambiente1->menuAction(), 0}, {Mostrasuggerimenti1, 1}, {Calcolatrice1, 2},
         {Lingua1->menuAction(), 3}, {Francese1, 4}, {Inglese1, 5}, {Italiano1, 6}, {Uscita1, 7},
@@ -218,16 +238,16 @@ void Tnumeria::ApplyMainTexts()
         item->setText(MenuTexts.text(row));
     altra->setText(MenuTexts.cell(21, LoadedLanguage));
     if (m_splash)
-        m_splash->placeLabels();
+        m_splash->placeTitle();
 }
 
 void Tnumeria::endSplash()
 {
+    completeStartUp(); // in case the splash was never drawn
     hide();
 
     const QRect screen = screenRect();
     setWindowFlags(Qt::Window);
-    setStyleSheet(QString());
     delete takeCentralWidget(); // the splash
     setCentralWidget(m_frame);
     m_frame->show();
@@ -236,7 +256,7 @@ void Tnumeria::endSplash()
     m_frame->setActivationOrder(QMdiArea::StackingOrder);
     Immatem->setParent(m_frame->viewport());
     Immatem->setObjectName(QStringLiteral("Immatem"));
-    Immatem->setPixmap(QPixmap(QStringLiteral(":/pictures/immatem.png")));
+    Immatem->setPixmap(backgroundPicture());
     Immatem->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     Immatem->setAttribute(Qt::WA_TransparentForMouseEvents);
     Immatem->hide();
@@ -435,7 +455,9 @@ void Tnumeria::Informazioni1Click()
 
 void Tnumeria::writeSettings()
 {
-    const SettingsAtExit state{Linguapredefinita1->isChecked(), Shell.MainShowHints, Language.LanguageIndex,
+    // Ended before the menus were made, "Default language" was never there to check.
+    const bool defaultLanguage = Linguapredefinita1 && Linguapredefinita1->isChecked();
+    const SettingsAtExit state{defaultLanguage, Shell.MainShowHints, Language.LanguageIndex,
                                Language.LanguageFilePath};
     const auto record = settingsToSave(m_settings, state);
     if (!record)

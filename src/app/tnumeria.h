@@ -28,6 +28,11 @@ public:
     void HideBackground();
     void ShowBackgroundIfIdle();
     void ApplyMainTexts();
+    // Makes what the splash does not show: the frame, the menus and their
+    // pictures, the window's icon, Qt's own texts. Runs once, after the
+    // splash's first frame or when the splash ends, whichever comes first;
+    // public so that tests can reach a started window without the timers.
+    void completeStartUp();
 
     QMdiArea *mdiArea() const { return m_frame; }
 
@@ -60,6 +65,7 @@ private:
     QAction *addMenuItem(QMenu *menu, const char *name, int helpContext, void (Tnumeria::*handler)());
     void setMenusVisible(bool visible);
     void readSettings();
+    void showTitle();
     void showLoadedLanguage();
     QIcon currentFlag() const;
     void endSplash();
@@ -74,8 +80,11 @@ private:
     bool m_settingsUnreadable = false;
 
     QPointer<Splash> m_splash;
-    QLabel *Immatem;
-    QMdiArea *m_frame;
+    bool m_started = false;
+
+    // Made once the splash is on screen, as are the menus.
+    QLabel *Immatem = nullptr;
+    QMdiArea *m_frame = nullptr;
 
     QMenu *Ambiente1;
     QAction *Calcolatrice1;
@@ -86,7 +95,7 @@ private:
     QAction *Italiano1;
     QAction *altra;
     QAction *Caricaunaltraversione1;
-    QAction *Linguapredefinita1;
+    QAction *Linguapredefinita1 = nullptr;
     QAction *Uscita1;
     QAction *Trasformazioni1;
     QAction *Spaziali1;

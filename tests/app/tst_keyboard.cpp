@@ -134,6 +134,7 @@ private slots:
         GuiTest::Fixture fixture;
         Tnumeria window;
         window.show();
+        window.completeStartUp();
         chooseLanguage(window, language);
         QCOMPARE(int(Language.LanguageIndex), language);
         const QList<QAction *> bar = window.menuBar()->actions();
@@ -159,6 +160,7 @@ private slots:
         GuiTest::Fixture fixture;
         Tnumeria window;
         window.show();
+        window.completeStartUp();
         chooseLanguage(window, language);
         window.Trasformazioni1Click();
         window.Spaziali1Click();
@@ -186,6 +188,7 @@ private slots:
         GuiTest::Fixture fixture;
         Tnumeria window;
         window.show();
+        window.completeStartUp();
         chooseLanguage(window, language);
         window.Spaziali1Click();
         const auto *space = window.findChild<Tuncubo *>();

@@ -17,6 +17,7 @@ private slots:
         GuiTest::Fixture fixture;
         Tnumeria window;
         QCOMPARE(int(Language.LanguageIndex), qEnvironmentVariableIntValue("EXPECTED_LANGUAGE"));
+        window.completeStartUp();
         QCOMPARE(window.findChild<QMenu *>(QStringLiteral("Ambiente1"))->title(),
                  qEnvironmentVariable("EXPECTED_FILE_MENU"));
     }

@@ -16,6 +16,7 @@
 #include "transform/transformsettings.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -32,11 +33,14 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QTranslator>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -81,6 +85,34 @@ std::unique_ptr<Tnumeria> startedWindow(const char *locale = "en_GB")
     window->show();
     tick(*window, 41, 25);
     return window;
+}
+
+// Where a splash label of `size` stands when centred across the splash at `top`.
+QRect centred(QSize size, int top)
+{
+    return QRect(QPoint((Splash::Width - size.width()) / 2, top), size);
+}
+
+QSet<QRgb> coloursIn(const QImage &picture, const QRect &area)
+{
+    QSet<QRgb> colours;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            colours.insert(picture.pixel(x, y));
+    }
+    return colours;
+}
+
+QSet<QRgb> coloursOutside(const QImage &picture, const QList<QRect> &areas)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (std::none_of(areas.begin(), areas.end(), [x, y](const QRect &area) { return area.contains(x, y); }))
+                colours.insert(picture.pixel(x, y));
+        }
+    }
+    return colours;
 }
 
 // Every item and menu of the main window in the order a user meets them:
@@ -285,6 +317,74 @@ private slots:
         QCOMPARE(Shell.SmallControlHeight, textHeight + 4);
         QCOMPARE(Shell.ChildAreaWidth, frame(window)->width() - 4);
         QCOMPARE(Shell.ChildAreaHeight, frame(window)->height() - 4);
+    }
+
+    // The first frame needs the splash alone; the rest loads once it is on
+    // screen, while the splash still runs.
+    void whatTheSplashDoesNotShowLoadsAfterItsFirstFrame()
+    {
+        QLocale::setDefault(QLocale(QStringLiteral("it_IT")));
+        QApplication::setWindowIcon(QIcon());
+        Tnumeria window;
+        window.show();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Aralda"));
+        QVERIFY(!window.mdiArea());
+        QVERIFY(!window.findChild<QMenu *>(QStringLiteral("Ambiente1")));
+        QCOMPARE(QtTexts::inForce(), QString());
+        QVERIFY(QApplication::windowIcon().isNull());
+
+        QCoreApplication::processEvents(); // draws the first frame
+        QCoreApplication::sendPostedEvents(); // what the frame queued
+        QVERIFY(window.findChild<Splash *>());
+        QVERIFY(!window.menuBar()->isVisible());
+        QVERIFY(window.mdiArea());
+        QCOMPARE(item(window, QStringLiteral("Ambiente1"))->text(), QStringLiteral("&Archivio"));
+        QCOMPARE(QtTexts::inForce(), qtCatalogue("it"));
+        const QImage icon = QPixmap(QStringLiteral(":/pictures/aralda.png")).toImage();
+        QCOMPARE(QApplication::windowIcon().pixmap(icon.size()).toImage(), icon);
+    }
+
+    // Blue all over with the title in white; then the names in cyan, each
+    // centred, 15 pixels from the top and from the bottom.
+    void splashPicture()
+    {
+        QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
+        Tnumeria window;
+        window.show();
+        const auto label = [&window](const char *name) {
+            return window.findChild<QLabel *>(QString::fromLatin1(name));
+        };
+        const QRect title = label("Label1")->geometry();
+        QCOMPARE(title, centred(label("Label1")->sizeHint(), (280 - title.height()) / 2 - 10));
+        QImage frame = window.grab().toImage();
+        QVERIFY(coloursIn(frame, title).contains(QColor(Qt::white).rgb()));
+        QCOMPARE(coloursOutside(frame, {title}), QSet<QRgb>{QColor(Qt::blue).rgb()});
+
+        tick(window, 41, 0);
+        const QRect author = label("Label2")->geometry();
+        const QRect school = label("Label3")->geometry();
+        QCOMPARE(author, centred(label("Label2")->sizeHint(), 15));
+        QCOMPARE(school, centred(label("Label3")->sizeHint(), 280 - school.height() - 15));
+        frame = window.grab().toImage();
+        QVERIFY(coloursIn(frame, author).contains(QColor(Qt::cyan).rgb()));
+        QVERIFY(coloursIn(frame, school).contains(QColor(Qt::cyan).rgb()));
+        QCOMPARE(coloursOutside(frame, {title, author, school}), QSet<QRgb>{QColor(Qt::blue).rgb()});
+    }
+
+    // The idle frame's picture, which the window keeps at three bytes a
+    // pixel, shows the picture's own pixels, centred at the top.
+    void backgroundShowsThePicture()
+    {
+        auto window = startedWindow();
+        auto *background = window->findChild<QLabel *>(QStringLiteral("Immatem"));
+        QImage picture = QImage(QStringLiteral(":/pictures/immatem.png")).convertToFormat(QImage::Format_RGB32);
+        picture.setColorSpace({}); // the file's, which the drawn copy does not carry
+        const QImage shown = background->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect placed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignTop | Qt::AlignHCenter, picture.size(),
+                                                 background->rect());
+        const QRect visible = placed & background->rect();
+        QVERIFY(visible.width() > 100 && visible.height() > 100);
+        QCOMPARE(shown.copy(visible), picture.copy(visible.translated(-placed.topLeft())));
     }
 
     void menuCaptionsInEachLanguage_data()
