@@ -5,13 +5,17 @@
 #include <QPolygon>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <numbers>
 
 namespace {
 
 constexpr QRgb Palette[] = {PlaneColour::Black, PlaneColour::White, PlaneColour::Grid, PlaneColour::Trace,
                             PlaneColour::Aqua,  PlaneColour::Lime,  PlaneColour::Red,  PlaneColour::Yellow};
+
+// Program pixels a side: small enough for a line's cells to hug it, large
+// enough for a frame to copy rows of some length.
+constexpr int CellSide = 8;
+
+constexpr quint32 OpaqueBlack = 0xFF000000;
 
 int paletteIndex(QRgb colour)
 {
@@ -21,30 +25,15 @@ int paletteIndex(QRgb colour)
     Q_UNREACHABLE();
 }
 
-// `rect` in image pixels.
-void copyRect(const QImage &from, QImage &to, const QRect &rect)
+bool holdsText(const PlaneShape &shape)
 {
-    if (rect.isEmpty())
-        return;
-    const qsizetype offset = qsizetype(rect.x()) * 4;
-    const size_t bytes = size_t(rect.width()) * 4;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        std::memcpy(to.scanLine(y) + offset, from.constScanLine(y) + offset, bytes);
+    return shape.kind == PlaneShape::Kind::Text || shape.kind == PlaneShape::Kind::Circle;
 }
 
-QRect boundsOf(std::initializer_list<QPoint> points)
+bool sameEllipse(const PlaneShape &a, const PlaneShape &b)
 {
-    QRect bounds;
-    for (const QPoint &p : points)
-        bounds |= QRect(p, QSize(1, 1));
-    return bounds;
-}
-
-// Degrees of the radial from `centre` through `point`, counter-clockwise on
-// the screen from the positive x direction.
-double screenAngle(QPointF centre, QPoint point)
-{
-    return std::atan2(centre.y() - point.y(), point.x() - centre.x()) * 180 / std::numbers::pi;
+    return a.kind == PlaneShape::Kind::Arc && b.kind == PlaneShape::Kind::Arc && a.box == b.box
+        && a.colour == b.colour;
 }
 
 } // namespace
@@ -63,12 +52,9 @@ void PlaneCanvas::create(QSize clientSize, int panelHeight, const QFont &font, q
 {
     endPainting();
     m_size = clientSize;
-    const QSize imageSize = QSizeF(clientSize * devicePixelRatio).toSize();
-    for (QImage *picture : {&m_canvas, &m_background, &m_figureResult, &m_frameResult}) {
-        *picture = QImage(imageSize, QImage::Format_RGB32);
-        picture->setDevicePixelRatio(devicePixelRatio);
-        picture->fill(PlaneColour::Black);
-    }
+    m_canvas = QImage(QSizeF(clientSize * devicePixelRatio).toSize(), QImage::Format_RGB32);
+    m_canvas.setDevicePixelRatio(devicePixelRatio);
+    m_canvas.fill(PlaneColour::Black);
     m_penOffset = devicePixelRatio == 1 ? 0 : 0.5;
     m_drawingArea = QRect(0, 0, clientSize.width(), clientSize.height() - panelHeight);
     // Letters in one flat colour: the overlay ORs them pixel by pixel, and
@@ -76,8 +62,17 @@ void PlaneCanvas::create(QSize clientSize, int panelHeight, const QFont &font, q
     m_font = font;
     m_font.setStyleStrategy(QFont::NoAntialias);
     m_metrics = QFontMetrics(m_font);
-    m_differs = QRect();
-    m_changed = QRect();
+
+    m_grid = CellGrid(imageRect(m_drawingArea).size(), std::max(1, int(std::lround(CellSide * devicePixelRatio))));
+    for (CellSet *cells : {&m_drawn, &m_changed, &m_damage})
+        cells->reset(m_grid);
+    for (CellPixels *cells : {&m_under, &m_figureResult.cells, &m_frameResult.cells})
+        cells->reset(m_grid);
+    m_base = Base::Black;
+    m_figureResult.base = Base::Black;
+    m_frameResult.base = Base::Black;
+    m_lastFrame.clear();
+    m_lastFrameShown = true;
 }
 
 QPainter &PlaneCanvas::painter()
@@ -85,19 +80,19 @@ QPainter &PlaneCanvas::painter()
     if (!m_painter.isActive()) {
         m_painter.begin(&m_canvas);
         m_painter.setFont(m_font);
-        drawAtCentres();
+        drawAtCentres(m_painter);
     }
     return m_painter;
 }
 
-void PlaneCanvas::drawAtCentres()
+void PlaneCanvas::drawAtCentres(QPainter &p) const
 {
-    m_painter.setTransform(QTransform::fromTranslate(m_penOffset, m_penOffset));
+    p.setTransform(QTransform::fromTranslate(m_penOffset, m_penOffset));
 }
 
-void PlaneCanvas::drawAtCorners()
+void PlaneCanvas::drawAtCorners(QPainter &p) const
 {
-    m_painter.resetTransform();
+    p.resetTransform();
 }
 
 void PlaneCanvas::endPainting() const
@@ -106,17 +101,27 @@ void PlaneCanvas::endPainting() const
         m_painter.end();
 }
 
-void PlaneCanvas::setColour(QRgb pen, QRgb brush)
+void PlaneCanvas::setColour(QPainter &p, QRgb pen, QRgb brush) const
 {
-    painter().setPen(m_pens[paletteIndex(pen)]);
-    m_painter.setBrush(m_brushes[paletteIndex(brush)]);
+    p.setPen(m_pens[paletteIndex(pen)]);
+    p.setBrush(m_brushes[paletteIndex(brush)]);
 }
 
 QRect PlaneCanvas::imageRect(const QRect &rect) const
 {
     const qreal ratio = m_canvas.devicePixelRatio();
+    if (ratio == 1)
+        return rect & m_canvas.rect();
     const QRectF scaled(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio, rect.height() * ratio);
     return scaled.toAlignedRect() & m_canvas.rect();
+}
+
+QRect PlaneCanvas::programRect(const QRect &imageRect) const
+{
+    const qreal ratio = m_canvas.devicePixelRatio();
+    return QRectF(imageRect.x() / ratio, imageRect.y() / ratio, imageRect.width() / ratio,
+                  imageRect.height() / ratio)
+        .toAlignedRect();
 }
 
 QRgb PlaneCanvas::pixel(QPoint at) const
@@ -125,27 +130,38 @@ QRgb PlaneCanvas::pixel(QPoint at) const
     return m_canvas.pixel(imageRect(QRect(at, QSize(1, 1))).topLeft());
 }
 
-void PlaneCanvas::touched(const QRect &rect)
+QRegion PlaneCanvas::programRegion(const CellSet &cells)
 {
-    const QRect inside = rect & QRect(QPoint(), m_size);
-    m_differs |= inside;
-    m_changed |= inside;
+    QRegion region;
+    cells.runs(m_runs);
+    const qreal ratio = m_canvas.devicePixelRatio();
+    if (ratio == std::floor(ratio)) {
+        // Whole image pixels per program pixel keep the runs apart and in
+        // order, as setRects wants them.
+        for (QRect &run : m_runs)
+            run = programRect(run);
+        region.setRects(m_runs.data(), int(m_runs.size()));
+    } else {
+        for (const QRect &run : m_runs)
+            region += programRect(run);
+    }
+    return region;
 }
 
-QRect PlaneCanvas::takeChanged()
+QRegion PlaneCanvas::takeChanged()
 {
-    endPainting();
-    return std::exchange(m_changed, QRect());
+    const QRegion changed = programRegion(m_changed);
+    m_changed.clear();
+    return changed;
 }
 
-void PlaneCanvas::drawStaticScene(QPoint origin, int topBarHeight, bool clear)
+void PlaneCanvas::paintScene(QPainter &p, bool clear) const
 {
-    const int ox = origin.x();
-    const int oy = origin.y();
-    painter();
-    drawAtCorners();
+    const int ox = m_sceneOrigin.x();
+    const int oy = m_sceneOrigin.y();
+    drawAtCorners(p);
     if (clear)
-        m_painter.fillRect(m_drawingArea, m_brushes[paletteIndex(PlaneColour::Black)]);
+        p.fillRect(m_drawingArea, m_brushes[paletteIndex(PlaneColour::Black)]);
 
     // Integer division truncates toward zero, so the dots stay symmetric
     // about the origin. A dot is a filled program pixel, not a drawn point,
@@ -158,169 +174,338 @@ void PlaneCanvas::drawStaticScene(QPoint origin, int topBarHeight, bool clear)
         for (int i = -ox / 10; i <= ox / 10; ++i) {
             const int x = ox + 10 * i;
             if (x >= 0 && x < m_size.width())
-                m_painter.fillRect(QRect(x, y, 1, 1), grid);
+                p.fillRect(QRect(x, y, 1, 1), grid);
         }
     }
-    drawAtCentres();
+    drawAtCentres(p);
 
-    setColour(PlaneColour::White, PlaneColour::White);
-    m_painter.drawLine(0, oy, m_size.width(), oy);
-    m_painter.drawPolygon(QPolygon({QPoint(ox + 10, oy), QPoint(ox + 7, oy - 2), QPoint(ox + 7, oy + 2)}));
-    m_painter.drawLine(ox, 0, ox, m_size.height());
-    m_painter.drawPolygon(QPolygon({QPoint(ox, oy - 10), QPoint(ox + 2, oy - 7), QPoint(ox - 2, oy - 7)}));
+    setColour(p, PlaneColour::White, PlaneColour::White);
+    p.drawLine(0, oy, m_size.width(), oy);
+    p.drawPolygon(QPolygon({QPoint(ox + 10, oy), QPoint(ox + 7, oy - 2), QPoint(ox + 7, oy + 2)}));
+    p.drawLine(ox, 0, ox, m_size.height());
+    p.drawPolygon(QPolygon({QPoint(ox, oy - 10), QPoint(ox + 2, oy - 7), QPoint(ox - 2, oy - 7)}));
 
     const QString x = QString::fromLatin1(FixedTexts::AxisX);
     const QString capitalX = QString::fromLatin1(FixedTexts::MeasureX);
-    drawText(QPoint(2 * ox - m_metrics.horizontalAdvance(x) - 4, oy - m_metrics.height() - 4), x, PlaneColour::White);
-    drawText(QPoint(ox - 4 - m_metrics.horizontalAdvance(capitalX), topBarHeight + 4),
-             QString::fromLatin1(FixedTexts::AxisY), PlaneColour::White);
-    touched(QRect(QPoint(), m_size));
+    paintText(p, QPoint(2 * ox - m_metrics.horizontalAdvance(x) - 4, oy - m_metrics.height() - 4), x,
+              PlaneColour::White);
+    paintText(p, QPoint(ox - 4 - m_metrics.horizontalAdvance(capitalX), m_sceneTopBar + 4),
+              QString::fromLatin1(FixedTexts::AxisY), PlaneColour::White);
 }
 
-void PlaneCanvas::drawText(QPoint at, const QString &text, QRgb colour)
+void PlaneCanvas::paintText(QPainter &p, QPoint at, const QString &text, QRgb colour) const
 {
-    QPainter &p = painter();
-    drawAtCorners();
+    drawAtCorners(p);
     p.setPen(m_pens[paletteIndex(colour)]);
     p.setBackgroundMode(Qt::OpaqueMode);
     p.setBackground(m_brushes[paletteIndex(PlaneColour::Black)]);
     // Texts are placed by their top-left corner, not by their baseline.
     p.drawText(at.x(), at.y() + m_metrics.ascent(), text);
     p.setBackgroundMode(Qt::TransparentMode);
-    drawAtCentres();
-    touched(QRect(at, QSize(m_metrics.horizontalAdvance(text), m_metrics.height())).adjusted(-1, -1, 1, 1));
+    drawAtCentres(p);
 }
 
-void PlaneCanvas::drawFigure(const ScreenPoints &points, QRgb colour)
+void PlaneCanvas::paintShape(QPainter &p, const PlaneShape &shape) const
 {
-    const QPoint a(points.x[0], points.y[0]);
-    const QPoint b(points.x[1], points.y[1]);
-    const QPoint c(points.x[2], points.y[2]);
-    const QPoint d(points.x[3], points.y[3]);
-    const QPoint polyline[] = {a, b, c, d, a};
-    painter().setPen(m_pens[paletteIndex(colour)]);
-    m_painter.drawPolyline(polyline, 5);
-    touched(boundsOf({a, b, c, d}).adjusted(-1, -1, 1, 1));
-}
-
-void PlaneCanvas::drawCircle(QPoint centre, const QRect &box, QRgb colour)
-{
-    painter().setPen(m_pens[paletteIndex(colour)]);
-    m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawEllipse(box);
-    m_painter.setPen(m_pens[paletteIndex(PlaneColour::Red)]);
-    m_painter.drawPoint(centre);
-    touched(box.normalized().adjusted(-1, -1, 2, 2) | QRect(centre, QSize(1, 1)));
-    drawText(QPoint(centre.x() + 2, centre.y() - m_metrics.height()), m_zero, PlaneColour::White);
-}
-
-void PlaneCanvas::drawSegment(QPoint from, QPoint to, QRgb colour)
-{
-    painter().setPen(m_pens[paletteIndex(colour)]);
-    m_painter.drawLine(from, to);
-    touched(boundsOf({from, to}).adjusted(-1, -1, 1, 1));
-}
-
-void PlaneCanvas::drawDottedSegment(QPoint from, QPoint to, QRgb colour)
-{
-    painter().setPen(m_dottedPens[paletteIndex(colour)]);
-    m_painter.drawLine(from, to);
-    touched(boundsOf({from, to}).adjusted(-1, -1, 1, 1));
-}
-
-void PlaneCanvas::drawPixels(const QPoint *points, int count, QRgb colour)
-{
-    if (count <= 0)
-        return;
-    painter().setPen(m_pens[paletteIndex(colour)]);
-    m_painter.drawPoints(points, count);
-    QRect bounds(points[0], QSize(1, 1));
-    for (int i = 1; i < count; ++i) {
-        bounds.setLeft(std::min(bounds.left(), points[i].x()));
-        bounds.setRight(std::max(bounds.right(), points[i].x()));
-        bounds.setTop(std::min(bounds.top(), points[i].y()));
-        bounds.setBottom(std::max(bounds.bottom(), points[i].y()));
+    const auto &at = shape.points;
+    const QPen &pen = m_pens[paletteIndex(shape.colour)];
+    drawAtCentres(p);
+    switch (shape.kind) {
+    case PlaneShape::Kind::Segment:
+        p.setPen(pen);
+        p.drawLine(at[0], at[1]);
+        break;
+    case PlaneShape::Kind::DottedSegment:
+        p.setPen(m_dottedPens[paletteIndex(shape.colour)]);
+        p.drawLine(at[0], at[1]);
+        break;
+    case PlaneShape::Kind::Arc:
+        p.setPen(pen);
+        p.drawArc(QRectF(shape.box), shape.startAngle, shape.spanAngle);
+        break;
+    case PlaneShape::Kind::Mark:
+        setColour(p, shape.colour, shape.colour);
+        p.drawEllipse(shape.box);
+        break;
+    case PlaneShape::Kind::Figure:
+        p.setPen(pen);
+        p.drawPolyline(at.data(), VertexCount + 1);
+        break;
+    case PlaneShape::Kind::Circle:
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(shape.box);
+        p.setPen(m_pens[paletteIndex(PlaneColour::Red)]);
+        p.drawPoint(at[0]);
+        paintText(p, QPoint(at[0].x() + 2, at[0].y() - m_metrics.height()), m_zero, PlaneColour::White);
+        break;
+    case PlaneShape::Kind::Pixels:
+        if (shape.pixelPoints.empty())
+            break;
+        p.setPen(pen);
+        p.drawPoints(shape.pixelPoints.data(), int(shape.pixelPoints.size()));
+        break;
+    case PlaneShape::Kind::Text:
+        paintText(p, at[0], shape.label, shape.colour);
+        break;
+    case PlaneShape::Kind::FrameAxes: {
+        setColour(p, shape.colour, shape.colour);
+        p.drawLine(at[0], at[1]);
+        const QPoint yArrow[] = {at[7], at[8], at[9]};
+        p.drawPolygon(yArrow, 3);
+        p.drawLine(at[2], at[3]);
+        const QPoint xArrow[] = {at[4], at[5], at[6]};
+        p.drawPolygon(xArrow, 3);
+        break;
     }
-    touched(bounds);
+    }
 }
 
-void PlaneCanvas::drawArc(const QRect &box, QPoint from, QPoint to, QRgb colour)
+void PlaneCanvas::insertCover(CellSet &cells) const
 {
-    const QRectF ellipse(box);
-    const double start = screenAngle(ellipse.center(), from);
-    double span = screenAngle(ellipse.center(), to) - start;
-    while (span < 0)
-        span += 360;
-    while (span >= 360)
-        span -= 360;
-    if (span == 0)
+    for (const QRect &rect : m_cover)
+        cells.insert(imageRect(rect));
+}
+
+void PlaneCanvas::keepUnder(const CellSet &cells)
+{
+    cells.forEach([this](int cell) {
+        if (!m_under.holds(cell))
+            m_under.keep(m_canvas, cell);
+    });
+}
+
+void PlaneCanvas::drawStaticScene(QPoint origin, int topBarHeight, bool clear)
+{
+    m_sceneOrigin = origin;
+    m_sceneTopBar = topBarHeight;
+    keepUnderScene();
+    paintScene(painter(), clear);
+    if (clear)
+        m_drawn.clear();
+    m_base = Base::Scene;
+    m_changed.insertAll();
+    m_lastFrameShown = false;
+}
+
+void PlaneCanvas::keepUnderScene()
+{
+    // Drawn again over its own base, the scene changes only the cells drawn
+    // on since; over black it changes them all, and a black cell needs no
+    // pixels kept.
+    keepUnder(m_drawn);
+    if (m_base == Base::Black) {
+        for (int cell = 0; cell < m_grid.count(); ++cell)
+            if (!m_under.holds(cell))
+                m_under.keepBlack(cell);
+    }
+}
+
+void PlaneCanvas::draw(const PlaneShape &shape)
+{
+    m_cover.clear();
+    appendCover(shape, m_metrics, m_cover);
+    m_damage.clear();
+    insertCover(m_damage);
+    keepUnder(m_damage);
+    paintShape(painter(), shape);
+    m_drawn.unite(m_damage);
+    m_changed.unite(m_damage);
+    m_lastFrameShown = false;
+}
+
+void PlaneCanvas::drawFrame(const PlaneFrame &frame)
+{
+    m_damage.clear();
+    if (m_lastFrameShown) {
+        insertChanges(m_lastFrame, frame);
+    } else {
+        // Something else was drawn since: everything drawn over the
+        // background goes.
+        m_under.forEach([this](int cell) { m_damage.insert(cell); });
+        insertChanges({}, frame);
+    }
+    m_damage.forEach([this](int cell) {
+        if (m_under.holds(cell))
+            m_under.putBack(m_canvas, cell);
+        else
+            m_under.keep(m_canvas, cell);
+    });
+    paintFrame(frame);
+    m_drawn.unite(m_damage);
+    m_changed.unite(m_damage);
+    m_lastFrame = frame;
+    m_lastFrameShown = true;
+}
+
+void PlaneCanvas::insertChanges(const PlaneFrame &before, const PlaneFrame &after)
+{
+    for (size_t i = 0; i < std::max(before.size(), after.size()); ++i) {
+        const PlaneShape *old = i < before.size() ? &before[i] : nullptr;
+        const PlaneShape *now = i < after.size() ? &after[i] : nullptr;
+        if (old && now && *old == *now)
+            continue;
+        m_cover.clear();
+        if (old && now && sameEllipse(*old, *now)) {
+            appendArcChanges(*old, *now, m_cover);
+        } else {
+            if (old)
+                appendCover(*old, m_metrics, m_cover);
+            if (now)
+                appendCover(*now, m_metrics, m_cover);
+        }
+        insertCover(m_damage);
+    }
+}
+
+void PlaneCanvas::paintFrame(const PlaneFrame &frame)
+{
+    QPainter &p = painter();
+    // A letter drawn again over itself can change pixels: at ratio 2 the
+    // black box behind it has blended edges, which darken what lies under
+    // them once more. A frame that holds one is drawn only into the damaged
+    // cells, which hold the background again. Lines, curves and fills drawn
+    // again over themselves change nothing, so the other frames skip the
+    // cost of that clip.
+    if (std::any_of(frame.begin(), frame.end(), holdsText)) {
+        drawAtCorners(p);
+        p.setClipRegion(programRegion(m_damage));
+        for (const PlaneShape &shape : frame)
+            paintShapeNearDamage(p, shape);
+        p.setClipping(false);
         return;
-    painter().setPen(m_pens[paletteIndex(colour)]);
-    m_painter.drawArc(ellipse, int(std::lround(start * 16)), int(std::lround(span * 16)));
-    touched(box.normalized().adjusted(-1, -1, 2, 2));
+    }
+    // Every shape is drawn again, whole, over what the frame before left:
+    // outside the damaged cells that changes nothing. Only the arcs of the
+    // traces, long and mostly unchanged, are drawn just where the frame
+    // changed; they lead the frame in one colour, so their order among the
+    // traces does not show, and the shapes after them are drawn over them.
+    bool leading = true;
+    for (const PlaneShape &shape : frame) {
+        leading = leading && shape.colour == frame.front().colour;
+        if (leading && shape.kind == PlaneShape::Kind::Arc) {
+            // An arc is stroked as a curve, which comes out the same pixel
+            // for pixel whatever the clip.
+            const QRect damaged = damagedPart(shape);
+            if (damaged.isEmpty())
+                continue;
+            drawAtCorners(p);
+            p.setClipRect(damaged);
+        }
+        paintShape(p, shape);
+        p.setClipping(false);
+    }
 }
 
-void PlaneCanvas::drawMark(const QRect &box, QRgb colour)
+void PlaneCanvas::paintShapeNearDamage(QPainter &p, const PlaneShape &shape) const
 {
-    setColour(colour, colour);
-    m_painter.drawEllipse(box);
-    touched(box.normalized().adjusted(-1, -1, 2, 2));
+    // The arcs of the traces are long and mostly far from what moved.
+    if (shape.kind != PlaneShape::Kind::Arc || !damagedPart(shape).isEmpty())
+        paintShape(p, shape);
 }
 
-void PlaneCanvas::drawFrameAxes(const ScreenPoints &p, QRgb colour)
+QRect PlaneCanvas::damagedPart(const PlaneShape &arc) const
 {
-    auto at = [&p](int index) { return QPoint(p.x[index], p.y[index]); };
-    setColour(colour, colour);
-    m_painter.drawLine(at(0), at(1));
-    const QPoint yArrow[] = {at(7), at(8), at(9)};
-    m_painter.drawPolygon(yArrow, 3);
-    m_painter.drawLine(at(2), at(3));
-    const QPoint xArrow[] = {at(4), at(5), at(6)};
-    m_painter.drawPolygon(xArrow, 3);
-    QRect bounds;
-    for (int i = 0; i < 10; ++i)
-        bounds |= QRect(at(i), QSize(1, 1));
-    touched(bounds.adjusted(-1, -1, 1, 1));
+    const ArcRing ring(arc, m_canvas.devicePixelRatio());
+    QRect damaged;
+    m_damage.forEach([&](int cell) {
+        const QRect rect = m_grid.cellRect(cell);
+        if (ring.meets(rect))
+            damaged |= rect;
+    });
+    // A program pixel more all round: the clip's edges are rounded to whole
+    // image pixels, and what lies outside the damaged cells is drawn as it
+    // already stands.
+    return damaged.isEmpty() ? QRect() : programRect(damaged).adjusted(-1, -1, 1, 1);
 }
 
 void PlaneCanvas::saveBackground()
 {
-    endPainting();
-    // Outside m_differs the two already match.
-    copyRect(m_canvas, m_background, imageRect(m_differs & m_drawingArea));
-    m_differs = QRect();
+    m_under.clear();
+    m_lastFrame.clear();
+    m_lastFrameShown = true;
 }
 
-void PlaneCanvas::restoreBackground()
+void PlaneCanvas::saveResult(Picture &result)
 {
-    endPainting();
-    const QRect stale = m_differs & m_drawingArea;
-    copyRect(m_background, m_canvas, imageRect(stale));
-    m_changed |= stale;
-    m_differs = QRect();
+    result.base = m_base;
+    result.cells.clear();
+    m_drawn.forEach([&](int cell) { result.cells.keep(m_canvas, cell); });
 }
 
 void PlaneCanvas::saveFigureResult()
 {
-    endPainting();
-    copyRect(m_canvas, m_figureResult, imageRect(m_drawingArea));
+    saveResult(m_figureResult);
 }
 
 void PlaneCanvas::saveFrameResult()
 {
-    endPainting();
-    copyRect(m_canvas, m_frameResult, imageRect(m_drawingArea));
+    saveResult(m_frameResult);
+}
+
+QImage PlaneCanvas::composed(const Picture &picture) const
+{
+    QImage image(imageRect(m_drawingArea).size(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(m_canvas.devicePixelRatio());
+    if (picture.base == Base::Scene) {
+        QPainter p(&image);
+        p.setFont(m_font);
+        paintScene(p, true);
+    } else {
+        image.fill(PlaneColour::Black);
+    }
+    picture.cells.forEach([&](int cell) { picture.cells.putBack(image, cell); });
+    return image;
 }
 
 void PlaneCanvas::overlayResults()
 {
+    const bool scene = m_frameResult.base == Base::Scene || m_figureResult.base == Base::Scene;
+    const Base base = scene ? Base::Scene : Base::Black;
+    // The overlay changes the cells where either picture or the canvas
+    // differs from the base; where the bases differ, every cell.
+    m_damage.clear();
+    if (base == m_base) {
+        m_damage.unite(m_drawn);
+        m_figureResult.cells.forEach([this](int cell) { m_damage.insert(cell); });
+        m_frameResult.cells.forEach([this](int cell) { m_damage.insert(cell); });
+    } else {
+        m_damage.insertAll();
+    }
+    keepUnder(m_damage);
+
     QPainter &p = painter();
-    drawAtCorners();
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(0, 0, m_frameResult);
-    p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-    p.drawImage(0, 0, m_figureResult);
-    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    drawAtCentres();
-    touched(QRect(QPoint(), m_size));
+    if (scene) {
+        paintScene(p, true);
+    } else {
+        drawAtCorners(p);
+        p.fillRect(m_drawingArea, m_brushes[paletteIndex(PlaneColour::Black)]);
+        drawAtCentres(p);
+    }
+    m_drawn.clear();
+    m_figureResult.cells.forEach([this](int cell) { m_drawn.insert(cell); });
+    m_frameResult.cells.forEach([this](int cell) { m_drawn.insert(cell); });
+    m_drawn.forEach([this](int cell) { overlayCell(cell); });
+    m_base = base;
+    m_changed.insertAll();
+    m_lastFrameShown = false;
+}
+
+void PlaneCanvas::overlayCell(int cell)
+{
+    // The canvas holds the base of the overlay here; each picture is its
+    // kept pixels or, where it kept none, its own base.
+    const QRect rect = m_grid.cellRect(cell);
+    const int side = m_grid.cellSize();
+    const quint32 *frame = m_frameResult.cells.holds(cell) ? m_frameResult.cells.pixels(cell) : nullptr;
+    const quint32 *figure = m_figureResult.cells.holds(cell) ? m_figureResult.cells.pixels(cell) : nullptr;
+    for (int y = 0; y < rect.height(); ++y) {
+        auto *line = reinterpret_cast<quint32 *>(m_canvas.scanLine(rect.top() + y)) + rect.left();
+        for (int x = 0; x < rect.width(); ++x) {
+            const quint32 base = line[x];
+            const quint32 f = frame ? frame[y * side + x] : m_frameResult.base == Base::Scene ? base : OpaqueBlack;
+            const quint32 g = figure ? figure[y * side + x] : m_figureResult.base == Base::Scene ? base : OpaqueBlack;
+            line[x] = f | g;
+        }
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "plane/planepoints.h"
+#include "plane/canvascells.h"
+#include "plane/planeshape.h"
 
 #include <array>
 
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QRect>
+#include <QRegion>
 
 // Colours of the workspace, 0xRRGGBB.
 namespace PlaneColour {
@@ -26,22 +28,32 @@ inline constexpr QRgb Red = 0xFF0000;
 inline constexpr QRgb Yellow = 0xFFFF00;
 } // namespace PlaneColour
 
-// The workspace's pictures: the canvas the window shows, the background every
-// frame starts from, and the last figure-mode and frame-mode results that the
-// overlay superimposes. All have the client's size; the drawing area is the
-// client without the bottom panel.
+// The workspace's picture: the canvas the window shows, the background
+// every animation frame starts from, and the last figure-mode and frame-mode
+// results that the overlay superimposes. The canvas has the client's size,
+// so that lines are rasterised against the same edges wherever they end; the
+// pictures are its drawing area, the client without the bottom panel.
 //
-// Every position is in the program's own pixels. The images hold
+// Every position is in the program's own pixels. The canvas holds
 // `devicePixelRatio` image pixels per program pixel, so that an enlarged or
-// HiDPI screen shows them sharp instead of stretched; the painters scale by
-// themselves, and whatever reads the images by hand goes through `pixel` and
+// HiDPI screen shows it sharp instead of stretched; the painters scale by
+// themselves, and whatever reads the canvas by hand goes through `pixel` and
 // `imageRect`.
 //
-// Frames restore the background only where the canvas was drawn on since it
-// last matched it, and the window presents only what changed, so a frame
-// costs in proportion to the figure, not to the window. The drawing calls of
-// one frame share one painter, which is ended before the pictures are read
-// or copied.
+// Nothing is kept twice. Most of a picture is the static scene (the grid and
+// the axes), which is drawn again rather than stored: the canvas remembers
+// the cells of its drawing area in which it may differ from the scene (or
+// from black, before the first scene), and a result picture is the scene
+// with those cells. The background is the canvas itself, with the cells that
+// were drawn over since it was saved kept aside. An animation frame is a
+// list of shapes compared with the frame before: only the cells where the
+// two can differ are put back and repainted, so a frame costs in proportion
+// to what moves, not to the traces it leaves or to the window.
+//
+// One painter draws into the canvas from call to call; the pixels it sets
+// are in the canvas at once, so cells are kept and put back around it. It is
+// ended before the canvas is handed out, so that nothing shares the pixels
+// it writes to.
 class PlaneCanvas
 {
 public:
@@ -60,8 +72,10 @@ public:
     // The image pixels that show the program pixels of `rect`.
     QRect imageRect(const QRect &rect) const;
     QSize size() const { return m_size; }
-    const QImage &figureResult() const { return m_figureResult; }
-    const QImage &frameResult() const { return m_frameResult; }
+    // The pictures the overlay superimposes, as last saved: the drawing
+    // area at the canvas's resolution, black before the first save.
+    QImage figureResult() const { return composed(m_figureResult); }
+    QImage frameResult() const { return composed(m_frameResult); }
     QRect drawingArea() const { return m_drawingArea; }
     const QFont &font() const { return m_font; }
     const QFontMetrics &metrics() const { return m_metrics; }
@@ -69,57 +83,68 @@ public:
     // The dot grid, the axes with their unit arrowheads and the letters
     // "x" and "y"; over black when `clear`.
     void drawStaticScene(QPoint origin, int topBarHeight, bool clear);
+    // A shape over the picture; the next animation frame removes it unless
+    // the background is saved first.
+    void draw(const PlaneShape &shape);
+    // An animation frame: the background with `frame` drawn over it.
+    void drawFrame(const PlaneFrame &frame);
 
-    // The closed polyline A, B, C, D, A.
-    void drawFigure(const ScreenPoints &points, QRgb colour);
-    // A circle figure: its outline in `box`, the red centre pixel and "0".
-    void drawCircle(QPoint centre, const QRect &box, QRgb colour);
-    // A letter with its top-left corner at `at`, on black.
-    void drawText(QPoint at, const QString &text, QRgb colour);
-    void drawSegment(QPoint from, QPoint to, QRgb colour);
-    // The same in the dotted style, the symmetry's joins.
-    void drawDottedSegment(QPoint from, QPoint to, QRgb colour);
-    // Separate pixels, as a sheared circle or an affine image of one is
-    // drawn: nothing joins them.
-    void drawPixels(const QPoint *points, int count, QRgb colour);
-    // The arc of the ellipse in `box` from the radial through `from`
-    // counter-clockwise to the radial through `to`.
-    void drawArc(const QRect &box, QPoint from, QPoint to, QRgb colour);
-    // A filled dot in `box`, the mark of a centre.
-    void drawMark(const QRect &box, QRgb colour);
-    // The moved frame: the y axis and its arrowhead, then the x axis and its.
-    void drawFrameAxes(const ScreenPoints &points, QRgb colour);
-
+    // The picture as it stands becomes the background.
     void saveBackground();
-    void restoreBackground();
     void saveFigureResult();
     void saveFrameResult();
     // The frame result with the figure result OR-ed over it, pixel by pixel.
     void overlayResults();
 
     // The part of the canvas changed since the last call, to be shown.
-    QRect takeChanged();
+    QRegion takeChanged();
 
 private:
-    void touched(const QRect &rect);
+    // What a picture is where it was not drawn on.
+    enum class Base { Black, Scene };
+    // A saved picture: its base, and its pixels where it may differ from it.
+    struct Picture {
+        Base base = Base::Black;
+        CellPixels cells;
+    };
+
     QPainter &painter();
     void endPainting() const;
-    void setColour(QRgb pen, QRgb brush);
+    void setColour(QPainter &p, QRgb pen, QRgb brush) const;
     // Pens draw about the centre of a program pixel, fills and texts from
     // its corner: see m_penOffset.
-    void drawAtCentres();
-    void drawAtCorners();
+    void drawAtCentres(QPainter &p) const;
+    void drawAtCorners(QPainter &p) const;
+    void paintScene(QPainter &p, bool clear) const;
+    void paintShape(QPainter &p, const PlaneShape &shape) const;
+    void paintText(QPainter &p, QPoint at, const QString &text, QRgb colour) const;
+    void paintFrame(const PlaneFrame &frame);
+
+    // The cells that the program-pixel rectangles of m_cover reach, into `cells`.
+    void insertCover(CellSet &cells) const;
+    void insertChanges(const PlaneFrame &before, const PlaneFrame &after);
+    // The bounds of the cells of m_damage that `arc` may reach, in program
+    // pixels.
+    QRect damagedPart(const PlaneShape &arc) const;
+    // `shape`, unless it is an arc that reaches no damaged cell.
+    void paintShapeNearDamage(QPainter &p, const PlaneShape &shape) const;
+    // Keeps the background under the cells of `cells` not yet kept.
+    void keepUnder(const CellSet &cells);
+    void keepUnderScene();
+    void saveResult(Picture &result);
+    QImage composed(const Picture &picture) const;
+    void overlayCell(int cell);
+    QRect programRect(const QRect &imageRect) const;
+    // The program pixels of `cells`.
+    QRegion programRegion(const CellSet &cells);
 
     QImage m_canvas;
-    QImage m_background;
-    QImage m_figureResult;
-    QImage m_frameResult;
     QSize m_size;
     QRect m_drawingArea;
     QFont m_font;
     QFontMetrics m_metrics{QFont()};
-    QRect m_differs; // where the canvas may differ from the background
-    QRect m_changed;
+    QPoint m_sceneOrigin;
+    int m_sceneTopBar = 0;
     mutable QPainter m_painter;
     // An aliased pen one program pixel wide, centred on a whole coordinate,
     // straddles two program pixels once a program pixel is several image
@@ -132,4 +157,20 @@ private:
     std::array<QPen, 8> m_dottedPens;
     std::array<QBrush, 8> m_brushes;
     QString m_zero;
+
+    CellGrid m_grid;
+    Base m_base = Base::Black;
+    CellSet m_drawn;     // where the canvas may differ from m_base
+    CellPixels m_under;  // the background under what was drawn since it was saved
+    PlaneFrame m_lastFrame;
+    // Whether the canvas is the background with m_lastFrame over it, and
+    // nothing else drawn since.
+    bool m_lastFrameShown = true;
+    CellSet m_changed;
+    Picture m_figureResult;
+    Picture m_frameResult;
+    // Reused by every frame, so that a frame allocates nothing for them.
+    CellSet m_damage;
+    std::vector<QRect> m_cover;
+    std::vector<QRect> m_runs;
 };

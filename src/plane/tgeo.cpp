@@ -53,11 +53,14 @@ bool Tgeo::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_surface) {
         if (event->type() == QEvent::Paint) {
             QPainter painter(m_surface);
-            const QRect exposed = static_cast<QPaintEvent *>(event)->rect();
-            if (!QRect(QPoint(), m_canvas.size()).contains(exposed))
-                painter.fillRect(exposed, Qt::black);
-            // The source rectangle is in image pixels, the target in ours.
-            painter.drawImage(exposed.topLeft(), m_canvas.image(), m_canvas.imageRect(exposed));
+            const QRect canvas(QPoint(), m_canvas.size());
+            // Frames change scattered cells: each is copied alone.
+            for (const QRect &exposed : static_cast<QPaintEvent *>(event)->region()) {
+                if (!canvas.contains(exposed))
+                    painter.fillRect(exposed, Qt::black);
+                // The source rectangle is in image pixels, the target in ours.
+                painter.drawImage(exposed.topLeft(), m_canvas.image(), m_canvas.imageRect(exposed));
+            }
             return true;
         }
         if (event->type() == QEvent::MouseMove) {

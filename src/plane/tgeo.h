@@ -43,8 +43,8 @@ public:
     // At the canvas's own resolution, so a picture taken on a projector is
     // as sharp as the screen showed it.
     QImage drawingPicture() const { return m_canvas.image().copy(m_canvas.imageRect(m_canvas.drawingArea())); }
-    const QImage &figureResultBitmap() const { return m_canvas.figureResult(); }
-    const QImage &frameResultBitmap() const { return m_canvas.frameResult(); }
+    QImage figureResultBitmap() const { return m_canvas.figureResult(); }
+    QImage frameResultBitmap() const { return m_canvas.frameResult(); }
     const QFont &canvasFont() const { return m_canvas.font(); }
     const ScreenMapping &mapping() const { return m_map; }
     QString tableKindName(int slot) const { return slot == 1 ? m_tableKindName1 : m_tableKindName2; }
@@ -115,8 +115,10 @@ private:
     QRgb stepColour() const;
     void placeFrame();
     void placeFrame(int last);
-    void drawFrameFigure();
-    void drawFrameFigureInBox();
+    // The figure of the step where m_points.work puts it, placed first.
+    PlaneShape frameFigure();
+    // The same for the kinds that scale a circle's box with it.
+    PlaneShape frameFigureInBox();
     // Whether the overlay's figure picture is taken from a step with one
     // transformation only, or from every step (the dilation's rule).
     enum class FigureResult { OneTransformation, Always };
@@ -212,6 +214,7 @@ private:
     SlotParameters m_parameters; // the running slot's, fixed while its step runs
     StepPoints m_points;     // ImageX/Y, RelX/Y, WorkX/Y
     ScreenPoints m_frameScreen;
+    PlaneFrame m_frame; // the shapes of the running step's frame, kept from frame to frame
     std::array<QString, VertexCount> m_currentTextX;
     std::array<QString, VertexCount> m_currentTextY;
 };

@@ -15,9 +15,9 @@ void Tgeo::drawAffinity(const AffineMatrix &matrix)
     if (m_figure.isCircle) {
         AffinityFrames::CirclePixels pixels;
         AffinityFrames::circlePixels(matrix, m_figure, m_map, pixels);
-        m_canvas.drawPixels(pixels.data(), int(pixels.size()), stepColour());
+        m_canvas.draw(PlaneShape::pixels(pixels.data(), int(pixels.size()), stepColour()));
     } else {
-        m_canvas.drawFigure(m_frameScreen, stepColour());
+        m_canvas.draw(PlaneShape::figure(m_frameScreen, stepColour()));
     }
     // A circle's image is kept as the background too, so that it stays on
     // the screen when the next step starts.

@@ -27,8 +27,8 @@ void Tgeo::drawDilationFrame()
 {
     if (m_flow.TransformCount == 1)
         Label2->setText(KindNames[RunningKind]);
-    m_canvas.restoreBackground();
     DilationFrames::framePoints(m_step, m_figure, m_points.rel);
     AddCentreToPoints(m_points.rel, m_step.AnimCentreX, m_step.AnimCentreY, m_map.originY(), m_points.work);
-    drawFrameFigureInBox();
+    m_frame.assign(1, frameFigureInBox());
+    m_canvas.drawFrame(m_frame);
 }

@@ -11,7 +11,7 @@
 
 void Tgeo::present()
 {
-    const QRect changed = m_canvas.takeChanged();
+    const QRegion changed = m_canvas.takeChanged();
     if (!changed.isEmpty())
         m_surface->update(changed);
 }
@@ -34,10 +34,10 @@ void Tgeo::DrawScene()
     repeatLastVertex(m_startScreen, last);
     if (s.FigureIsCircle) {
         const QPoint a(m_startScreen.x[0], m_startScreen.y[0]);
-        m_canvas.drawCircle(a, m_map.circleBox(a, s.FigureX[1], ScreenMapping::CircleRounding::EachBound),
-                            PlaneColour::White);
+        m_canvas.draw(PlaneShape::circle(
+            a, m_map.circleBox(a, s.FigureX[1], ScreenMapping::CircleRounding::EachBound), PlaneColour::White));
     } else {
-        m_canvas.drawFigure(m_startScreen, PlaneColour::White);
+        m_canvas.draw(PlaneShape::figure(m_startScreen, PlaneColour::White));
     }
     m_canvas.saveBackground();
 }
@@ -50,7 +50,7 @@ void Tgeo::DrawVertexLabels(const FigurePoints &points, QRgb colour)
     const LabelPositions labels = vertexLabelPositions(
         points, count, metrics.horizontalAdvance(QString::fromLatin1(FixedTexts::MeasureA)), metrics.height());
     for (int i = 0; i < count; ++i)
-        m_canvas.drawText(m_map.fromWorking(labels.x[i], labels.y[i]), letters.at(i), colour);
+        m_canvas.draw(PlaneShape::text(m_map.fromWorking(labels.x[i], labels.y[i]), letters.at(i), colour));
     m_canvas.saveBackground();
 }
 
@@ -98,32 +98,27 @@ void Tgeo::placeFrame(int last)
     repeatLastVertex(m_frameScreen, last);
 }
 
-void Tgeo::drawFrameFigure()
+PlaneShape Tgeo::frameFigure()
 {
     placeFrame();
-    if (m_figure.isCircle) {
-        const QPoint centre(m_frameScreen.x[0], m_frameScreen.y[0]);
-        m_canvas.drawCircle(centre,
-                            m_map.circleBox(centre, m_figure.cur.x[1], ScreenMapping::CircleRounding::Radius),
-                            stepColour());
-    } else {
-        m_canvas.drawFigure(m_frameScreen, stepColour());
-    }
+    if (!m_figure.isCircle)
+        return PlaneShape::figure(m_frameScreen, stepColour());
+    const QPoint centre(m_frameScreen.x[0], m_frameScreen.y[0]);
+    return PlaneShape::circle(
+        centre, m_map.circleBox(centre, m_figure.cur.x[1], ScreenMapping::CircleRounding::Radius), stepColour());
 }
 
-void Tgeo::drawFrameFigureInBox()
+PlaneShape Tgeo::frameFigureInBox()
 {
     // A scaled or stretched circle carries its box's corners in entries 1
     // and 2, so every entry up to the figure type is placed.
     placeFrame(m_figure.figureType);
-    if (m_figure.isCircle) {
-        m_canvas.drawCircle(QPoint(m_frameScreen.x[0], m_frameScreen.y[0]),
-                            boxOfCorners(QPoint(m_frameScreen.x[1], m_frameScreen.y[1]),
-                                         QPoint(m_frameScreen.x[2], m_frameScreen.y[2])),
-                            stepColour());
-    } else {
-        m_canvas.drawFigure(m_frameScreen, stepColour());
-    }
+    if (!m_figure.isCircle)
+        return PlaneShape::figure(m_frameScreen, stepColour());
+    return PlaneShape::circle(QPoint(m_frameScreen.x[0], m_frameScreen.y[0]),
+                              boxOfCorners(QPoint(m_frameScreen.x[1], m_frameScreen.y[1]),
+                                           QPoint(m_frameScreen.x[2], m_frameScreen.y[2])),
+                              stepColour());
 }
 
 void Tgeo::countFigureRun()

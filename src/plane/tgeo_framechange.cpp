@@ -14,7 +14,7 @@ void Tgeo::drawFrameChange()
     m_frameScreen = FrameChange::screenPoints(m_figure.cur, map, m_map, m_points.image);
     // Drawn over the present picture: the moved frame is seen against the
     // fixed axes, the grid and the figure.
-    m_canvas.drawFrameAxes(m_frameScreen, stepColour());
+    m_canvas.draw(PlaneShape::frameAxes(m_frameScreen, stepColour()));
     QPalette letters = stx->palette();
     letters.setColor(QPalette::WindowText, QColor(stepColour()));
     letters.setColor(QPalette::Window, Qt::black);

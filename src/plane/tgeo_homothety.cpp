@@ -29,7 +29,7 @@ void Tgeo::omotetiaTimer()
 
 void Tgeo::drawHomothetyFrame()
 {
-    m_canvas.restoreBackground();
+    m_frame.clear();
     HomothetyFrames::framePoints(m_step, m_parameters, m_figure, m_points.rel);
     AddCentreToPoints(m_points.rel, m_step.AnimCentreX, m_step.AnimCentreY, m_map.originY(), m_points.work);
     if (TransformSettings.ShowHomothetyCentre[m_step.Slot]) {
@@ -39,11 +39,13 @@ void Tgeo::drawHomothetyFrame()
         // Each ray runs from the vertex's start through the centre to where
         // the vertex is now; for a negative ratio it goes on past the centre.
         for (int i = 0; i <= m_figure.last(); ++i) {
-            m_canvas.drawSegment(m_map.fromGrid(m_figure.cur.x[i], m_figure.cur.y[i]), centre, PlaneColour::Trace);
-            m_canvas.drawSegment(centre, m_map.fromWorking(m_points.work.x[i], m_points.work.y[i]),
-                                 PlaneColour::Trace);
+            m_frame.push_back(
+                PlaneShape::segment(m_map.fromGrid(m_figure.cur.x[i], m_figure.cur.y[i]), centre, PlaneColour::Trace));
+            m_frame.push_back(PlaneShape::segment(
+                centre, m_map.fromWorking(m_points.work.x[i], m_points.work.y[i]), PlaneColour::Trace));
         }
-        m_canvas.drawMark(m_map.markBox(cx, cy, CentreMarkRadius), PlaneColour::Lime);
+        m_frame.push_back(PlaneShape::mark(m_map.markBox(cx, cy, CentreMarkRadius), PlaneColour::Lime));
     }
-    drawFrameFigureInBox();
+    m_frame.push_back(frameFigureInBox());
+    m_canvas.drawFrame(m_frame);
 }

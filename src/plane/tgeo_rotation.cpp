@@ -29,7 +29,7 @@ void Tgeo::rotazioneTimer()
 
 void Tgeo::drawRotationFrame()
 {
-    m_canvas.restoreBackground();
+    m_frame.clear();
     RotationFrames::framePoints(m_step, m_figure, m_points.rel);
     AddCentreToPoints(m_points.rel, m_step.AnimCentreX, m_step.AnimCentreY, m_map.originY(), m_points.work);
     const int cx = m_step.AnimCentreX;
@@ -38,20 +38,21 @@ void Tgeo::drawRotationFrame()
         const QPoint centre = m_map.fromGrid(cx, cy);
         for (int i = 0; i <= m_figure.last(); ++i) {
             const QPoint current = m_map.fromWorking(m_points.work.x[i], m_points.work.y[i]);
-            m_canvas.drawSegment(centre, current, PlaneColour::Trace);
+            m_frame.push_back(PlaneShape::segment(centre, current, PlaneColour::Trace));
             // The first two frames are too short an arc to draw.
             if (std::abs(m_step.StepIndex) > 1) {
                 const QRect box = m_map.markBox(cx, cy, m_step.RotationRadii[i]);
                 const QPoint start = m_map.fromGrid(m_figure.cur.x[i], m_figure.cur.y[i]);
                 // Arcs run counter-clockwise: from the start for a positive
                 // angle, towards it for a negative one.
-                if (m_step.AnimAngle > 0)
-                    m_canvas.drawArc(box, start, current, PlaneColour::Trace);
-                else
-                    m_canvas.drawArc(box, current, start, PlaneColour::Trace);
+                const auto arc = m_step.AnimAngle > 0 ? PlaneShape::arc(box, start, current, PlaneColour::Trace)
+                                                      : PlaneShape::arc(box, current, start, PlaneColour::Trace);
+                if (arc)
+                    m_frame.push_back(*arc);
             }
         }
     }
-    m_canvas.drawMark(m_map.markBox(cx, cy, CentreMarkRadius), PlaneColour::Yellow);
-    drawFrameFigure();
+    m_frame.push_back(PlaneShape::mark(m_map.markBox(cx, cy, CentreMarkRadius), PlaneColour::Yellow));
+    m_frame.push_back(frameFigure());
+    m_canvas.drawFrame(m_frame);
 }

@@ -26,17 +26,18 @@ void Tgeo::drawShearFrame()
 {
     if (m_flow.TransformCount == 1)
         Label2->setText(KindNames[RunningKind]);
-    m_canvas.restoreBackground();
     ShearFrames::framePoints(m_step, m_parameters, m_figure, m_points.rel);
     AddCentreToPoints(m_points.rel, m_step.AnimCentreX, m_step.AnimCentreY, m_map.originY(), m_points.work);
-    if (!m_figure.isCircle) {
-        drawFrameFigure();
-        return;
+    if (m_figure.isCircle) {
+        // The sheared centre is placed, not drawn: it judges whether the
+        // ellipse left the screen, as a circle's centre does in every other
+        // kind.
+        placeFrame();
+        ShearFrames::CirclePixels pixels;
+        ShearFrames::circlePixels(m_step, m_parameters, m_figure, m_map, pixels);
+        m_frame.assign(1, PlaneShape::pixels(pixels.data(), int(pixels.size()), stepColour()));
+    } else {
+        m_frame.assign(1, frameFigure());
     }
-    // The sheared centre is placed, not drawn: it judges whether the ellipse
-    // left the screen, as a circle's centre does in every other kind.
-    placeFrame();
-    ShearFrames::CirclePixels pixels;
-    ShearFrames::circlePixels(m_step, m_parameters, m_figure, m_map, pixels);
-    m_canvas.drawPixels(pixels.data(), int(pixels.size()), stepColour());
+    m_canvas.drawFrame(m_frame);
 }

@@ -34,13 +34,15 @@ void Tgeo::placeTranslationFrame()
 void Tgeo::drawTranslationFrame()
 {
     placeTranslationFrame();
-    m_canvas.restoreBackground();
+    m_frame.clear();
     if (TransformSettings.ShowTranslationVector[m_step.Slot]) {
         // Drawn on the canvas only, the segments from each start point grow
         // frame by frame into the translation vectors.
         for (int i = 0; i <= m_figure.last(); ++i)
-            m_canvas.drawSegment(m_map.fromGrid(m_figure.cur.x[i], m_figure.cur.y[i]),
-                                 m_map.fromWorking(m_points.work.x[i], m_points.work.y[i]), PlaneColour::Trace);
+            m_frame.push_back(PlaneShape::segment(m_map.fromGrid(m_figure.cur.x[i], m_figure.cur.y[i]),
+                                                  m_map.fromWorking(m_points.work.x[i], m_points.work.y[i]),
+                                                  PlaneColour::Trace));
     }
-    drawFrameFigure();
+    m_frame.push_back(frameFigure());
+    m_canvas.drawFrame(m_frame);
 }

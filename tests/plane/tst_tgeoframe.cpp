@@ -140,8 +140,11 @@ private slots:
         plane.button("cancella")->click();
         plane.button("sovra")->click();
         const QImage &shown = plane.window()->canvas();
-        for (int y = 0; y < shown.height(); ++y)
-            for (int x = 0; x < shown.width(); ++x)
+        // The pictures hold the drawing area, the client without the panel.
+        QCOMPARE(frame.size(), QSize(shown.width(), shown.height() - plane.window()->panelHeight()));
+        QCOMPARE(figure.size(), frame.size());
+        for (int y = 0; y < frame.height(); ++y)
+            for (int x = 0; x < frame.width(); ++x)
                 if (shown.pixel(x, y) != (frame.pixel(x, y) | figure.pixel(x, y)))
                     QFAIL(qPrintable(QStringLiteral("not the OR at %1, %2").arg(x).arg(y)));
         QCOMPARE(plane.pixel(plane.origin() + QPoint(30, -95)), Aqua); // the moved y axis
