@@ -256,7 +256,6 @@ void Tnumeria::endSplash()
     m_frame->setActivationOrder(QMdiArea::StackingOrder);
     Immatem->setParent(m_frame->viewport());
     Immatem->setObjectName(QStringLiteral("Immatem"));
-    Immatem->setPixmap(backgroundPicture());
     Immatem->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     Immatem->setAttribute(Qt::WA_TransparentForMouseEvents);
     Immatem->hide();
@@ -299,18 +298,22 @@ void Tnumeria::showSettingsUnreadable()
 
 void Tnumeria::HideBackground()
 {
+    // The windows cover it until they all close; it is read again then.
     Immatem->hide();
+    Immatem->clear();
 }
 
 void Tnumeria::ShowBackgroundIfIdle()
 {
-    if (Shell.PlaneWindowClosed && Shell.SpaceWindowClosed && !m_splash)
-        Immatem->show();
+    if (!Shell.PlaneWindowClosed || !Shell.SpaceWindowClosed || m_splash)
+        return;
+    if (Immatem->pixmap().isNull())
+        Immatem->setPixmap(backgroundPicture());
+    Immatem->show();
 }
 
 void Tnumeria::adoptChild(MdiChildWindow *child)
 {
-    connect(child, &MdiChildWindow::shown, this, &Tnumeria::HideBackground);
     connect(child, &MdiChildWindow::closed, this, &Tnumeria::ShowBackgroundIfIdle);
     m_frame->addSubWindow(child);
     child->show();
@@ -325,6 +328,7 @@ void Tnumeria::bringToFront(QMdiSubWindow *child)
 void Tnumeria::Trasformazioni1Click()
 {
     if (Shell.PlaneWindowClosed || !m_plane) {
+        HideBackground(); // first, so that the picture and the new window are never held together
         m_plane = new Tgeo;
         adoptChild(m_plane);
     } else {
@@ -335,6 +339,7 @@ void Tnumeria::Trasformazioni1Click()
 void Tnumeria::Spaziali1Click()
 {
     if (Shell.SpaceWindowClosed || !m_space) {
+        HideBackground();
         m_space = new Tuncubo;
         adoptChild(m_space);
     } else {

@@ -15,12 +15,6 @@ MdiChildWindow::~MdiChildWindow()
     m_closedFlag = true;
 }
 
-void MdiChildWindow::showEvent(QShowEvent *event)
-{
-    QMdiSubWindow::showEvent(event);
-    emit shown();
-}
-
 void MdiChildWindow::closeEvent(QCloseEvent *event)
 {
     QMdiSubWindow::closeEvent(event);

@@ -3,8 +3,8 @@
 #include <QMdiSubWindow>
 
 // A child window of the main frame that keeps the frame's "no such window"
-// flag while it exists and tells the frame when it is shown and closed, so the
-// frame can hide and show its background picture.
+// flag while it exists and tells the frame when it is closed, so the frame
+// can show its background picture again.
 class MdiChildWindow : public QMdiSubWindow
 {
     Q_OBJECT
@@ -15,11 +15,9 @@ public:
     ~MdiChildWindow() override;
 
 signals:
-    void shown();
     void closed();
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

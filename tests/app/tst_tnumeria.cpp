@@ -447,16 +447,21 @@ private slots:
         QCOMPARE(shown, ImageList1::image(flag).pixmap(16, 16).toImage());
     }
 
+    // The picture is held only while the idle frame shows it.
     void languageChangeClosesOpenWindows()
     {
         auto window = startedWindow();
+        auto *background = window->findChild<QLabel *>(QStringLiteral("Immatem"));
+        QCOMPARE(background->pixmap().size(), QSize(900, 560));
         item(*window, QStringLiteral("Trasformazioni1"))->trigger();
         item(*window, QStringLiteral("Spaziali1"))->trigger();
         QVERIFY(!backgroundShown(*window));
+        QVERIFY(background->pixmap().isNull());
         closeAndFlush(*window, "Italiano1");
         QVERIFY(frame(*window)->subWindowList().isEmpty());
         QVERIFY(Shell.PlaneWindowClosed && Shell.SpaceWindowClosed);
         QVERIFY(backgroundShown(*window));
+        QCOMPARE(background->pixmap().size(), QSize(900, 560));
         item(*window, QStringLiteral("Trasformazioni1"))->trigger();
         QCOMPARE(frame(*window)->subWindowList().at(0)->windowTitle(), QStringLiteral("Trasformazioni nel piano"));
     }
