@@ -95,8 +95,9 @@ void CellPixels::keep(const QImage &from, int cell)
     m_pixels.resize(m_pixels.size() + size_t(size) * size);
     const QRect rect = m_grid->cellRect(cell);
     quint32 *to = m_pixels.data() + slot * size * size;
+    const uchar *top = from.constBits() + rect.top() * from.bytesPerLine() + rect.left() * 4;
     for (int y = 0; y < rect.height(); ++y)
-        std::memcpy(to + y * size, from.constScanLine(rect.top() + y) + rect.left() * 4, size_t(rect.width()) * 4);
+        std::memcpy(to + y * size, top + y * from.bytesPerLine(), size_t(rect.width()) * 4);
     m_slot[cell] = int(slot);
     m_held.push_back(cell);
 }
@@ -119,8 +120,11 @@ void CellPixels::putBack(QImage &to, int cell) const
     const QRect rect = m_grid->cellRect(cell);
     const quint32 *from = pixels(cell);
     const int size = m_grid->cellSize();
+    // One look at the image's pixels, not one per row: each asks whether
+    // the image is shared.
+    uchar *top = to.bits() + rect.top() * to.bytesPerLine();
     for (int y = 0; y < rect.height(); ++y) {
-        auto *line = reinterpret_cast<quint32 *>(to.scanLine(rect.top() + y)) + rect.left();
+        auto *line = reinterpret_cast<quint32 *>(top + y * to.bytesPerLine()) + rect.left();
         if (from)
             std::memcpy(line, from + y * size, size_t(rect.width()) * 4);
         else
