@@ -169,13 +169,19 @@ void appendPiece(const PlaneShape &arc, const ArcPiece &piece, std::vector<QRect
     appendEllipsePart(arc.box, piece.from, piece.to, cover);
 }
 
+PlaneShape shapeOf(PlaneShape::Kind kind, QRgb colour)
+{
+    PlaneShape shape;
+    shape.kind = kind;
+    shape.colour = colour;
+    return shape;
+}
+
 } // namespace
 
 PlaneShape PlaneShape::figure(const ScreenPoints &points, QRgb colour)
 {
-    PlaneShape shape;
-    shape.kind = Kind::Figure;
-    shape.colour = colour;
+    PlaneShape shape = shapeOf(Kind::Figure, colour);
     for (int i = 0; i < VertexCount; ++i)
         shape.points[i] = QPoint(points.x[i], points.y[i]);
     shape.points[VertexCount] = shape.points[0];
@@ -184,9 +190,7 @@ PlaneShape PlaneShape::figure(const ScreenPoints &points, QRgb colour)
 
 PlaneShape PlaneShape::circle(QPoint centre, const QRect &box, QRgb colour)
 {
-    PlaneShape shape;
-    shape.kind = Kind::Circle;
-    shape.colour = colour;
+    PlaneShape shape = shapeOf(Kind::Circle, colour);
     shape.points[0] = centre;
     shape.box = box;
     return shape;
@@ -194,8 +198,7 @@ PlaneShape PlaneShape::circle(QPoint centre, const QRect &box, QRgb colour)
 
 PlaneShape PlaneShape::segment(QPoint from, QPoint to, QRgb colour)
 {
-    PlaneShape shape;
-    shape.colour = colour;
+    PlaneShape shape = shapeOf(Kind::Segment, colour);
     shape.points[0] = from;
     shape.points[1] = to;
     return shape;
@@ -210,9 +213,7 @@ PlaneShape PlaneShape::dottedSegment(QPoint from, QPoint to, QRgb colour)
 
 PlaneShape PlaneShape::pixels(const QPoint *points, int count, QRgb colour)
 {
-    PlaneShape shape;
-    shape.kind = Kind::Pixels;
-    shape.colour = colour;
+    PlaneShape shape = shapeOf(Kind::Pixels, colour);
     shape.pixelPoints.assign(points, points + std::max(count, 0));
     return shape;
 }
@@ -228,9 +229,7 @@ std::optional<PlaneShape> PlaneShape::arc(const QRect &box, QPoint from, QPoint 
         span -= 360;
     if (span == 0)
         return std::nullopt;
-    PlaneShape shape;
-    shape.kind = Kind::Arc;
-    shape.colour = colour;
+    PlaneShape shape = shapeOf(Kind::Arc, colour);
     shape.box = box;
     shape.startAngle = int(std::lround(start * 16));
     shape.spanAngle = int(std::lround(span * 16));
@@ -239,18 +238,14 @@ std::optional<PlaneShape> PlaneShape::arc(const QRect &box, QPoint from, QPoint 
 
 PlaneShape PlaneShape::mark(const QRect &box, QRgb colour)
 {
-    PlaneShape shape;
-    shape.kind = Kind::Mark;
-    shape.colour = colour;
+    PlaneShape shape = shapeOf(Kind::Mark, colour);
     shape.box = box;
     return shape;
 }
 
 PlaneShape PlaneShape::text(QPoint at, const QString &text, QRgb colour)
 {
-    PlaneShape shape;
-    shape.kind = Kind::Text;
-    shape.colour = colour;
+    PlaneShape shape = shapeOf(Kind::Text, colour);
     shape.points[0] = at;
     shape.label = text;
     return shape;
@@ -258,9 +253,7 @@ PlaneShape PlaneShape::text(QPoint at, const QString &text, QRgb colour)
 
 PlaneShape PlaneShape::frameAxes(const ScreenPoints &points, QRgb colour)
 {
-    PlaneShape shape;
-    shape.kind = Kind::FrameAxes;
-    shape.colour = colour;
+    PlaneShape shape = shapeOf(Kind::FrameAxes, colour);
     for (int i = 0; i < int(shape.points.size()); ++i)
         shape.points[i] = QPoint(points.x[i], points.y[i]);
     return shape;

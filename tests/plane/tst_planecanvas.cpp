@@ -128,6 +128,21 @@ Animation animation(const QString &name)
     return [](int step) { return rotationFrame(step, 1); };
 }
 
+// The animation of the running test's row, with its steps and ratio.
+struct AnimationRow {
+    Animation frameAt;
+    int steps;
+    qreal ratio;
+};
+
+AnimationRow fetchAnimation()
+{
+    QFETCH(QString, name);
+    QFETCH(int, steps);
+    QFETCH(qreal, ratio);
+    return {animation(name), steps, ratio};
+}
+
 // A canvas with the scene and an earlier step's image as its background.
 void prepare(PlaneCanvas &canvas, qreal ratio)
 {
@@ -196,15 +211,12 @@ private slots:
     void eachFrameAsDrawnAlone_data() { addAnimations(); }
     void eachFrameAsDrawnAlone()
     {
-        QFETCH(QString, name);
-        QFETCH(int, steps);
-        QFETCH(qreal, ratio);
-        const Animation frameAt = animation(name);
+        const AnimationRow row = fetchAnimation();
         PlaneCanvas canvas;
-        prepare(canvas, ratio);
-        for (int step = 0; step <= steps; ++step) {
-            canvas.drawFrame(frameAt(step));
-            const QString difference = firstDifference(drawingArea(canvas), alone(frameAt(step), ratio));
+        prepare(canvas, row.ratio);
+        for (int step = 0; step <= row.steps; ++step) {
+            canvas.drawFrame(row.frameAt(step));
+            const QString difference = firstDifference(drawingArea(canvas), alone(row.frameAt(step), row.ratio));
             QVERIFY2(difference.isEmpty(), qPrintable(QStringLiteral("step %1: %2").arg(step).arg(difference)));
         }
     }
@@ -214,16 +226,13 @@ private slots:
     void changedRegionHoldsEveryChange_data() { addAnimations(); }
     void changedRegionHoldsEveryChange()
     {
-        QFETCH(QString, name);
-        QFETCH(int, steps);
-        QFETCH(qreal, ratio);
-        const Animation frameAt = animation(name);
+        const AnimationRow row = fetchAnimation();
         PlaneCanvas canvas;
-        prepare(canvas, ratio);
+        prepare(canvas, row.ratio);
         canvas.takeChanged();
         QImage before = drawingArea(canvas);
-        for (int step = 0; step <= steps; ++step) {
-            canvas.drawFrame(frameAt(step));
+        for (int step = 0; step <= row.steps; ++step) {
+            canvas.drawFrame(row.frameAt(step));
             // The image pixels that the window repaints.
             QImage repainted(before.size(), QImage::Format_Grayscale8);
             repainted.fill(0);
