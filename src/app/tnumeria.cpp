@@ -12,6 +12,7 @@
 #include "shell/helpviewer.h"
 #include "shell/imagelist.h"
 #include "shell/localelanguage.h"
+#include "shell/mdichildwindow.h"
 #include "shell/menuhelp.h"
 #include "shell/qttexts.h"
 #include "shell/shellvalues.h"
@@ -312,39 +313,35 @@ void Tnumeria::ShowBackgroundIfIdle()
     Immatem->show();
 }
 
-void Tnumeria::adoptChild(MdiChildWindow *child)
-{
-    connect(child, &MdiChildWindow::closed, this, &Tnumeria::ShowBackgroundIfIdle);
-    m_frame->addSubWindow(child);
-    child->show();
-}
-
 void Tnumeria::bringToFront(QMdiSubWindow *child)
 {
     m_frame->setActiveSubWindow(child);
     child->raise();
 }
 
+// One window of a kind at most: a second command brings the first forward.
+template <typename Window>
+void Tnumeria::openOrRaise(QPointer<Window> &window, bool closed)
+{
+    if (!closed && window) {
+        bringToFront(window);
+        return;
+    }
+    HideBackground(); // first, so that the picture and the new window are never held together
+    window = new Window;
+    connect(window, &MdiChildWindow::closed, this, &Tnumeria::ShowBackgroundIfIdle);
+    m_frame->addSubWindow(window);
+    window->show();
+}
+
 void Tnumeria::Trasformazioni1Click()
 {
-    if (Shell.PlaneWindowClosed || !m_plane) {
-        HideBackground(); // first, so that the picture and the new window are never held together
-        m_plane = new Tgeo;
-        adoptChild(m_plane);
-    } else {
-        bringToFront(m_plane);
-    }
+    openOrRaise(m_plane, Shell.PlaneWindowClosed);
 }
 
 void Tnumeria::Spaziali1Click()
 {
-    if (Shell.SpaceWindowClosed || !m_space) {
-        HideBackground();
-        m_space = new Tuncubo;
-        adoptChild(m_space);
-    } else {
-        bringToFront(m_space);
-    }
+    openOrRaise(m_space, Shell.SpaceWindowClosed);
 }
 
 void Tnumeria::Calcolatrice1Click()

@@ -9,7 +9,6 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
-class MdiChildWindow;
 class QMenu;
 class Splash;
 class Tgeo;
@@ -73,8 +72,9 @@ private:
     void chooseLanguage(int column);
     void showSettingsUnreadable();
     void writeSettings();
-    void adoptChild(MdiChildWindow *child);
     void bringToFront(QMdiSubWindow *child);
+    template <typename Window>
+    void openOrRaise(QPointer<Window> &window, bool closed);
 
     SettingsRecord m_settings;
     bool m_settingsUnreadable = false;

@@ -53,6 +53,11 @@ void CellSet::unite(const CellSet &other)
         insert(cell);
 }
 
+void CellSet::unite(const CellPixels &held)
+{
+    held.forEach([this](int cell) { insert(cell); });
+}
+
 void CellSet::clear()
 {
     for (int cell : m_cells)

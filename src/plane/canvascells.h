@@ -35,6 +35,8 @@ private:
     int m_rows = 0;
 };
 
+class CellPixels;
+
 // A set of cells of one grid. Its cells are listed as well as flagged, so
 // that visiting or clearing a few cells costs nothing for the others.
 class CellSet
@@ -52,8 +54,8 @@ public:
     void insert(const QRect &imageRect);
     void insertAll();
     void unite(const CellSet &other);
-    bool contains(int cell) const { return m_flags[cell] != 0; }
-    bool isEmpty() const { return m_cells.empty(); }
+    // Every cell that `held` holds pixels, or black, for.
+    void unite(const CellPixels &held);
     void clear();
 
     // In no particular order.
@@ -81,7 +83,6 @@ class CellPixels
 public:
     void reset(const CellGrid &grid);
     bool holds(int cell) const { return m_slot[cell] != None; }
-    bool isEmpty() const { return m_held.empty(); }
     void keep(const QImage &from, int cell);
     void keepBlack(int cell);
     void putBack(QImage &to, int cell) const;

@@ -159,9 +159,9 @@ void PlaneCanvas::paintScene(QPainter &p, bool clear) const
 {
     const int ox = m_sceneOrigin.x();
     const int oy = m_sceneOrigin.y();
-    drawAtCorners(p);
     if (clear)
-        p.fillRect(m_drawingArea, m_brushes[paletteIndex(PlaneColour::Black)]);
+        clearDrawingArea(p);
+    drawAtCorners(p);
 
     // Integer division truncates toward zero, so the dots stay symmetric
     // about the origin. A dot is a filled program pixel, not a drawn point,
@@ -191,6 +191,13 @@ void PlaneCanvas::paintScene(QPainter &p, bool clear) const
               PlaneColour::White);
     paintText(p, QPoint(ox - 4 - m_metrics.horizontalAdvance(capitalX), m_sceneTopBar + 4),
               QString::fromLatin1(FixedTexts::AxisY), PlaneColour::White);
+}
+
+void PlaneCanvas::clearDrawingArea(QPainter &p) const
+{
+    drawAtCorners(p);
+    p.fillRect(m_drawingArea, m_brushes[paletteIndex(PlaneColour::Black)]);
+    drawAtCentres(p);
 }
 
 void PlaneCanvas::paintText(QPainter &p, QPoint at, const QString &text, QRgb colour) const
@@ -322,7 +329,7 @@ void PlaneCanvas::drawFrame(const PlaneFrame &frame)
     } else {
         // Something else was drawn since: everything drawn over the
         // background goes.
-        m_under.forEach([this](int cell) { m_damage.insert(cell); });
+        m_damage.unite(m_under);
         insertChanges({}, frame);
     }
     m_damage.forEach([this](int cell) {
@@ -467,24 +474,21 @@ void PlaneCanvas::overlayResults()
     m_damage.clear();
     if (base == m_base) {
         m_damage.unite(m_drawn);
-        m_figureResult.cells.forEach([this](int cell) { m_damage.insert(cell); });
-        m_frameResult.cells.forEach([this](int cell) { m_damage.insert(cell); });
+        m_damage.unite(m_figureResult.cells);
+        m_damage.unite(m_frameResult.cells);
     } else {
         m_damage.insertAll();
     }
     keepUnder(m_damage);
 
     QPainter &p = painter();
-    if (scene) {
+    if (scene)
         paintScene(p, true);
-    } else {
-        drawAtCorners(p);
-        p.fillRect(m_drawingArea, m_brushes[paletteIndex(PlaneColour::Black)]);
-        drawAtCentres(p);
-    }
+    else
+        clearDrawingArea(p);
     m_drawn.clear();
-    m_figureResult.cells.forEach([this](int cell) { m_drawn.insert(cell); });
-    m_frameResult.cells.forEach([this](int cell) { m_drawn.insert(cell); });
+    m_drawn.unite(m_figureResult.cells);
+    m_drawn.unite(m_frameResult.cells);
     m_drawn.forEach([this](int cell) { overlayCell(cell); });
     m_base = base;
     m_changed.insertAll();

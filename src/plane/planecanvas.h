@@ -116,6 +116,7 @@ private:
     void drawAtCentres(QPainter &p) const;
     void drawAtCorners(QPainter &p) const;
     void paintScene(QPainter &p, bool clear) const;
+    void clearDrawingArea(QPainter &p) const;
     void paintShape(QPainter &p, const PlaneShape &shape) const;
     void paintText(QPainter &p, QPoint at, const QString &text, QRgb colour) const;
     void paintFrame(const PlaneFrame &frame);
