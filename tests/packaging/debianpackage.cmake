@@ -16,7 +16,7 @@ execute_process(COMMAND ${DPKG_DEB} --field ${packages} Package Version Section 
 # Depends must hold the libraries dpkg-shlibdeps found beside the two packages
 # the program loads without linking them.
 foreach(expected "Package: aralda\n" "Version: ${VERSION}\n" "Section: education\n"
-        "qt6-qpa-plugins" "qt6-translations-l10n" "libqt6widgets6 \\(>=" "libqt6gui6 \\(>=" "Maintainer: [^\n]+ <[^>]+@[^>]+>")
+        "qt6-qpa-plugins" "qt6-translations-l10n" "libqt6widgets6 \\(>=" "libqt6gui6 \\(>=" "Maintainer: Aralda developers <[^>]+@[^>]+>\n")
     if(NOT fields MATCHES "${expected}")
         list(APPEND failures "control fields lack \"${expected}\"")
     endif()
@@ -25,7 +25,7 @@ endforeach()
 execute_process(COMMAND ${DPKG_DEB} --contents ${packages} RESULT_VARIABLE result OUTPUT_VARIABLE contents)
 foreach(path usr/bin/aralda usr/share/applications/${APP_ID}.desktop usr/share/metainfo/${APP_ID}.metainfo.xml
         usr/share/icons/hicolor/scalable/apps/${APP_ID}.svg usr/share/icons/hicolor/256x256/apps/${APP_ID}.png
-        usr/share/man/man1/aralda.1.gz)
+        usr/share/man/man1/aralda.1.gz usr/share/doc/aralda/copyright)
     string(FIND "${contents}" " ./${path}\n" at)
     if(at EQUAL -1)
         list(APPEND failures "the package lacks /${path}")

@@ -22,7 +22,8 @@ set(expected
     share/applications/${APP_ID}.desktop
     share/metainfo/${APP_ID}.metainfo.xml
     share/icons/hicolor/scalable/apps/${APP_ID}.svg
-    share/man/man1/aralda.1.gz)
+    share/man/man1/aralda.1.gz
+    share/doc/aralda/copyright)
 foreach(size IN LISTS sizes)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
@@ -33,6 +34,15 @@ foreach(path IN LISTS expected)
 endforeach()
 if(failures)
     message(FATAL_ERROR "Installed tree under ${PREFIX}:${failures}")
+endif()
+
+file(STRINGS ${PREFIX}/share/doc/aralda/copyright licences REGEX "^License: ")
+if(NOT licences STREQUAL "License: GPL-3.0+;License: CC0-1.0;License: GPL-3.0+")
+    fail("share/doc/aralda/copyright names the licences \"${licences}\"")
+endif()
+file(READ ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml metainfo)
+if(NOT metainfo MATCHES "<project_license>GPL-3.0-or-later</project_license>")
+    fail("the metainfo does not give the project's licence as GPL-3.0-or-later")
 endif()
 
 # The program: an ELF file that runs from where it was installed.
