@@ -137,7 +137,8 @@ void dropRedundantPluses(QByteArray &text)
     text.resize(end - begin);
 }
 
-// The value of a number or of one of the constants e, pi and 10^20.
+} // namespace
+
 std::optional<long double> operandValue(QByteArrayView token)
 {
     if (token.size() == 1) {
@@ -152,8 +153,6 @@ std::optional<long double> operandValue(QByteArrayView token)
     }
     return decimalValue(token);
 }
-
-} // namespace
 
 void ExpressionEvaluator::SetEvalError(EvalError code)
 {
