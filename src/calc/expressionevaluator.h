@@ -46,7 +46,6 @@ class ExpressionEvaluator
 public:
     static constexpr int TextCapacity = 255;
     static constexpr int PostfixCapacity = 151;
-    static constexpr int OperandCapacity = 20;
 
     // Program-wide state, read and written by the callers as well.
     QByteArray EvalText;
