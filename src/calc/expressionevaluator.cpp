@@ -58,6 +58,10 @@ constexpr ByteSet KeepBeforeLetter{"(*+-./^#abcdefghilors"};
 constexpr ByteSet KeepBeforeDigit{"(*+-./0123456789^#abcdefghilors"};
 constexpr ByteSet KeepBeforeParenthesis{"(*+-/^#abcdefghilors"};
 
+// Numbers are read whole, however long; no number of 20 characters reaches
+// 10^20, and from there on a number overflows, as 10^20 itself does.
+constexpr qsizetype MostWholeDigits = 20;
+
 // Values with at least this magnitude round to infinity in single precision.
 constexpr long double SingleOverflow = 0x1.ffffffp127L;
 
@@ -137,7 +141,20 @@ void dropRedundantPluses(QByteArray &text)
     text.resize(end - begin);
 }
 
-// The value of a number or of one of the constants e, pi and 10^20.
+// Whether a number is 10^20 or more: its whole part has more than 20
+// digits after its leading zeros.
+bool reachesTenToTheTwenty(QByteArrayView number)
+{
+    if (number.size() <= MostWholeDigits)
+        return false;
+    const qsizetype point = number.indexOf('.');
+    const QByteArrayView whole = point < 0 ? number : number.first(point);
+    const auto firstSignificant = std::find_if(whole.begin(), whole.end(), [](char digit) { return digit != '0'; });
+    return whole.end() - firstSignificant > MostWholeDigits;
+}
+
+} // namespace
+
 std::optional<long double> operandValue(QByteArrayView token)
 {
     if (token.size() == 1) {
@@ -152,8 +169,6 @@ std::optional<long double> operandValue(QByteArrayView token)
     }
     return decimalValue(token);
 }
-
-} // namespace
 
 void ExpressionEvaluator::SetEvalError(EvalError code)
 {
@@ -322,7 +337,7 @@ void ExpressionEvaluator::ToPostfix()
             qsizetype end = i;
             while (end < EvalText.size() && OperandCharacters.contains(EvalText[end]))
                 ++end;
-            emitToken(QByteArrayView(EvalText).sliced(i, std::min<qsizetype>(end - i, OperandCapacity)));
+            emitToken(QByteArrayView(EvalText).sliced(i, end - i));
             i = end;
             continue;
         }
@@ -392,6 +407,10 @@ float ExpressionEvaluator::EvaluatePostfix()
         if (!EvalOk)
             break;
         if (const std::optional<long double> value = operandValue(token)) {
+            if (reachesTenToTheTwenty(token)) {
+                SetEvalError(EvalError::Overflow);
+                break;
+            }
             m_values.push_back(*value);
             continue;
         }

@@ -26,6 +26,10 @@ enum class EvalError : quint8 {
 
 QString evalErrorMessage(EvalError code);
 
+// The value of a postfix token that is a number or one of the constants e,
+// pi and 10^20; empty for any other token.
+std::optional<long double> operandValue(QByteArrayView token);
+
 // Radians per angle unit, as the single-precision values the calculator sets.
 inline constexpr float DegreeFactor = float(std::numbers::pi / 180);
 inline constexpr float RadianFactor = 1.0f;
@@ -42,7 +46,6 @@ class ExpressionEvaluator
 public:
     static constexpr int TextCapacity = 255;
     static constexpr int PostfixCapacity = 151;
-    static constexpr int OperandCapacity = 20;
 
     // Program-wide state, read and written by the callers as well.
     QByteArray EvalText;

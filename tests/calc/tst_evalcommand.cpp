@@ -21,6 +21,8 @@ private slots:
         const QString empty = QStringLiteral("aralda: the expression is empty\n");
         QTest::newRow("value") << QStringList{"--eval", "2000000"} << 0 << " 2.00000000000000E+0006\n" << "";
         QTest::newRow("error") << QStringList{"--eval", "sqrt(-4)"} << 1 << "out of range\n" << "";
+        QTest::newRow("30 digits") << QStringList{"--eval", "123456789012345678901234567890"} << 1 << "overflow\n"
+                                   << "";
         QTest::newRow("empty expression") << QStringList{"--eval", ""} << 1 << "" << empty;
         QTest::newRow("blank expression") << QStringList{"--eval", "   "} << 1 << "" << empty;
         QTest::newRow("blank joined expression") << QStringList{"--eval= "} << 1 << "" << empty;

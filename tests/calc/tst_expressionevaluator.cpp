@@ -49,7 +49,13 @@ private slots:
         row("a function binds tighter than ^", u"2sin(30)^2"_qs, 0.5f);
         row("arccos of -1, past a negative zero", u"arccos(-1)"_qs, 180);
         row("the other functions", u"arctan(1)+cos60+log(1000)+ln(e)+abs(-3)-sqrt9+exp-1"_qs, 49.867878f);
-        row("number cut to 20 characters", u"12345678901234567890123"_qs, 12345678901234567890.0f);
+        // A number is read whole; from 10^20 on it overflows, as 10^20 does.
+        row("10^20 written out", u"100000000000000000000"_qs, 0, 7);
+        row("255 nines", QString(255, u'9'), 0, 7);
+        row("just below 10^20", u"99999999999999999999.9"_qs, 1e20f);
+        row("leading zeros past 20 characters", u"0000000000000000000000001"_qs, 1);
+        row("25 decimals", u"0.0000000000000000000000123/0.0000000000000000000000001"_qs, 123);
+        row("second point past 20 characters", u"1234567890.123456789.5"_qs, 0, 2);
         row("largest single", u"3.4028234663852886*10^19*10^19"_qs, 3.4028235e38f);
         row("beyond single precision", u"3.4028236*10^19*10^19"_qs, 0, 7);
         row("beyond extended precision", u"exp(2500)*exp(2500)*exp(2500)*exp(2500)*exp(2500)"_qs, 0, 7);

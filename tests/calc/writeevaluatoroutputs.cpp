@@ -1,6 +1,7 @@
 // Writes the record of the evaluator's outputs that tst_evaluatoroutputs
 // compares with, for when its results change on purpose:
 //     write_evaluator_outputs tests/calc/evaluatoroutputs.bin
+// The lines the file already holds that still match are kept as they stand.
 #include "evaluatorrecord.h"
 
 #include <QFile>
@@ -14,8 +15,13 @@ int main(int argc, char *argv[])
         return 2;
     }
     QFile file(QString::fromLocal8Bit(argv[1]));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(recordedEvaluatorOutputs()) < 0
-        || !file.flush()) {
+    bool written = file.open(QIODevice::ReadWrite);
+    if (written) {
+        const QByteArray stored = file.readAll();
+        const QByteArray record = recordedEvaluatorOutputs(stored.isEmpty() ? stored : qUncompress(stored));
+        written = file.resize(0) && file.write(record) == record.size() && file.flush();
+    }
+    if (!written) {
         std::fprintf(stderr, "%s: %s\n", argv[1], qPrintable(file.errorString()));
         return 2;
     }
