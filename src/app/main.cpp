@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QTextStream>
 
+#include <csignal>
 #include <cstring>
 #include <utility>
 
@@ -27,6 +28,10 @@ bool helpRequested(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    // Past a file size limit (ulimit -f) the system ends the program at once,
+    // silently, losing what the run had to save. Ignored, the signal leaves
+    // the write failing with EFBIG, which is reported as a full disk is.
+    std::signal(SIGXFSZ, SIG_IGN);
     // The command-line modes open no window, so they must not create an
     // application object that needs a window system.
     const bool eval = EvalCommand::requested(argc, argv);

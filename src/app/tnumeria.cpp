@@ -7,6 +7,7 @@
 #include "lang/fixedtexts.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
+#include "lang/regularfile.h"
 #include "plane/tgeo.h"
 #include "shell/helpcontexts.h"
 #include "shell/helpviewer.h"
@@ -184,7 +185,7 @@ void Tnumeria::setMenusVisible(bool visible)
 
 void Tnumeria::readSettings()
 {
-    removeWriteLeftovers();
+    RegularFile::removeWriteLeftovers(QString::fromLatin1(SettingsFileName));
     const SettingsReadResult result = readSettingsFile();
     if (result.status == SettingsReadStatus::Read) {
         m_settings = result.record;

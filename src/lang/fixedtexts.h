@@ -198,7 +198,6 @@ inline constexpr const char *CheckRefused = "refused: Aralda would not load this
 inline constexpr const char *CannotRead = "aralda: cannot read %1";
 inline constexpr const char *AlreadyExists = "aralda: %1 already exists; nothing written";
 inline constexpr const char *CannotWrite = "aralda: cannot write %1: %2";
-inline constexpr const char *ShortWrite = "not all of its %1 bytes could be written";
 // Template lines: the prefix of each table's rows is its letter and the row
 // number; the language's name is given as Italian, English and French name it
 // and as it names itself.

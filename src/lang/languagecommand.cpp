@@ -2,12 +2,12 @@
 
 #include "lang/fixedtexts.h"
 #include "lang/languagecheck.h"
+#include "lang/regularfile.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 
+#include <cerrno>
 #include <cstring>
 
 namespace LanguageCommand {
@@ -52,30 +52,15 @@ int checkLanguage(const QString &path, QTextStream &out, QTextStream &err)
 
 int writeTemplate(const QString &path, QTextStream &err)
 {
-    // QSaveFile replaces what it finds, so an existing name (a dangling link
-    // too) is refused first: a translator's work is never overwritten.
-    const QFileInfo target(path);
-    if (target.exists() || target.isSymLink()) {
+    // A translator's work is never overwritten: the template takes the name
+    // only where nothing stands, not even a dangling link.
+    const auto failure = RegularFile::write(path, LanguageCheck::templateBytes(), RegularFile::Existing::Keep);
+    if (failure && failure->error == EEXIST) {
         err << text(FixedTexts::AlreadyExists).arg(path) << Qt::endl;
         return 1;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        err << text(FixedTexts::CannotWrite).arg(path, file.errorString()) << Qt::endl;
-        return 2;
-    }
-    const QByteArray bytes = LanguageCheck::templateBytes();
-    // QSaveFile::commit() renames even after a short write (a full disk), so
-    // the file is flushed and measured first: half a template is no template.
-    // Such a write leaves no telling error text of its own.
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
-        const QString reason = text(FixedTexts::ShortWrite).arg(bytes.size());
-        file.cancelWriting();
-        err << text(FixedTexts::CannotWrite).arg(path, reason) << Qt::endl;
-        return 2;
-    }
-    if (!file.commit()) {
-        err << text(FixedTexts::CannotWrite).arg(path, file.errorString()) << Qt::endl;
+    if (failure) {
+        err << text(FixedTexts::CannotWrite).arg(path, failure->reason()) << Qt::endl;
         return 2;
     }
     return 0;

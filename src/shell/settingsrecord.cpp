@@ -4,11 +4,6 @@
 #include "lang/languagetables.h"
 #include "lang/regularfile.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QRegularExpression>
-#include <QSaveFile>
-
 namespace {
 
 constexpr int HintsOffset = 0;
@@ -72,44 +67,14 @@ SettingsReadResult readSettingsFile(const QString &fileName)
 
 std::optional<QString> writeSettingsFile(const SettingsRecord &record, const QString &fileName)
 {
-    // QSaveFile writes through a link into its target and puts a new file in
-    // place of a pipe or a device; none of them is the program's to replace.
-    // (Something put there between this look and the save can still be
-    // replaced, but is never written through.)
+    // A link, a folder, a pipe or a device at the name is not the program's
+    // to replace. One put there after this look is replaced itself by the
+    // new file, but never written through.
     if (RegularFile::isNonRegular(fileName))
         return noticeText(SettingsFileNotRegular);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray bytes = record.toBytes();
-    // QSaveFile::commit() renames even after a short write, so the record is
-    // flushed and checked first: a full disk must not replace a good file.
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
+    if (const auto failure = RegularFile::write(fileName, record.toBytes(), RegularFile::Existing::Replace))
+        return failure->reason();
     return std::nullopt;
-}
-
-int removeWriteLeftovers(const QString &fileName)
-{
-    // QSaveFile writes into "<name>.XXXXXX", six letters, beside the file
-    // and renames it over the file at the end; a run ended in between leaves
-    // it. Such a file never holds more than a record, and one that does, or
-    // is a link or a folder, is somebody else's.
-    const QFileInfo settings(fileName);
-    const QRegularExpression leftover(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(settings.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
-    int removed = 0;
-    for (const QFileInfo &entry : settings.dir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
-        if (leftover.match(entry.fileName()).hasMatch() && !RegularFile::isNonRegular(entry.filePath())
-            && entry.size() <= SettingsRecord::Size && QFile::remove(entry.filePath()))
-            ++removed;
-    }
-    return removed;
 }
 
 std::optional<SettingsRecord> settingsToSave(SettingsRecord record, const SettingsAtExit &state)

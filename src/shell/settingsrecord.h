@@ -39,14 +39,11 @@ struct SettingsReadResult {
 // damaged; so does a file shorter than a record.
 SettingsReadResult readSettingsFile(const QString &fileName = QString::fromLatin1(SettingsFileName));
 
-// Replaces a regular file atomically, or creates one; returns the reason when
-// it could not. Whatever else stands at the name is left as it is.
+// Replaces a regular file atomically and durably, keeping its owner and
+// mode, or creates one; returns the reason when it could not. Whatever else
+// stands at the name is left as it is.
 std::optional<QString> writeSettingsFile(const SettingsRecord &record,
                                          const QString &fileName = QString::fromLatin1(SettingsFileName));
-
-// Removes the temporary files that a write ended half-way left beside the
-// settings file, and nothing else; returns how many.
-int removeWriteLeftovers(const QString &fileName = QString::fromLatin1(SettingsFileName));
 
 // What the program knows at exit that decides the file's content.
 struct SettingsAtExit {

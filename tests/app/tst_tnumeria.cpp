@@ -847,33 +847,28 @@ private slots:
         QVERIFY(!writer.delivered(0));
     }
 
-    // A write ended half-way leaves the temporary file of the save beside the
-    // settings: the name, a dot and six letters.
+    // A write ended half-way leaves its temporary file beside the settings:
+    // a hidden name of the program's own. A user's files of a like name, six
+    // letters after "Aralda.cfg." and no larger than a record, are theirs.
     void leftoverTemporariesOfTheSettingsGoAtStart()
     {
         writeFileBytes(SettingsFile, settingsRecord(1, 2));
-        writeFileBytes(QStringLiteral("Aralda.cfg.AbCdEf"), settingsRecord(0, 0).left(120)); // ended half-way
-        writeFileBytes(QStringLiteral("Aralda.cfg.zzzzzz"), QByteArray());                   // nothing written yet
-        writeFileBytes(QStringLiteral("Aralda.cfg.QwErTy"), settingsRecord(0, 0));           // not yet renamed
-        // Names one character off the pattern, a file larger than a record,
-        // a folder and a link (whose target stays too) are not the save's.
-        QStringList kept{"Aralda.cfg.", "Aralda.cfg.AbC1Ef", "Aralda.cfg.AbC-Ef", "Aralda.cfg.AbCdE",
-                         "Aralda.cfg.AbCdEfg", "Aralda.cfg.bak", "Aralda.cfgXAbCdEf", "aralda.cfg.AbCdEf",
-                         "target.bin"};
+        writeFileBytes(QStringLiteral(".Aralda.cfg.aralda-tmp-AbC1eF"), settingsRecord(0, 0).left(120));
+        writeFileBytes(QStringLiteral(".Aralda.cfg.aralda-tmp-zzzzzz"), QByteArray());
+        QStringList kept{"Aralda.cfg.backup", "Aralda.cfg.README", "Aralda.cfg.AbCdEf", ".Aralda.cfg.aralda-tmp-AbCdE",
+                         ".Aralda.cfg.aralda-tmp-AbCdEfg", ".Aralda.cfg.aralda-tmp-AbC-Ef", "target.bin"};
         for (const QString &name : kept)
-            writeFileBytes(name, "not ours");
-        writeFileBytes(QStringLiteral("Aralda.cfg.BiGgEr"), QByteArray(204, 'b'));
-        QVERIFY(QDir().mkdir(QStringLiteral("Aralda.cfg.DiRdIr")));
-        QVERIFY(makeLink(QStringLiteral("target.bin"), QStringLiteral("Aralda.cfg.LiNkEd")));
-        kept << QStringLiteral("Aralda.cfg.BiGgEr") << QStringLiteral("Aralda.cfg.DiRdIr")
-             << QStringLiteral("Aralda.cfg.LiNkEd") << SettingsFile;
+            writeFileBytes(name, settingsRecord(0, 0));
+        QVERIFY(QDir().mkdir(QStringLiteral(".Aralda.cfg.aralda-tmp-DiRdIr")));
+        QVERIFY(makeLink(QStringLiteral("target.bin"), QStringLiteral(".Aralda.cfg.aralda-tmp-LiNkEd")));
+        kept << QStringLiteral(".Aralda.cfg.aralda-tmp-DiRdIr") << QStringLiteral(".Aralda.cfg.aralda-tmp-LiNkEd")
+             << SettingsFile;
         kept.sort();
 
         auto window = startedWindow();
         QCOMPARE(int(Language.LanguageIndex), int(French));
         QCOMPARE(folderEntries(), kept);
-        QCOMPARE(entryKind(QStringLiteral("Aralda.cfg.LiNkEd")), 'l');
-        QCOMPARE(fileBytes(QStringLiteral("target.bin")), QByteArray("not ours"));
+        QCOMPARE(fileBytes(QStringLiteral("target.bin")), settingsRecord(0, 0));
         QCOMPARE(fileBytes(SettingsFile), settingsRecord(1, 2));
     }
 

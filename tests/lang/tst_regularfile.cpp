@@ -6,13 +6,30 @@
 #include <QDir>
 #include <QTest>
 
+#include <cerrno>
 #include <memory>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
+using RegularFile::Existing;
 using RegularFile::Links;
 using RegularFile::Status;
 
+Q_DECLARE_METATYPE(Existing)
 Q_DECLARE_METATYPE(Links)
 Q_DECLARE_METATYPE(Status)
+
+namespace {
+
+struct stat entryStatus(const QString &path)
+{
+    struct stat info {};
+    ::lstat(QFile::encodeName(path).constData(), &info);
+    return info;
+}
+
+} // namespace
 
 class TestRegularFile : public QObject
 {
@@ -112,6 +129,76 @@ private slots:
         else if (kind == QLatin1String("pipe"))
             QVERIFY(makeFifo(path));
         QCOMPARE(RegularFile::isNonRegular(path), nonRegular);
+    }
+
+    void whatIsWritten_data()
+    {
+        QTest::addColumn<QString>("kind"); // what stands at the name
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<Existing>("existing");
+        QTest::addColumn<int>("error"); // 0: written
+        QTest::newRow("new file") << "nothing" << "f" << Existing::Replace << 0;
+        QTest::newRow("replaced, owner and mode kept") << "file" << "f" << Existing::Replace << 0;
+        QTest::newRow("full disk keeps the old file") << "file, disk full" << "f" << Existing::Replace << EFBIG;
+        QTest::newRow("link replaced, not its target") << "link" << "f" << Existing::Replace << 0;
+        QTest::newRow("missing folder") << "nothing" << "no/f" << Existing::Replace << ENOENT;
+        QTest::newRow("folder that takes no file") << "nothing" << "/proc/f" << Existing::Replace << ENOENT;
+        QTest::newRow("kept: nothing there") << "nothing" << "f" << Existing::Keep << 0;
+        QTest::newRow("kept: regular file") << "file" << "f" << Existing::Keep << EEXIST;
+        QTest::newRow("kept: dangling link") << "dangling" << "f" << Existing::Keep << EEXIST;
+        QTest::newRow("kept: taken in a folder that takes no file") << "nothing" << "/proc/version"
+                                                                    << Existing::Keep << EEXIST;
+    }
+
+    void whatIsWritten()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, path);
+        QFETCH(Existing, existing);
+        QFETCH(int, error);
+        WorkFolder folder;
+        writeFileBytes(QStringLiteral("ten"), "0123456789");
+        if (kind.startsWith(QLatin1String("file"))) {
+            writeFileBytes(path, "old");
+            QVERIFY(::chmod(QFile::encodeName(path).constData(), 0604) == 0);
+            QVERIFY(::chown(QFile::encodeName(path).constData(), 4321, 4321) == 0 || ::geteuid() != 0);
+        } else if (kind == QLatin1String("link")) {
+            QVERIFY(makeLink(QStringLiteral("ten"), path));
+        } else if (kind == QLatin1String("dangling")) {
+            QVERIFY(makeLink(QStringLiteral("gone"), path));
+        }
+        QStringList entries = folderEntries();
+        const char entry = entryKind(path);
+        const QString target = linkTarget(path);
+        const QByteArray bytes = fileBytes(path);
+        const struct stat old = entryStatus(path);
+        const QByteArray written(1000, 'n');
+        std::optional<FileSizeLimit> limit;
+        if (kind.endsWith(QLatin1String("disk full")))
+            limit.emplace(100);
+        const auto failure = RegularFile::write(path, written, existing);
+        limit.reset();
+        QCOMPARE(failure ? failure->error : 0, error);
+        QCOMPARE(fileBytes(QStringLiteral("ten")), QByteArray("0123456789"));
+        if (failure) {
+            QVERIFY(!failure->reason().isEmpty());
+            QCOMPARE(entryKind(path), entry);
+            QCOMPARE(linkTarget(path), target);
+            QCOMPARE(fileBytes(path), bytes);
+        } else {
+            QCOMPARE(entryKind(path), 'f');
+            QCOMPARE(fileBytes(path), written);
+            if (entry == 'f') {
+                const struct stat now = entryStatus(path);
+                QCOMPARE(now.st_uid, old.st_uid);
+                QCOMPARE(now.st_gid, old.st_gid);
+                QCOMPARE(now.st_mode, old.st_mode);
+            }
+            if (!entries.contains(path))
+                entries.append(path);
+        }
+        entries.sort();
+        QCOMPARE(folderEntries(), entries); // no temporary file left
     }
 };
 

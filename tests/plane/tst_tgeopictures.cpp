@@ -3,6 +3,7 @@
 #include "lang/languagetables.h"
 #include "support/guitest.h"
 #include "support/picturedialogs.h"
+#include "support/settingsbytes.h"
 
 #include <QAction>
 #include <QMenu>
@@ -92,20 +93,39 @@ private slots:
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), expected);
     }
 
-    // A folder no file can be written in: the user reads why, in the
-    // language in force, and no file is left behind.
+    void failedSaveIsTold_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("old"); // empty: no earlier file
+        QTest::newRow("folder that takes no file") << "/proc/disegno.png" << QByteArray();
+        QTest::newRow("full disk over an old picture") << "old.png" << QByteArray("an old picture");
+    }
+
+    // The user reads why, in the language in force; an earlier file stays
+    // as it was and no file is left behind.
     void failedSaveIsTold()
     {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, old);
         GuiTest::Fixture fixture;
         Language.LanguageIndex = French;
         PlaneHarness plane;
+        const QString path = QDir(fixture.folder()).absoluteFilePath(name);
+        if (!old.isEmpty())
+            writeFileBytes(path, old);
         GuiTest::SaveAnswer seen;
-        GuiTest::answerSaveDialog(u"/proc/disegno.png"_qs, seen);
-        QVERIFY(pressInWindow(plane.window(), Qt::Key_S));
+        GuiTest::answerSaveDialog(path, seen);
+        {
+            const FileSizeLimit limit(old.size());
+            QVERIFY(pressInWindow(plane.window(), Qt::Key_S));
+        }
         QVERIFY(seen.saveDialog);
-        QVERIFY2(seen.failureMessage.startsWith(u"L'image ne peut pas être enregistrée:\n/proc/disegno.png"_qs),
+        QVERIFY2(seen.failureMessage.startsWith(u"L'image ne peut pas être enregistrée:\n"_qs + path),
                  qPrintable(seen.failureMessage));
-        QVERIFY(!QFile::exists(u"/proc/disegno.png"_qs));
+        QCOMPARE(QFile::exists(path), !old.isEmpty());
+        QCOMPARE(fileBytes(path), old);
+        QCOMPARE(QDir(fixture.folder()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 old.isEmpty() ? QStringList() : QStringList(name));
     }
 
     void popupItems_data() { GuiTest::pictureItemRows(); }

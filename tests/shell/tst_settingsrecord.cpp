@@ -103,20 +103,6 @@ private slots:
         QCOMPARE(record ? record->toBytes() : QByteArray(), expected);
     }
 
-    void failedWriteLeavesTheOldFile()
-    {
-        WorkFolder folder;
-        const QByteArray old = settingsRecord(1, 0);
-        writeFileBytes(QStringLiteral("Aralda.cfg"), old);
-        std::optional<QString> failure;
-        {
-            FileSizeLimit limit(100);
-            failure = writeSettingsFile(SettingsRecord{});
-        }
-        QVERIFY(failure && !failure->isEmpty());
-        QCOMPARE(fileBytes(QStringLiteral("Aralda.cfg")), old);
-    }
-
     void readTakesOnlyARegularFile_data()
     {
         QTest::addColumn<QString>("kind");
@@ -213,25 +199,6 @@ private slots:
         QCOMPARE(entryKind(SettingsFile), 'f');
         QCOMPARE(fileBytes(SettingsFile), settingsRecord(1, 0));
         QCOMPARE(folderEntries(), QStringList({SettingsFile, QStringLiteral("other.cfg")}));
-    }
-
-    // The main window's test covers the names; this one the count, a pipe
-    // and a settings file named in another folder.
-    void leftoversAreRemovedBesideTheNamedFile()
-    {
-        WorkFolder folder;
-        QVERIFY(QDir().mkdir(QStringLiteral("sub")));
-        for (const char *name : {"sub/Aralda.cfg.AbCdEf", "sub/Aralda.cfg.XyZwVu", "sub/Aralda.cfg.Ab1dEf",
-                                 "Aralda.cfg.QwErTy"})
-            writeFileBytes(QString::fromLatin1(name), "half");
-        QVERIFY(makeFifo(QStringLiteral("sub/Aralda.cfg.PiPeAb")));
-        QCOMPARE(removeWriteLeftovers(QStringLiteral("sub/Aralda.cfg")), 2);
-        QDir::setCurrent(QStringLiteral("sub"));
-        QCOMPARE(folderEntries(), QStringList({"Aralda.cfg.Ab1dEf", "Aralda.cfg.PiPeAb"}));
-        QCOMPARE(entryKind(QStringLiteral("Aralda.cfg.PiPeAb")), 'p');
-        QDir::setCurrent(QStringLiteral(".."));
-        QCOMPARE(folderEntries(), QStringList({"Aralda.cfg.QwErTy", "sub"}));
-        QCOMPARE(removeWriteLeftovers(), 1);
     }
 };
 

@@ -7,7 +7,9 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace GuiTest {
 
@@ -19,9 +21,26 @@ struct SaveAnswer {
     QString failureMessage;
 };
 
+// Answers the file dialog's question whether to replace a file with Yes;
+// the message window that follows is recorded and closed.
+inline void answerAfterSaveDialog(SaveAnswer &seen)
+{
+    whenModalOpens([&seen](QWidget *next) {
+        auto *box = qobject_cast<QMessageBox *>(next);
+        if (box && box->button(QMessageBox::Yes)) {
+            answerAfterSaveDialog(seen);
+            box->button(QMessageBox::Yes)->click();
+            return;
+        }
+        if (box)
+            seen.failureMessage = box->text();
+        next->close();
+    });
+}
+
 // Answers the next modal window, the file dialog of "Save picture...", by
-// typing `name` in its file name field and pressing Enter; a message window
-// that follows is recorded and closed.
+// typing `name` in its file name field and pressing Enter; see
+// answerAfterSaveDialog for what follows.
 inline void answerSaveDialog(const QString &name, SaveAnswer &seen)
 {
     whenModalOpens([name, &seen](QWidget *window) {
@@ -33,14 +52,12 @@ inline void answerSaveDialog(const QString &name, SaveAnswer &seen)
         seen.saveDialog = dialog->acceptMode() == QFileDialog::AcceptSave
             && dialog->testOption(QFileDialog::DontUseNativeDialog);
         seen.defaultSuffix = dialog->defaultSuffix();
-        whenModalOpens([&seen](QWidget *next) {
-            if (auto *box = qobject_cast<QMessageBox *>(next))
-                seen.failureMessage = box->text();
-            next->close();
-        });
+        answerAfterSaveDialog(seen);
         auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         field->setText(name);
-        QTest::keyClick(field, Qt::Key_Return);
+        // Pressed after this answer returns, so that the watch for modal
+        // windows can answer a question the dialog asks then.
+        QTimer::singleShot(0, field, [field] { QTest::keyClick(field, Qt::Key_Return); });
     });
 }
 
