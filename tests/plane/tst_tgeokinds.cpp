@@ -703,8 +703,8 @@ private slots:
         QCOMPARE(controls(plane), QStringLiteral("EDDEDEEEED"));
     }
 
-    // An affinity whose dialog was cancelled does not run, even though the
-    // calculator's last evaluation succeeded: nothing is drawn or recorded,
+    // An affinity whose dialog last refused its coefficients does not run,
+    // even though the calculator's last evaluation succeeded: nothing is drawn or recorded,
     // every control is as it was before the press, and the message says
     // why. Confirmed afterwards, the same press runs it.
     void affinityWithoutConfirmation()
@@ -712,12 +712,13 @@ private slots:
         GuiTest::Fixture fixture;
         Language.LanguageIndex = Italian;
         PlaneHarness plane;
-        setTranslation(1, 2, 0);
         setAffinity(1, {0, 0, 1, 0, 1, 0});
         plane.confirmFigure();
-        plane.confirmKind(1, Traslazione);
+        plane.confirmKind(1, Affinita);
+        // Opened again, refused on a bad coefficient, then cancelled: the box
+        // keeps the affinity confirmed before, its flag no longer set.
         cancelKind(plane, 1, Affinita);
-        TransformSettings.AffineConfirmed[1] = false; // as the cancelled dialog leaves it
+        TransformSettings.AffineConfirmed[1] = false;
         Evaluator.Evaluate(QStringLiteral("2+2"));
         QVERIFY(Evaluator.EvalOk);
         const QString before = controls(plane);
