@@ -2,6 +2,8 @@
 
 #include "calc/expressionevaluator.h"
 #include "lang/languagetables.h"
+#include "dialogs/spincontrol.h"
+#include "support/dialogdriver.h"
 #include "support/guitest.h"
 
 #include <QComboBox>
@@ -55,11 +57,11 @@ void setDilation(int slot, float fx, float fy)
 }
 
 // As the shear dialog stores it: the magnitude in the entry of the axis,
-// 0 in the other, the sign apart (shared by both slots).
+// 0 in the other, the sign apart.
 void setShear(int slot, int axis, float k)
 {
-    TransformSettings.ShearAxis = quint8(axis);
-    TransformSettings.ShearSign = k < 0 ? 1 : 0;
+    TransformSettings.ShearAxis[slot] = quint8(axis);
+    TransformSettings.ShearSign[slot] = k < 0 ? 1 : 0;
     TransformSettings.ShearX[slot] = axis == 0 ? std::abs(k) : 0.0f;
     TransformSettings.ShearY[slot] = axis == 1 ? std::abs(k) : 0.0f;
 }
@@ -618,6 +620,46 @@ private slots:
         QCOMPARE(plane.pixel(at(plane, 20, 50)), Lime); // the middle of A''C''
         QCOMPARE(plane.pixel(at(plane, 50, 20)), Aqua); // the first image stays
         QCOMPARE(controls(plane), QStringLiteral("EEDEEEEEED"));
+    }
+
+    // Two shears of the segment (2, 3)-(4, 3), each confirmed in its own
+    // dialog: along y by 0.5, then along x by -1. Every step shears by its
+    // own slot's axis and sign, in the direct and the inverse sequence, and
+    // the table shows each slot's own coefficients.
+    void twoShearsEachOnItsAxis()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        setFigure(1, {{2, 3}, {4, 3}});
+        plane.setTransformations(2);
+        plane.confirmFigure();
+        for (int slot : {1, 2}) {
+            GuiTest::whenModalOpens([slot](QWidget *dialog) {
+                DialogDriver::chooseItem(dialog, slot == 1 ? u"sceltasse1"_qs : u"sceltasse0"_qs);
+                DialogDriver::chooseItem(dialog, slot == 1 ? u"segnokappa0"_qs : u"segnokappa1"_qs);
+                DialogDriver::spin(dialog, u"pdily"_qs)->setValue(slot == 1 ? 5 : 10);
+                DialogDriver::pressOk(dialog);
+            });
+            plane.choose(slot == 1 ? "trasfuno" : "trasfdue", Inclinazione);
+        }
+        const QList<int> frames{11, 21, 21, 11};
+        const QList<QStringList> stages{{"2.0;4.0", "4.0;5.0"}, {"-2.0;4.0", "-1.0;5.0"},
+                                        {"-1.0;3.0", "1.0;3.0"}, {"-1.0;2.5", "1.0;3.5"}};
+        for (int stage = 1; stage <= 4; ++stage) {
+            if (stage == 3)
+                plane.button("inversa")->click();
+            plane.button("continua")->click();
+            QCOMPARE(plane.runStep(Inclinazione), frames[stage - 1]);
+            QCOMPARE(recordedTexts(stage, 2), stages[stage - 1]);
+        }
+        QStringList parameters;
+        GuiTest::whenModalOpens([&parameters](QWidget *table) {
+            for (const char *name : {"Label28", "Label33", "Label36", "Label39"})
+                parameters << DialogDriver::text(table, QString::fromLatin1(name));
+            DialogDriver::pressOk(table);
+        });
+        plane.button("Tabel")->click();
+        QCOMPARE(parameters, (QStringList{"k = 0.0", "k = 0.5", "k = -1.0", "k = 0.0"}));
     }
 
     // A figure carried completely off the drawing area ends its step
