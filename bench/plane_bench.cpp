@@ -378,8 +378,8 @@ void runScenarios(Tgeo *window, PaintCounter &counter, Results &results)
     s.ShowHomothetyCentre[1] = true;
     s.DilationX[1] = 3.0f;
     s.DilationY[1] = 0.5f;
-    s.ShearAxis = 0;
-    s.ShearSign = 1;
+    s.ShearAxis[1] = 0;
+    s.ShearSign[1] = 1;
     s.ShearX[1] = 2.0f;
     s.ShearY[1] = 0;
     for (const bool circle : {false, true}) {
@@ -448,8 +448,8 @@ void reportShearRate(const char *name, Tgeo *window, double seconds, PaintCounte
 void reportShearRates(Tgeo *window, double seconds, PaintCounter &counter)
 {
     TransformSettingsValues &s = TransformSettings;
-    s.ShearAxis = 0;
-    s.ShearSign = 0;
+    s.ShearAxis[1] = 0;
+    s.ShearSign[1] = 0;
     s.ShearX[1] = 5.0f; // 101 frames a step, the longest shear
     for (const bool circle : {false, true}) {
         const char *name = circle ? "shear 5 of the circle" : "shear 5 of the quadrilateral";

@@ -68,9 +68,9 @@ void Tinclinazioni::FormActivate()
 
     const TransformSettingsValues &s = TransformSettings;
     const int slot = s.CurrentSlot;
-    const int axis = s.ShearAxis == ShearAlongY ? ShearAlongY : ShearAlongX;
+    const int axis = s.ShearAxis[slot] == ShearAlongY ? ShearAlongY : ShearAlongX;
     sceltasse->button(axis)->setChecked(true);
-    segnokappa->button(s.ShearSign == NegativeItem ? NegativeItem : PositiveItem)->setChecked(true);
+    segnokappa->button(s.ShearSign[slot] == NegativeItem ? NegativeItem : PositiveItem)->setChecked(true);
     // Changing the axis later does not reload the coefficient: the one shown
     // is the one OK stores, under whichever axis is then chosen.
     const float stored = shownShear(axis, {s.ShearX[slot], s.ShearY[slot]});
@@ -85,8 +85,7 @@ bool Tinclinazioni::storeValues()
     const ShearCoefficients coefficients = shearCoefficients(axis, tenthsValue(m_coefficient.position()));
     s.ShearX[slot] = coefficients.x;
     s.ShearY[slot] = coefficients.y;
-    // Not per slot: the axis and sign chosen now hold for both slots.
-    s.ShearSign = quint8(segnokappa->checkedId());
-    s.ShearAxis = quint8(axis);
+    s.ShearSign[slot] = quint8(segnokappa->checkedId());
+    s.ShearAxis[slot] = quint8(axis);
     return true;
 }

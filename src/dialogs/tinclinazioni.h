@@ -7,8 +7,8 @@ class QButtonGroup;
 class QGroupBox;
 
 // The shear dialog: the axis, sign and coefficient of the shear of
-// `CurrentSlot`. The axis and the sign are shared by both slots; the
-// coefficient is the slot's own, edited as tenths.
+// `CurrentSlot`, all three the slot's own; the coefficient is edited as
+// tenths.
 class Tinclinazioni : public ParameterDialog
 {
     Q_OBJECT

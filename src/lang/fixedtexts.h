@@ -168,6 +168,8 @@ inline constexpr const char *TableRatio = "K = ";
 inline constexpr const char *TableDilationX = "a = ";
 inline constexpr const char *TableDilationY = "b = ";
 inline constexpr const char *TableShear = "k = ";
+// A circle's radius, lettered as the figure dialog letters its field.
+inline constexpr const char *TableRadius = "R = ";
 // The affinity's equations: x' = +2.00 x +1.50 y -6.00, terms apart by one
 // blank, a sign before every coefficient.
 inline constexpr const char *TableAffineX = "x' = ";

@@ -190,6 +190,31 @@ QString vertexText(int vertex, const QString &x, const QString &y)
         + text(FixedTexts::TableVertexSeparator) + y + text(FixedTexts::TableVertexClose);
 }
 
+// The radius along x and along y, one number while they are equal.
+QString radiusText(const QString &x, const QString &y)
+{
+    QString radius = text(FixedTexts::TableRadius) + x;
+    if (y != x)
+        radius += text(FixedTexts::TableVertexSeparator) + y;
+    return radius;
+}
+
+// Vertex A is listed for every figure, B from the segment on, and so on; a
+// circle lists its centre and its radius.
+void listVertices(const DataTableInputs &inputs, DataTable &table)
+{
+    const int vertexCount = inputs.isCircle ? 2 : std::clamp(inputs.figureType + 1, 1, VertexCount);
+    for (int stage = 0; stage < VertexStageCount; ++stage)
+        for (int vertex = 0; vertex < vertexCount; ++vertex) {
+            const QString &x = inputs.textX[vertex][stage];
+            const QString &y = inputs.textY[vertex][stage];
+            if (x.isEmpty())
+                continue;
+            const bool radius = inputs.isCircle && vertex == 1;
+            table.vertices[stage][vertex] = radius ? radiusText(x, y) : vertexText(vertex, x, y);
+        }
+}
+
 } // namespace
 
 QString integerText(int value)
@@ -239,6 +264,13 @@ DataTableInputs dataTableInputs(const TransformSettingsValues &store, int transf
     inputs.textX = store.VertexTextX;
     inputs.textY = store.VertexTextY;
     inputs.figureType = store.FigureType;
+    inputs.isCircle = store.FigureIsCircle;
+    if (inputs.isCircle) {
+        // The figure dialog records its B fields at stage 0 whatever the
+        // type; a circle's radius is the one typed, kept in entry 1.
+        inputs.textX[1][0] = integerText(store.FigureX[1]);
+        inputs.textY[1][0] = integerText(store.FigureY[1]);
+    }
     inputs.transformCount = transformCount;
     for (int slot : {1, 2}) {
         inputs.kinds[slot - 1] = store.SlotKind[slot];
@@ -251,13 +283,7 @@ DataTableInputs dataTableInputs(const TransformSettingsValues &store, int transf
 DataTable dataTable(const DataTableInputs &inputs)
 {
     DataTable table;
-    // Vertex A is listed for every figure, B from the segment on, and so on.
-    const int vertexCount = std::clamp(inputs.figureType + 1, 1, VertexCount);
-    for (int stage = 0; stage < VertexStageCount; ++stage)
-        for (int vertex = 0; vertex < vertexCount; ++vertex)
-            if (!inputs.textX[vertex][stage].isEmpty())
-                table.vertices[stage][vertex] =
-                    vertexText(vertex, inputs.textX[vertex][stage], inputs.textY[vertex][stage]);
+    listVertices(inputs, table);
 
     const QString &first = inputs.kindNames[0];
     const QString &second = inputs.kindNames[1];

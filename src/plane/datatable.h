@@ -51,6 +51,9 @@ struct DataTableInputs {
     VertexTexts textX;
     VertexTexts textY;
     int figureType = 2;
+    // A circle has no vertices but its centre, A; B's texts hold its radius
+    // along x and along y.
+    bool isCircle = false;
     int transformCount = 1;
     std::array<int, 2> kinds{};
     std::array<SlotParameters, 2> parameters;
@@ -64,7 +67,9 @@ DataTableInputs dataTableInputs(const TransformSettingsValues &store, int transf
 
 struct DataTable {
     // First page. Each vertex's label per stage, "A(15;11)", empty for a
-    // vertex the figure does not have or a coordinate not recorded.
+    // vertex the figure does not have or a coordinate not recorded. A circle
+    // shows its centre in A's place and its radius in B's, "R = 3" (both
+    // half-axes, "R = 4.5;1.5", once they differ).
     std::array<std::array<QString, VertexCount>, VertexStageCount> vertices;
     // The transformation named beside each stage's row; stage 0 has none.
     std::array<QString, VertexStageCount> stageNames;

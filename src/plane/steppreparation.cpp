@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -90,7 +91,64 @@ void prepareShear(const SlotParameters &p, StepValues &values)
     values.StepCount = roundToInt(20.0L * std::abs(k));
 }
 
+// A circle's radius along x and along y, in grid units.
+struct HalfAxes {
+    float x;
+    float y;
+};
+
+// The affinity carries the radii r along x and r' along y to half-axes along
+// the axes when it moves neither axis off itself (b = a' = 0), and keeps a
+// circle a circle when it is a similarity: its columns (a, a') and (b, b')
+// perpendicular and of one length. Exact comparisons: a rotation typed as
+// cosines and sines meets them exactly, whatever their rounding.
+std::optional<HalfAxes> affineHalfAxes(const AffineMatrix &m, float r, float r2)
+{
+    const float a = m[0][1];
+    const float b = m[0][2];
+    const float a2 = m[1][1];
+    const float b2 = m[1][2];
+    if (b == 0 && a2 == 0)
+        return HalfAxes{std::abs(a) * r, std::abs(b2) * r2};
+    if (r == r2 && a * b + a2 * b2 == 0 && a * a + a2 * a2 == b * b + b2 * b2) {
+        const float radius = std::sqrt(a * a + a2 * a2) * r;
+        return HalfAxes{radius, radius};
+    }
+    return std::nullopt;
+}
+
+std::optional<HalfAxes> circleImageHalfAxes(int kind, const SlotParameters &p, const FigurePoints &image)
+{
+    switch (kind) {
+    case Dilatazione:
+        // Its image holds the corners of the ellipse's box in entries 1 and 2.
+        return HalfAxes{(image.x[2] - image.x[1]) / 2, (image.y[2] - image.y[1]) / 2};
+    case Inclinazione:
+        return std::nullopt;
+    case Affinita:
+        return affineHalfAxes(p.AffineCoeff, image.x[1], image.y[1]);
+    default:
+        return HalfAxes{image.x[1], image.y[1]};
+    }
+}
+
 } // namespace
+
+ImageTexts imageTexts(int kind, const SlotParameters &parameters, const StepFigure &figure, const FigurePoints &image)
+{
+    ImageTexts texts;
+    for (int i = 0; i <= figure.last(); ++i) {
+        texts.x[i] = coordinateText(image.x[i]);
+        texts.y[i] = coordinateText(image.y[i]);
+    }
+    if (!figure.isCircle)
+        return texts;
+    if (const std::optional<HalfAxes> radius = circleImageHalfAxes(kind, parameters, image)) {
+        texts.x[1] = coordinateText(radius->x);
+        texts.y[1] = coordinateText(radius->y);
+    }
+    return texts;
+}
 
 void prepareStep(int kind, int slot, const SlotParameters &parameters, const StepFigure &figure, int originY,
                  StepValues &values, StepPoints &points)

@@ -72,3 +72,17 @@ struct StepPoints {
 // here too.
 void prepareStep(int kind, int slot, const SlotParameters &parameters, const StepFigure &figure, int originY,
                  StepValues &values, StepPoints &points);
+
+// The coordinates a step's image leaves for the data table, vertex by vertex,
+// one decimal. A circle leaves its centre as vertex A and, in B's place, its
+// radius along x and along y: the radius a translation, a rotation or a
+// symmetry keeps and a homothety scales, or the half-axes of the ellipse a
+// dilation, or an affinity along the axes, stretches it into. The ellipse a
+// shear or any other affinity leans off the axes has no such pair, and B is
+// left empty.
+struct ImageTexts {
+    std::array<QString, VertexCount> x;
+    std::array<QString, VertexCount> y;
+};
+
+ImageTexts imageTexts(int kind, const SlotParameters &parameters, const StepFigure &figure, const FigurePoints &image);

@@ -96,6 +96,8 @@ private:
     // tgeo_flow.cpp
     void applyFlow();
     void transformationChosen(int slot);
+    // The kind last confirmed for the slot since the figure, or -1 (none).
+    int confirmedKind(int slot) const;
     bool confirmParameters(int kind);
     QComboBox *kindBox(int slot) const;
     bool stepRuns(int kind) const;

@@ -150,10 +150,9 @@ void Tgeo::labelImage()
 
 void Tgeo::handOver()
 {
-    for (int i = 0; i <= m_figure.figureType; ++i) {
-        m_currentTextX[i] = coordinateText(m_points.image.x[i]);
-        m_currentTextY[i] = coordinateText(m_points.image.y[i]);
-    }
+    const ImageTexts texts = imageTexts(RunningKind, m_parameters, m_figure, m_points.image);
+    m_currentTextX = texts.x;
+    m_currentTextY = texts.y;
     RecordVertexTexts(m_flow.figureStepEnded());
     OffScreenCheck();
     applyFlow();

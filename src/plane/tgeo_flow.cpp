@@ -170,12 +170,23 @@ bool Tgeo::confirmParameters(int kind)
     }
 }
 
+int Tgeo::confirmedKind(int slot) const
+{
+    const bool chosen = slot == 1 ? m_flow.FirstChosen : m_flow.SecondChosen;
+    return chosen ? TransformSettings.SlotKind[slot] : -1;
+}
+
 void Tgeo::transformationChosen(int slot)
 {
     TransformSettings.CurrentSlot = quint8(slot);
-    const int kind = kindBox(slot)->currentIndex();
-    if (!confirmParameters(kind))
+    QComboBox *box = kindBox(slot);
+    const int kind = box->currentIndex();
+    if (!confirmParameters(kind)) {
+        // The box already shows the kind just refused; `continua` runs the
+        // kind the box shows, so it goes back to the one confirmed.
+        box->setCurrentIndex(confirmedKind(slot));
         return;
+    }
     clearRecordedStages();
     TransformSettings.SlotKind[slot] = quint8(kind);
     m_flow.transformConfirmed(slot);

@@ -38,8 +38,8 @@ void applyWorkspaceStartValues(bool mainShowHints)
     s.FigureX[2] = 21; s.FigureY[2] = 4;
     s.FigureX[3] = 19; s.FigureY[3] = 9;
     s.ClearScreen = true;
-    s.ShearAxis = 0;
-    s.ShearSign = 0;
+    s.ShearAxis = PerSlot<quint8>(0);
+    s.ShearSign = PerSlot<quint8>(0);
     s.AffinePreset = 0;
     s.CurrentSlot = 1;
     s.DialogShowHints = mainShowHints;
@@ -67,8 +67,8 @@ SlotParameters slotParameters(const TransformSettingsValues &store, int slot)
     p.DilationY = store.DilationY[slot];
     p.ShearX = store.ShearX[slot];
     p.ShearY = store.ShearY[slot];
-    p.ShearAxis = store.ShearAxis;
-    p.ShearSign = store.ShearSign;
+    p.ShearAxis = store.ShearAxis[slot];
+    p.ShearSign = store.ShearSign[slot];
     p.AffineCoeff = store.AffineCoeff[slot];
     return p;
 }

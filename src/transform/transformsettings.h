@@ -92,8 +92,10 @@ struct TransformSettingsValues {
 
     PerSlot<float> ShearX; // only the entry of the chosen axis is non-zero
     PerSlot<float> ShearY;
-    quint8 ShearAxis = 0; // 0 along x, 1 along y
-    quint8 ShearSign = 0; // 0 k positive, 1 k negative
+    // Per slot like every other parameter, so that a second shear cannot
+    // turn the first one onto another axis or sign.
+    PerSlot<quint8> ShearAxis; // 0 along x, 1 along y
+    PerSlot<quint8> ShearSign; // 0 k positive, 1 k negative
 
     PerSlot<AffineTexts> AffineText;
     PerSlot<AffineMatrix> AffineCoeff;

@@ -163,7 +163,8 @@ private slots:
         QTest::newRow("slot 2, axis y") << 2 << 1 << 1 << QStringList{"1", "1", "2.6"};
     }
 
-    // The coefficient shown is the slot's entry of the axis in force.
+    // The axis, the sign and the coefficient shown are the slot's own: the
+    // other slot holds the other axis and sign.
     void shearOpensOnItsSlot()
     {
         QFETCH(int, slot);
@@ -175,8 +176,10 @@ private slots:
         s.ShearY[1] = 3.4f;
         s.ShearX[2] = 4.1f;
         s.ShearY[2] = 2.6f;
-        s.ShearAxis = quint8(axis);
-        s.ShearSign = quint8(sign);
+        s.ShearAxis = PerSlot<quint8>(quint8(1 - axis));
+        s.ShearSign = PerSlot<quint8>(quint8(1 - sign));
+        s.ShearAxis[slot] = quint8(axis);
+        s.ShearSign[slot] = quint8(sign);
         s.CurrentSlot = quint8(slot);
         Tinclinazioni dialog;
         dialog.show();
@@ -328,11 +331,12 @@ private slots:
         QTest::addColumn<QStringList>("changed");
         QTest::newRow("slot 1, x, positive") << 1 << 0 << 0 << QStringList{"ShearX[1]=1.29999995", "ShearY[1]=0"};
         QTest::newRow("slot 2, x, negative")
-            << 2 << 0 << 1 << QStringList{"ShearSign=1", "ShearX[2]=1.29999995", "ShearY[2]=0"};
+            << 2 << 0 << 1 << QStringList{"ShearSign[2]=1", "ShearX[2]=1.29999995", "ShearY[2]=0"};
         QTest::newRow("slot 1, y, positive")
-            << 1 << 1 << 0 << QStringList{"ShearAxis=1", "ShearX[1]=0", "ShearY[1]=1.29999995"};
-        QTest::newRow("slot 2, y, negative")
-            << 2 << 1 << 1 << QStringList{"ShearAxis=1", "ShearSign=1", "ShearX[2]=0", "ShearY[2]=1.29999995"};
+            << 1 << 1 << 0 << QStringList{"ShearAxis[1]=1", "ShearX[1]=0", "ShearY[1]=1.29999995"};
+        QTest::newRow("slot 2, y, negative") << 2 << 1 << 1
+                                             << QStringList{"ShearAxis[2]=1", "ShearSign[2]=1", "ShearX[2]=0",
+                                                            "ShearY[2]=1.29999995"};
     }
 
     // Both slots hold both coefficients, so that the zeroing of the unused
@@ -387,9 +391,10 @@ private slots:
                  (QList<float>{0.5f, 0.0f, 0.0f, 0.0f}));
     }
 
-    // Slot 1 confirmed along y, then slot 2 along x: the axis is x for both
-    // slots while slot 1's coefficient stays in ShearY.
-    void shearAxisSharedBySlots()
+    // Slot 1 confirmed along y, then slot 2 along x with the negative sign:
+    // slot 2 opens on its own start values, and slot 1 keeps its axis, its
+    // sign and its coefficient in ShearY.
+    void shearAxisOfEachSlot()
     {
         TransformSettingsValues &s = TransformSettings;
         Tinclinazioni first;
@@ -400,10 +405,11 @@ private slots:
         s.CurrentSlot = 2;
         Tinclinazioni second;
         second.show();
-        QCOMPARE(shearShown(&second), (QStringList{"1", "0", "0.5"}));
-        chooseItem(&second, QStringLiteral("sceltasse0"));
+        QCOMPARE(shearShown(&second), (QStringList{"0", "0", "0.5"}));
+        chooseItem(&second, QStringLiteral("segnokappa1"));
         pressOk(&second);
-        QCOMPARE(int(s.ShearAxis), 0);
+        QCOMPARE((QList<int>{s.ShearAxis[1], s.ShearSign[1], s.ShearAxis[2], s.ShearSign[2]}),
+                 (QList<int>{1, 0, 0, 1}));
         QCOMPARE((QList<float>{s.ShearX[1], s.ShearY[1], s.ShearX[2], s.ShearY[2]}),
                  (QList<float>{0.0f, 2.0f, 0.5f, 0.0f}));
     }

@@ -310,9 +310,6 @@ private slots:
         QTest::newRow("point") << 0 << QList<int>{0, 1, 2, 3, 4} << 1 << QList<bool>{true, true, true, true};
         QTest::newRow("segment") << 1 << QList<int>{0, 1, 2} << 2 << QList<bool>{true, true, false, false};
         QTest::newRow("quadrilateral") << 3 << QList<int>{0, 1} << 4 << QList<bool>{true, false, false, false};
-        // Before its first step a circle keeps type 4, which lists D too.
-        QTest::newRow("circle before its first step") << 4 << QList<int>{0} << 4
-                                                      << QList<bool>{false, false, false, false};
     }
 
     void coordinatePage()
@@ -332,6 +329,46 @@ private slots:
         QCOMPARE(table.initialTitle, QStringLiteral("Coordinate iniziali"));
         QCOMPARE(table.directTitle, QStringLiteral("Sequenza diretta"));
         QCOMPARE(table.inverseTitle, QStringLiteral("Sequenza inversa"));
+    }
+
+    // A circle of centre (5, 5) and radius 3 confirmed after the default
+    // triangle, whose B, C and D the figure dialog records all the same: the
+    // page lists the centre and the radius alone, before the first step
+    // (type 4) and after it (type 2), from what the step left in B's place.
+    void circlePage_data()
+    {
+        QTest::addColumn<int>("figureType");
+        QTest::addColumn<QStringList>("recorded"); // "x;y" of A to D after the step
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("at start") << 4 << QStringList{";", ";", ";", ";"} << QStringList{"", "", "", ""};
+        QTest::newRow("homothety by 2, C left over") << 2 << QStringList{"10.0;10.0", "6.0;6.0", "42.0;8.0", ";"}
+                                                     << QStringList{"A(10.0;10.0)", "R = 6.0", "", ""};
+        QTest::newRow("dilation by 1.5 x 0.5") << 2 << QStringList{"7.5;2.5", "4.5;1.5", ";", ";"}
+                                               << QStringList{"A(7.5;2.5)", "R = 4.5;1.5", "", ""};
+        QTest::newRow("shear, no radius") << 2 << QStringList{"10.0;5.0", ";", ";", ";"}
+                                          << QStringList{"A(10.0;5.0)", "", "", ""};
+    }
+
+    void circlePage()
+    {
+        QFETCH(int, figureType);
+        QFETCH(QStringList, recorded);
+        QFETCH(QStringList, listed);
+        TransformSettingsValues store;
+        store.FigureType = quint8(figureType);
+        store.FigureIsCircle = true;
+        store.FigureX[1] = 3;
+        store.FigureY[1] = 3;
+        const QStringList initial{"5;5", "10;9", "21;4", "19;9"};
+        for (int vertex = 0; vertex < VertexCount; ++vertex) {
+            store.VertexTextX[vertex][0] = initial[vertex].section(u';', 0, 0);
+            store.VertexTextY[vertex][0] = initial[vertex].section(u';', 1, 1);
+            store.VertexTextX[vertex][1] = recorded[vertex].section(u';', 0, 0);
+            store.VertexTextY[vertex][1] = recorded[vertex].section(u';', 1, 1);
+        }
+        const DataTable table = dataTable(dataTableInputs(store, 1, QStringLiteral("omotetia"), QString()));
+        QCOMPARE(rowOf(table, 0), (QStringList{"A(5;5)", "R = 3", "", ""}));
+        QCOMPARE(rowOf(table, 1), listed);
     }
 
     // The inverse sequence runs the second transformation first.

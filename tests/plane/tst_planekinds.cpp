@@ -68,7 +68,31 @@ AffineMatrix affine(float c, float a, float b, float c2, float a2, float b2)
     return AffineMatrix{{{c, a, b}, {c2, a2, b2}}};
 }
 
+SlotParameters affinity(const AffineMatrix &matrix)
+{
+    SlotParameters p;
+    p.AffineCoeff = matrix;
+    return p;
+}
+
+// The image a step of `kind` ends on, as the workspace computes it.
+FigurePoints stepImage(int kind, const SlotParameters &p, const StepFigure &figure)
+{
+    StepValues values;
+    StepPoints points;
+    prepareStep(kind, 1, p, figure, OriginY, values, points);
+    switch (kind) {
+    case Traslazione: TranslationFrames::image(values, figure, points.image); break;
+    case Dilatazione: DilationFrames::image(p, figure, points.image); break;
+    case Inclinazione: ShearFrames::image(p, figure, points.image); break;
+    default: AffinityFrames::image(p.AffineCoeff, figure, points.image); break;
+    }
+    return points.image;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(SlotParameters)
 
 class TestPlaneKinds : public QObject
 {
@@ -174,6 +198,48 @@ private slots:
         FigurePoints result;
         HomothetyFrames::image(homothety(sign, ratio, -1, 1), figure, result);
         QCOMPARE(imageOf(result, int(image.size())), milliList(image));
+    }
+
+    // The texts a step records, "x;y" for A to D. A circle records its
+    // centre, then its radius along x and y, or nothing where its image
+    // leans off the axes; centre (5, 5), radius 3.
+    void imageTexts_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<SlotParameters>("parameters");
+        QTest::addColumn<bool>("circle");
+        QTest::addColumn<QStringList>("texts");
+        const long double turn = 30 * 3.14159265358979323846264338327950288L / 180;
+        const float c = float(2 * std::cos(turn));
+        const float s = float(2 * std::sin(turn));
+        QTest::newRow("triangle") << int(Traslazione) << translation(-6, -8) << false
+                                  << QStringList{"9.0;3.0", "4.0;1.0", "15.0;-4.0", ";"};
+        QTest::newRow("circle translated") << int(Traslazione) << translation(-6, -8) << true
+                                           << QStringList{"-1.0;-3.0", "3.0;3.0", ";", ";"};
+        QTest::newRow("circle dilated 1.5 x 0.5") << int(Dilatazione) << dilation(1.5f, 0.5f) << true
+                                                  << QStringList{"7.5;2.5", "4.5;1.5", ";", ";"};
+        QTest::newRow("circle sheared") << int(Inclinazione) << shear(0, 1.0f) << true
+                                        << QStringList{"10.0;5.0", ";", ";", ";"};
+        QTest::newRow("affinity along the axes") << int(Affinita) << affinity(affine(-6, 2, 0, 0, 0, -1)) << true
+                                                 << QStringList{"4.0;-5.0", "6.0;3.0", ";", ";"};
+        QTest::newRow("affinity turning by 30 and doubling") << int(Affinita) << affinity(affine(0, c, -s, 0, s, c))
+                                                             << true << QStringList{"3.7;13.7", "6.0;6.0", ";", ";"};
+        QTest::newRow("affinity leaning") << int(Affinita) << affinity(affine(0, 1, 1, 0, 0, 1)) << true
+                                          << QStringList{"10.0;5.0", ";", ";", ";"};
+    }
+
+    void imageTexts()
+    {
+        QFETCH(int, kind);
+        QFETCH(SlotParameters, parameters);
+        QFETCH(bool, circle);
+        QFETCH(QStringList, texts);
+        const StepFigure figure = circle ? circleOf(5, 5, 3) : figureOf({{15, 11}, {10, 9}, {21, 4}});
+        const ImageTexts recorded = ::imageTexts(kind, parameters, figure, stepImage(kind, parameters, figure));
+        QStringList shown;
+        for (int i = 0; i < VertexCount; ++i)
+            shown << recorded.x[i] + u';' + recorded.y[i];
+        QCOMPARE(shown, texts);
     }
 
     // A circle's frame carries its centre and the corners of its box, so the

@@ -2,6 +2,8 @@
 
 #include "calc/expressionevaluator.h"
 #include "lang/languagetables.h"
+#include "dialogs/spincontrol.h"
+#include "support/dialogdriver.h"
 #include "support/guitest.h"
 
 #include <QComboBox>
@@ -55,11 +57,11 @@ void setDilation(int slot, float fx, float fy)
 }
 
 // As the shear dialog stores it: the magnitude in the entry of the axis,
-// 0 in the other, the sign apart (shared by both slots).
+// 0 in the other, the sign apart.
 void setShear(int slot, int axis, float k)
 {
-    TransformSettings.ShearAxis = quint8(axis);
-    TransformSettings.ShearSign = k < 0 ? 1 : 0;
+    TransformSettings.ShearAxis[slot] = quint8(axis);
+    TransformSettings.ShearSign[slot] = k < 0 ? 1 : 0;
     TransformSettings.ShearX[slot] = axis == 0 ? std::abs(k) : 0.0f;
     TransformSettings.ShearY[slot] = axis == 1 ? std::abs(k) : 0.0f;
 }
@@ -551,7 +553,8 @@ private slots:
 
     // The circle of centre (5, 3) and radius 10 sheared by 1 along x: the
     // last frame is 360 separate aqua pixels, one per degree, and nothing
-    // else in aqua; the texts show the sheared centre and keep the radius.
+    // else in aqua; the texts show the sheared centre and no radius, which
+    // the leaning ellipse has not.
     void shearCircle()
     {
         GuiTest::Fixture fixture;
@@ -562,7 +565,7 @@ private slots:
         plane.confirmKind(1, Inclinazione);
         plane.button("continua")->click();
         QCOMPARE(plane.runStep(Inclinazione), 21);
-        QCOMPARE(recordedTexts(1, 2), (QStringList{"8.0;3.0", "10.0;10.0"}));
+        QCOMPARE(recordedTexts(1, 2), (QStringList{"8.0;3.0", ";"}));
 
         // The coefficient of the last frame, summed as the frames sum it.
         float a = 0;
@@ -618,6 +621,46 @@ private slots:
         QCOMPARE(plane.pixel(at(plane, 20, 50)), Lime); // the middle of A''C''
         QCOMPARE(plane.pixel(at(plane, 50, 20)), Aqua); // the first image stays
         QCOMPARE(controls(plane), QStringLiteral("EEDEEEEEED"));
+    }
+
+    // Two shears of the segment (2, 3)-(4, 3), each confirmed in its own
+    // dialog: along y by 0.5, then along x by -1. Every step shears by its
+    // own slot's axis and sign, in the direct and the inverse sequence, and
+    // the table shows each slot's own coefficients.
+    void twoShearsEachOnItsAxis()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        setFigure(1, {{2, 3}, {4, 3}});
+        plane.setTransformations(2);
+        plane.confirmFigure();
+        for (int slot : {1, 2}) {
+            GuiTest::whenModalOpens([slot](QWidget *dialog) {
+                DialogDriver::chooseItem(dialog, slot == 1 ? u"sceltasse1"_qs : u"sceltasse0"_qs);
+                DialogDriver::chooseItem(dialog, slot == 1 ? u"segnokappa0"_qs : u"segnokappa1"_qs);
+                DialogDriver::spin(dialog, u"pdily"_qs)->setValue(slot == 1 ? 5 : 10);
+                DialogDriver::pressOk(dialog);
+            });
+            plane.choose(slot == 1 ? "trasfuno" : "trasfdue", Inclinazione);
+        }
+        const QList<int> frames{11, 21, 21, 11};
+        const QList<QStringList> stages{{"2.0;4.0", "4.0;5.0"}, {"-2.0;4.0", "-1.0;5.0"},
+                                        {"-1.0;3.0", "1.0;3.0"}, {"-1.0;2.5", "1.0;3.5"}};
+        for (int stage = 1; stage <= 4; ++stage) {
+            if (stage == 3)
+                plane.button("inversa")->click();
+            plane.button("continua")->click();
+            QCOMPARE(plane.runStep(Inclinazione), frames[stage - 1]);
+            QCOMPARE(recordedTexts(stage, 2), stages[stage - 1]);
+        }
+        QStringList parameters;
+        GuiTest::whenModalOpens([&parameters](QWidget *table) {
+            for (const char *name : {"Label28", "Label33", "Label36", "Label39"})
+                parameters << DialogDriver::text(table, QString::fromLatin1(name));
+            DialogDriver::pressOk(table);
+        });
+        plane.button("Tabel")->click();
+        QCOMPARE(parameters, (QStringList{"k = 0.0", "k = 0.5", "k = -1.0", "k = 0.0"}));
     }
 
     // A figure carried completely off the drawing area ends its step
@@ -703,8 +746,8 @@ private slots:
         QCOMPARE(controls(plane), QStringLiteral("EDDEDEEEED"));
     }
 
-    // An affinity whose dialog was cancelled does not run, even though the
-    // calculator's last evaluation succeeded: nothing is drawn or recorded,
+    // An affinity whose dialog last refused its coefficients does not run,
+    // even though the calculator's last evaluation succeeded: nothing is drawn or recorded,
     // every control is as it was before the press, and the message says
     // why. Confirmed afterwards, the same press runs it.
     void affinityWithoutConfirmation()
@@ -712,12 +755,13 @@ private slots:
         GuiTest::Fixture fixture;
         Language.LanguageIndex = Italian;
         PlaneHarness plane;
-        setTranslation(1, 2, 0);
         setAffinity(1, {0, 0, 1, 0, 1, 0});
         plane.confirmFigure();
-        plane.confirmKind(1, Traslazione);
+        plane.confirmKind(1, Affinita);
+        // Opened again, refused on a bad coefficient, then cancelled: the box
+        // keeps the affinity confirmed before, its flag no longer set.
         cancelKind(plane, 1, Affinita);
-        TransformSettings.AffineConfirmed[1] = false; // as the cancelled dialog leaves it
+        TransformSettings.AffineConfirmed[1] = false;
         Evaluator.Evaluate(QStringLiteral("2+2"));
         QVERIFY(Evaluator.EvalOk);
         const QString before = controls(plane);
@@ -740,7 +784,7 @@ private slots:
 
     // A circle under x' = 2x: 361 pixels about the image of the centre
     // (10, 0) (each on the ellipse of half-axes 6 and 3, the first and the
-    // last on one point); the texts show that centre and keep the radius.
+    // last on one point); the texts show that centre and those half-axes.
     // The ellipse stays through the next step.
     void affinityCircle()
     {
@@ -752,7 +796,7 @@ private slots:
         plane.confirmFigure();
         plane.confirmKind(1, Affinita);
         plane.button("continua")->click();
-        QCOMPARE(recordedTexts(1, 2), (QStringList{"10.0;4.0", "3.0;3.0"}));
+        QCOMPARE(recordedTexts(1, 2), (QStringList{"10.0;4.0", "6.0;3.0"}));
         QSet<QPoint> expected;
         const QPoint o = plane.origin();
         for (int j = 0; j <= 360; ++j) {

@@ -1,10 +1,10 @@
 #include "planeharness.h"
 
 #include "lang/languagetables.h"
+#include "support/dialogdriver.h"
 #include "support/guitest.h"
 
 #include <QComboBox>
-#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
@@ -142,20 +142,58 @@ private slots:
         QCOMPARE(plane.labelText("Label1"), outside ? QStringLiteral("Figura fuori schermo") : QString());
     }
 
-    // Another kind chosen and its dialog cancelled: `continua` runs the
-    // kind the box shows, and the lesson is not left with every control
-    // disabled.
-    void deadEndContinuaKeepsTheControls()
+    // A kind chosen in a box, with the mouse or from the keyboard, and its
+    // dialog cancelled: the box shows again what it showed before (nothing
+    // before the first confirmation), and `continua` runs the kind
+    // confirmed: slot 2 after slot 1's translation by (0, 0). The rotation
+    // by -90 about (2, -2) takes A (15, 11) to (15, -15) in 91 frames.
+    void cancelledChoiceKeepsTheConfirmedKind_data()
     {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("key"); // 0: the item chosen with the mouse
+        QTest::newRow("slot 1, chosen") << 1 << 0;
+        QTest::newRow("slot 1, Down") << 1 << int(Qt::Key_Down);
+        QTest::newRow("slot 2, chosen") << 2 << 0;
+        QTest::newRow("slot 2, Page Down") << 2 << int(Qt::Key_PageDown);
+    }
+
+    void cancelledChoiceKeepsTheConfirmedKind()
+    {
+        QFETCH(int, slot);
+        QFETCH(int, key);
         GuiTest::Fixture fixture;
+        Language.LanguageIndex = Italian;
         PlaneHarness plane;
+        setTranslation(1, 0, 0);
+        setRotation(slot, -90, 2, -2);
+        plane.setTransformations(slot);
         plane.confirmFigure();
-        plane.confirmKind(1, Traslazione);
-        GuiTest::whenModalOpens(
-            [](QWidget *dialog) { dialog->findChild<QPushButton *>(QStringLiteral("BitBtn2"))->click(); });
-        plane.choose("trasfuno", Simmetria);
-        plane.button("continua")->click();
-        QVERIFY(plane.combo("trasfuno")->isEnabled());
+        if (slot == 2)
+            plane.confirmKind(1, Traslazione);
+        const char *boxName = slot == 1 ? "trasfuno" : "trasfdue";
+        QComboBox *box = plane.combo(boxName);
+        auto chooseAndCancel = [&] {
+            GuiTest::whenModalOpens([](QWidget *dialog) { DialogDriver::pressCancel(dialog); });
+            if (key)
+                QTest::keyClick(box, Qt::Key(key));
+            else
+                plane.choose(boxName, Simmetria);
+        };
+        chooseAndCancel();
+        QCOMPARE(box->currentIndex(), -1);
+        QVERIFY(!plane.button("continua")->isEnabled());
+
+        plane.confirmKind(slot, Rotazione);
+        chooseAndCancel();
+        QCOMPARE(box->currentText(), QStringLiteral("rotazione"));
+        QCOMPARE(TransformSettings.SlotKind[slot], quint8(Rotazione));
+        int frames = 0;
+        for (int step = 1; step <= slot; ++step) {
+            plane.button("continua")->click();
+            frames = plane.runStep(step == slot ? Rotazione : Traslazione);
+        }
+        QCOMPARE(frames, 91);
+        QCOMPARE(recordedTexts(slot, 1), QStringList("15.0;-15.0"));
     }
 
     // "Assi" chosen while slot 2's step runs makes slot 1 current; the step

@@ -384,8 +384,8 @@ private slots:
         s.SymmetryAxisAngle[kind1 == Simmetria ? 1 : 2] = kind1 == Simmetria ? 60 : 30;
         s.SymmetryAxisQ[kind1 == Simmetria ? 1 : 2] = kind1 == Simmetria ? -3 : 5;
         s.AffineCoeff[2] = AffineMatrix{{{3, -0.5f, 0.125f}, {0.25f, 4, -1}}};
-        s.ShearAxis = 1;
-        s.ShearSign = 1;
+        s.ShearAxis[2] = 1;
+        s.ShearSign[2] = 1;
         s.ShearY[2] = 0.5f;
 
         const OpenTable table(2, u"primo"_qs, u"secondo"_qs);

@@ -125,8 +125,8 @@ QMap<QString, QString> storeValues()
     addSlots(values, "DilationY", s.DilationY);
     addSlots(values, "ShearX", s.ShearX);
     addSlots(values, "ShearY", s.ShearY);
-    values[QStringLiteral("ShearAxis")] = QString::number(s.ShearAxis);
-    values[QStringLiteral("ShearSign")] = QString::number(s.ShearSign);
+    addSlots(values, "ShearAxis", s.ShearAxis);
+    addSlots(values, "ShearSign", s.ShearSign);
     for (int slot : {1, 2}) {
         for (int field = 0; field < 6; ++field)
             values[QStringLiteral("AffineText[%1][%2]").arg(slot).arg(field)] = s.AffineText[slot][field];

@@ -13,7 +13,8 @@ private slots:
     {
         TransformSettings.CurrentSlot = 2;
         TransformSettings.ClearScreen = false;
-        TransformSettings.ShearAxis = 1;
+        TransformSettings.ShearAxis[2] = 1;
+        TransformSettings.ShearSign[1] = 1;
         TransformSettings.FigureIsCircle = true;
         applyWorkspaceStartValues(false);
         const TransformSettingsValues &s = TransformSettings;
@@ -31,11 +32,12 @@ private slots:
             QCOMPARE(s.DilationY[slot], 0.5f);
             QCOMPARE(s.AffineText[slot], (AffineTexts{"-6", "2", "0", "-12", "1", "1.5"}));
             QCOMPARE(s.AffineCoeff[slot], (AffineMatrix{{{-6.0f, 2.0f, 0.0f}, {-12.0f, 1.0f, 1.5f}}}));
+            QCOMPARE(s.ShearAxis[slot], quint8(0));
+            QCOMPARE(s.ShearSign[slot], quint8(0));
         }
         QCOMPARE(s.FigureType, quint8(2));
         QCOMPARE(s.FigureIsCircle, false);
         QCOMPARE(s.ClearScreen, true);
-        QCOMPARE(s.ShearAxis, quint8(0));
         QCOMPARE(s.CurrentSlot, quint8(1));
         QCOMPARE(s.DialogShowHints, false);
         QCOMPARE(s.FigureX[0], 15);
@@ -83,11 +85,11 @@ private slots:
             s.DilationY[slot] = float(base) + 0.75f;
             s.ShearX[slot] = float(base) + 0.125f;
             s.ShearY[slot] = float(base) + 0.375f;
+            s.ShearAxis[slot] = quint8(slot - 1);
+            s.ShearSign[slot] = quint8(2 - slot);
             s.AffineCoeff[slot] = AffineMatrix{{{float(base) + 12, float(base) + 13, float(base) + 14},
                                                 {float(base) + 15, float(base) + 16, float(base) + 17}}};
         }
-        s.ShearAxis = 1;
-        s.ShearSign = 1;
         for (int slot : {1, 2}) {
             const SlotParameters p = slotParameters(s, slot);
             const int base = 100 * slot;
@@ -105,8 +107,8 @@ private slots:
             QCOMPARE(p.DilationY, float(base) + 0.75f);
             QCOMPARE(p.ShearX, float(base) + 0.125f);
             QCOMPARE(p.ShearY, float(base) + 0.375f);
-            QCOMPARE(p.ShearAxis, quint8(1));
-            QCOMPARE(p.ShearSign, quint8(1));
+            QCOMPARE(p.ShearAxis, quint8(slot - 1));
+            QCOMPARE(p.ShearSign, quint8(2 - slot));
             QCOMPARE(p.AffineCoeff, (AffineMatrix{{{float(base) + 12, float(base) + 13, float(base) + 14},
                                                    {float(base) + 15, float(base) + 16, float(base) + 17}}}));
         }
