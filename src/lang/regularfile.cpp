@@ -44,9 +44,8 @@ private:
 
 } // namespace
 
-Contents read(const QString &path, qsizetype limit, Links links)
+Contents read(const QByteArray &name, qsizetype limit, Links links)
 {
-    const QByteArray name = QFile::encodeName(path);
     if (name.isEmpty())
         return {Status::Missing, {}};
     // Looked at before opening: opening a device can have effects of its own.
@@ -94,6 +93,11 @@ Contents read(const QString &path, qsizetype limit, Links links)
         return {Status::TooLarge, bytes};
     }
     return {Status::Read, bytes};
+}
+
+Contents read(const QString &path, qsizetype limit, Links links)
+{
+    return read(QFile::encodeName(path), limit, links);
 }
 
 bool isNonRegular(const QString &path)

@@ -28,7 +28,9 @@ enum class Links {
 };
 
 // Never opens anything but a regular file, never waits on one, and never
-// holds more than `limit` bytes.
+// holds more than `limit` bytes. `name` is spelt as the file system spells
+// it, byte for byte; `path` in the local 8-bit file-name encoding.
+Contents read(const QByteArray &name, qsizetype limit, Links links);
 Contents read(const QString &path, qsizetype limit, Links links);
 
 // Whether `path` itself, links not followed, names something other than a
