@@ -7,6 +7,7 @@
 #include "shell/terminationsignals.h"
 
 #include <QApplication>
+#include <QIODevice>
 #include <QTextStream>
 
 #include <csignal>
@@ -24,6 +25,32 @@ bool helpRequested(int argc, char *argv[])
     return false;
 }
 
+// What a command-line mode printed reached its reader, or the mode failed:
+// a report sent to a full disk or a closed pipe is no success. Every mode's
+// output ends here.
+int outputChecked(int exitCode, QTextStream &out, QTextStream &err)
+{
+    out.flush();
+    if (out.status() == QTextStream::Ok)
+        return exitCode;
+    err << FixedTexts::OutputNotWritten << out.device()->errorString() << Qt::endl;
+    return 2;
+}
+
+int commandLineMode(bool eval, bool language, int argc, char *argv[])
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    int exitCode = 0;
+    if (eval)
+        exitCode = EvalCommand::run(QCoreApplication::arguments(), out, err);
+    else if (language)
+        exitCode = LanguageCommand::run(argc, argv, out, err);
+    else
+        out << FixedTexts::CommandLineHelp;
+    return outputChecked(exitCode, out, err);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -38,14 +65,7 @@ int main(int argc, char *argv[])
     const bool language = !eval && LanguageCommand::requested(argc, argv);
     if (eval || language || helpRequested(argc, argv)) {
         QCoreApplication application(argc, argv);
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        if (eval)
-            return EvalCommand::run(QCoreApplication::arguments(), out, err);
-        if (language)
-            return LanguageCommand::run(QCoreApplication::arguments(), out, err);
-        out << FixedTexts::CommandLineHelp;
-        return 0;
+        return commandLineMode(eval, language, argc, argv);
     }
     const ScaleOption::Result scale = ScaleOption::read(argc, argv);
     if (!scale.error.isEmpty()) {

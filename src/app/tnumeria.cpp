@@ -476,6 +476,10 @@ void Tnumeria::writeSettings()
 void Tnumeria::closeEvent(QCloseEvent *event)
 {
     writeSettings();
+    // The help window stands on its own on the desktop and would keep the
+    // program running after its end.
+    if (HelpViewer *help = HelpViewer::current())
+        help->close();
     event->accept();
 }
 

@@ -15,8 +15,8 @@ bool requested(int argc, char *argv[]);
 
 // The exit code: 0 for a value; 1 for an evaluation error (its message is
 // printed like a value) or an expression with nothing but blanks (said on
-// `err`); 2 for a command line it cannot read, or a result it could not
-// write to `out`.
+// `err`); 2 for a command line it cannot read. Whether `out` reached its
+// reader is the caller's to check, as for every command-line mode.
 int run(const QStringList &arguments, QTextStream &out, QTextStream &err);
 
 } // namespace EvalCommand

@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr QSize WindowSize(309, 134);
+
 QLabel *boldLabel(const QString &text, const char *name, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
@@ -28,12 +30,11 @@ QLabel *boldLabel(const QString &text, const char *name, QWidget *parent)
 } // namespace
 
 Tversione::Tversione(const QString &refusedPath, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("versione"));
     setWindowTitle(LongTexts.text(0));
     setStyleSheet(QStringLiteral("Tversione { background: silver; }"));
-    setMinimumSize(309, 134);
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
@@ -53,6 +54,8 @@ Tversione::Tversione(const QString &refusedPath, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
+    // A dialog of fixed size, wider only when a long file name needs it.
+    setFixedSize(sizeHint().expandedTo(WindowSize));
 }
 
 void Tversione::mousePressEvent(QMouseEvent *event)

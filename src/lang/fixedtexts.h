@@ -103,8 +103,8 @@ inline constexpr const char *CalculatorEName = "Euler's number";
 // The calculator's command-line mode, for a command line it cannot read.
 inline constexpr const char *EvalUsage = "usage: aralda --eval EXPRESSION [--radians]";
 inline constexpr const char *EvalEmptyExpression = "aralda: the expression is empty";
-// Followed by the system's reason.
-inline constexpr const char *EvalNotWritten = "aralda: the result could not be written: ";
+// Any command-line mode's output, followed by the system's reason.
+inline constexpr const char *OutputNotWritten = "aralda: the output could not be written: ";
 inline constexpr const char *ScaleMissing = "--scale needs a number from 1 to 3";
 inline constexpr const char *ScaleOutOfRange = "--scale takes a number from 1 to 3, not \"%1\"";
 inline constexpr const char *ScaleUsage = "usage: aralda [--scale F]";
@@ -195,6 +195,9 @@ inline constexpr const char *CheckNameCell = "%1 row %2 column %3";
 inline constexpr const char *CheckCut = "line %1: %2: cut after %3 characters, losing \"%4\"";
 inline constexpr const char *CheckDropped = "line %1: %2: first character \"%3\" is dropped";
 inline constexpr const char *CheckUndefinedByte = "line %1, column %2: byte 0x%3 is undefined in Windows-1252";
+// A control character quoted from a file or a name, or a byte of a name that
+// is no UTF-8: its code in two hex digits.
+inline constexpr const char *ControlEscape = "\\x%1";
 inline constexpr const char *CheckAccepted = "accepted: Aralda would load this file";
 inline constexpr const char *CheckRefused = "refused: Aralda would not load this file";
 inline constexpr const char *CannotRead = "aralda: cannot read %1";
@@ -224,7 +227,7 @@ inline constexpr const char *CommandLineHelp =
     "  2 when the file cannot be read.\n"
     "--write-language-template exits with 0 when written, 1 when FILE already exists,\n"
     "  2 when it cannot be written.\n"
-    "A command line that cannot be read exits with 2.\n";
+    "A command line that cannot be read, or output that cannot be written, exits with 2.\n";
 
 // The caption of the OK button of the information, file-error and notes
 // windows, in every language; the notes window's hint on it says the same.

@@ -98,6 +98,16 @@ void reportUndefinedBytes(const QString &line, int index, QStringList &report)
     }
 }
 
+bool isControl(char16_t code)
+{
+    return code < 0x20 || (code >= 0x7F && code <= 0x9F);
+}
+
+QString escaped(uint code)
+{
+    return text(FixedTexts::ControlEscape).arg(code, 2, 16, QLatin1Char('0'));
+}
+
 QString verdict(bool accepted)
 {
     return text(accepted ? FixedTexts::CheckAccepted : FixedTexts::CheckRefused);
@@ -139,12 +149,15 @@ Report check(const QStringList &lines)
         report.lines << signatureLine(lines);
     report.accepted = LanguageFile::isValid(lines);
     report.lines << verdict(report.accepted);
+    // The file's texts are quoted in the report, and a file may hold anything.
+    for (QString &line : report.lines)
+        line = printable(line);
     return report;
 }
 
-std::optional<Report> checkFile(const QString &path)
+std::optional<Report> checkFile(const QByteArray &name)
 {
-    const LanguageFile::FileBytes file = LanguageFile::readBytes(path);
+    const LanguageFile::FileBytes file = LanguageFile::readBytes(name);
     switch (file.status) {
     case LanguageFile::ReadStatus::CannotOpen:
         return std::nullopt;
@@ -157,6 +170,28 @@ std::optional<Report> checkFile(const QString &path)
         break;
     }
     return check(LanguageFile::decodeLines(file.bytes));
+}
+
+QString printable(const QString &quoted)
+{
+    QString shown;
+    shown.reserve(quoted.size());
+    for (const QChar character : quoted)
+        shown += isControl(character.unicode()) ? escaped(character.unicode()) : QString(character);
+    return shown;
+}
+
+QString printableName(const QByteArray &name)
+{
+    const QString decoded = QString::fromUtf8(name);
+    if (decoded.toUtf8() == name)
+        return printable(decoded);
+    QString shown;
+    for (const char byte : name) {
+        const auto code = static_cast<unsigned char>(byte);
+        shown += code < 0x80 && !isControl(code) ? QString(QLatin1Char(byte)) : escaped(code);
+    }
+    return shown;
 }
 
 QString englishWindowLine(int fileLine)

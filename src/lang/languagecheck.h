@@ -20,7 +20,16 @@ Report check(const QStringList &lines);
 
 // Empty when the file cannot be read at all (missing, a folder, unreadable);
 // a file too large to be a language file gets a report that refuses it.
-std::optional<Report> checkFile(const QString &path);
+// `name` is spelt byte for byte as the file system spells it.
+std::optional<Report> checkFile(const QByteArray &name);
+
+// `quoted` as a terminal shows it and is never steered by it: each control
+// character (C0, DEL, C1) written as an escape, "\x1b".
+QString printable(const QString &quoted);
+
+// A file name spelt as bytes, printable: read as UTF-8 when it is UTF-8,
+// otherwise each byte past ASCII as an escape too, "caf\xe9.lng".
+QString printableName(const QByteArray &name);
 
 // A file the program accepts, each line behind a prefix that names the table
 // and row it feeds, with the English texts in place.

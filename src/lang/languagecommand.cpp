@@ -29,6 +29,17 @@ QString text(const char *fixed)
     return QString::fromUtf8(fixed);
 }
 
+// Each byte of the command line one character, so that a file name comes
+// back byte for byte: QCoreApplication::arguments() reads UTF-8 and would
+// turn a name spelt in Latin-1, "caf\xe9.lng", into another name.
+QStringList byteArguments(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLatin1(argv[i]);
+    return arguments;
+}
+
 int usageError(const QString &error, QTextStream &err)
 {
     if (!error.isEmpty())
@@ -37,30 +48,30 @@ int usageError(const QString &error, QTextStream &err)
     return 2;
 }
 
-int checkLanguage(const QString &path, QTextStream &out, QTextStream &err)
+int checkLanguage(const QByteArray &name, QTextStream &out, QTextStream &err)
 {
-    const auto report = LanguageCheck::checkFile(path);
+    const auto report = LanguageCheck::checkFile(name);
     if (!report) {
-        err << text(FixedTexts::CannotRead).arg(path) << Qt::endl;
+        err << text(FixedTexts::CannotRead).arg(LanguageCheck::printableName(name)) << Qt::endl;
         return 2;
     }
     for (const QString &line : report->lines)
         out << line << '\n';
-    out.flush();
     return report->accepted ? 0 : 1;
 }
 
-int writeTemplate(const QString &path, QTextStream &err)
+int writeTemplate(const QByteArray &name, QTextStream &err)
 {
+    const QString shown = LanguageCheck::printableName(name);
     // A translator's work is never overwritten: the template takes the name
     // only where nothing stands, not even a dangling link.
-    const auto failure = RegularFile::write(path, LanguageCheck::templateBytes(), RegularFile::Existing::Keep);
+    const auto failure = RegularFile::write(name, LanguageCheck::templateBytes(), RegularFile::Existing::Keep);
     if (failure && failure->error == EEXIST) {
-        err << text(FixedTexts::AlreadyExists).arg(path) << Qt::endl;
+        err << text(FixedTexts::AlreadyExists).arg(shown) << Qt::endl;
         return 1;
     }
     if (failure) {
-        err << text(FixedTexts::CannotWrite).arg(path, failure->reason()) << Qt::endl;
+        err << text(FixedTexts::CannotWrite).arg(shown, failure->reason()) << Qt::endl;
         return 2;
     }
     return 0;
@@ -77,21 +88,21 @@ bool requested(int argc, char *argv[])
     return false;
 }
 
-int run(const QStringList &arguments, QTextStream &out, QTextStream &err)
+int run(int argc, char *argv[], QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
     const QCommandLineOption check(QString::fromLatin1(CheckOption), {}, QStringLiteral("file"));
     const QCommandLineOption writeTemplateOption(QString::fromLatin1(TemplateOption), {}, QStringLiteral("file"));
     parser.addOption(check);
     parser.addOption(writeTemplateOption);
-    if (!parser.parse(arguments))
+    if (!parser.parse(byteArguments(argc, argv)))
         return usageError(parser.errorText(), err);
     if (!parser.positionalArguments().isEmpty() || parser.isSet(check) == parser.isSet(writeTemplateOption)
         || parser.values(check).size() + parser.values(writeTemplateOption).size() != 1)
         return usageError({}, err);
     if (parser.isSet(check))
-        return checkLanguage(parser.value(check), out, err);
-    return writeTemplate(parser.value(writeTemplateOption), err);
+        return checkLanguage(parser.value(check).toLatin1(), out, err);
+    return writeTemplate(parser.value(writeTemplateOption).toLatin1(), err);
 }
 
 } // namespace LanguageCommand

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QStringList>
-
 class QTextStream;
 
 // `aralda --check-language FILE` and `aralda --write-language-template FILE`:
@@ -17,6 +15,8 @@ bool requested(int argc, char *argv[]);
 // 1 when it would not, 2 when the file cannot be read.
 // --write-language-template: 0 when written, 1 when the file already exists,
 // 2 when it cannot be written. Either: 2 for a command line it cannot read.
-int run(const QStringList &arguments, QTextStream &out, QTextStream &err);
+// `argv` as the program got it: a file name keeps its bytes, whatever its
+// encoding.
+int run(int argc, char *argv[], QTextStream &out, QTextStream &err);
 
 } // namespace LanguageCommand

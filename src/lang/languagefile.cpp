@@ -4,6 +4,8 @@
 #include "lang/languagetables.h"
 #include "lang/regularfile.h"
 
+#include <QFile>
+
 namespace LanguageFile {
 
 namespace {
@@ -59,9 +61,9 @@ bool hasLanguageExtension(const QString &path)
     return dot >= 0 && path.mid(dot) == QLatin1String(".lng");
 }
 
-FileBytes readBytes(const QString &path)
+FileBytes readBytes(const QByteArray &name)
 {
-    RegularFile::Contents contents = RegularFile::read(path, MaximumFileSize, RegularFile::Links::Follow);
+    RegularFile::Contents contents = RegularFile::read(name, MaximumFileSize, RegularFile::Links::Follow);
     switch (contents.status) {
     case RegularFile::Status::Read:
         return {ReadStatus::Read, std::move(contents.bytes)};
@@ -74,7 +76,7 @@ FileBytes readBytes(const QString &path)
 
 std::optional<QStringList> readLines(const QString &path)
 {
-    const FileBytes file = readBytes(path);
+    const FileBytes file = readBytes(QFile::encodeName(path));
     if (file.status != ReadStatus::Read)
         return std::nullopt;
     return decodeLines(file.bytes);
@@ -138,7 +140,7 @@ QString flagPicturePath(const QString &languageFilePath)
 
 std::optional<QByteArray> readFlagPicture(const QString &languageFilePath)
 {
-    FileBytes file = readBytes(flagPicturePath(languageFilePath));
+    FileBytes file = readBytes(QFile::encodeName(flagPicturePath(languageFilePath)));
     if (file.status != ReadStatus::Read)
         return std::nullopt;
     return std::move(file.bytes);

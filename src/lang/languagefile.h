@@ -49,8 +49,9 @@ struct FileBytes {
 
 // The bytes of a regular file (or of a link to one) of at most
 // MaximumFileSize bytes. A pipe or a device is never opened: it cannot be
-// read, like a missing file.
-FileBytes readBytes(const QString &path);
+// read, like a missing file. `name` is spelt byte for byte as the file
+// system spells it.
+FileBytes readBytes(const QByteArray &name);
 
 // The extension must be exactly ".lng": a translator's "Spanish.LNG" is not one.
 bool hasLanguageExtension(const QString &path);

@@ -55,27 +55,26 @@ private:
 // letters or digits: hidden, and named so that no user would choose such a
 // name for a file of their own, which a start must never take for a
 // leftover.
-QString temporaryPrefix(const QString &name)
+QByteArray temporaryPrefix(const QByteArray &name)
 {
-    return QLatin1Char('.') + name + QStringLiteral(".aralda-tmp-");
+    return '.' + name + ".aralda-tmp-";
 }
 
 constexpr int TemporarySuffixLength = 6;
 
-QByteArray temporaryName(const QString &name)
+QByteArray temporaryName(const QByteArray &name)
 {
     static constexpr char Characters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QString suffix;
+    QByteArray temporary = temporaryPrefix(name);
     for (int i = 0; i < TemporarySuffixLength; ++i)
-        suffix += QLatin1Char(Characters[QRandomGenerator::global()->bounded(int(sizeof Characters) - 1)]);
-    return QFile::encodeName(temporaryPrefix(name) + suffix);
+        temporary += Characters[QRandomGenerator::global()->bounded(int(sizeof Characters) - 1)];
+    return temporary;
 }
 
 // Every step works on names in this one folder, so a folder renamed or
 // replaced meanwhile cannot send the file elsewhere.
-int openFolder(const QString &path)
+int openFolder(const QByteArray &name)
 {
-    const QByteArray name = QFile::encodeName(path);
     const int folder = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     // A folder one may write in but not list (a drop box) still takes the
     // file; it only cannot be synced.
@@ -86,7 +85,7 @@ int openFolder(const QString &path)
 
 // Made with O_EXCL and O_NOFOLLOW: only a file this call created is
 // written, never one that somebody put at the name first.
-int createTemporary(int folder, const QString &name, mode_t mode, QByteArray &temporary)
+int createTemporary(int folder, const QByteArray &name, mode_t mode, QByteArray &temporary)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = temporaryName(name);
@@ -146,17 +145,16 @@ std::optional<WriteFailure> putInPlace(int folder, const QByteArray &temporary, 
     return std::nullopt;
 }
 
-std::optional<WriteFailure> writeInFolder(int folder, const QString &fileName, const QByteArray &bytes,
+std::optional<WriteFailure> writeInFolder(int folder, const QByteArray &name, const QByteArray &bytes,
                                           Existing existing)
 {
-    const QByteArray name = QFile::encodeName(fileName);
     struct stat old {};
     const bool replacesRegular = existing == Existing::Replace
         && ::fstatat(folder, name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(old.st_mode);
     // A new file takes the mode the user's umask leaves; one replacing a
     // file stays private until it has that file's mode.
     QByteArray temporary;
-    Descriptor file(createTemporary(folder, fileName, replacesRegular ? S_IRUSR | S_IWUSR : 0666, temporary));
+    Descriptor file(createTemporary(folder, name, replacesRegular ? S_IRUSR | S_IWUSR : 0666, temporary));
     if (file.get() < 0)
         return errnoFailure();
     auto failed = fill(file, bytes, replacesRegular ? &old : nullptr);
@@ -173,17 +171,16 @@ std::optional<WriteFailure> writeInFolder(int folder, const QString &fileName, c
     return std::nullopt;
 }
 
-bool standsAt(int folder, const QString &name)
+bool standsAt(int folder, const QByteArray &name)
 {
     struct stat info {};
-    return ::fstatat(folder, QFile::encodeName(name).constData(), &info, AT_SYMLINK_NOFOLLOW) == 0;
+    return ::fstatat(folder, name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 } // namespace
 
-Contents read(const QString &path, qsizetype limit, Links links)
+Contents read(const QByteArray &name, qsizetype limit, Links links)
 {
-    const QByteArray name = QFile::encodeName(path);
     if (name.isEmpty())
         return {Status::Missing, {}};
     // Looked at before opening: opening a device can have effects of its own.
@@ -233,6 +230,11 @@ Contents read(const QString &path, qsizetype limit, Links links)
     return {Status::Read, bytes};
 }
 
+Contents read(const QString &path, qsizetype limit, Links links)
+{
+    return read(QFile::encodeName(path), limit, links);
+}
+
 bool isNonRegular(const QString &path)
 {
     struct stat info {};
@@ -244,27 +246,34 @@ QString WriteFailure::reason() const
     return qt_error_string(error);
 }
 
-std::optional<WriteFailure> write(const QString &path, const QByteArray &bytes, Existing existing)
+std::optional<WriteFailure> write(const QByteArray &path, const QByteArray &bytes, Existing existing)
 {
-    const QFileInfo target(path);
-    if (target.fileName().isEmpty())
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray fileName = path.mid(slash + 1);
+    if (fileName.isEmpty())
         return WriteFailure{ENOENT};
-    const Descriptor folder(openFolder(target.path()));
+    const QByteArray folderName = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+    const Descriptor folder(openFolder(folderName));
     if (folder.get() < 0)
         return errnoFailure();
-    const auto failed = writeInFolder(folder.get(), target.fileName(), bytes, existing);
+    const auto failed = writeInFolder(folder.get(), fileName, bytes, existing);
     // A taken name is told before anything else that went wrong, such as a
     // folder that takes no new file.
-    if (failed && existing == Existing::Keep && failed->error != EEXIST && standsAt(folder.get(), target.fileName()))
+    if (failed && existing == Existing::Keep && failed->error != EEXIST && standsAt(folder.get(), fileName))
         return WriteFailure{EEXIST};
     return failed;
+}
+
+std::optional<WriteFailure> write(const QString &path, const QByteArray &bytes, Existing existing)
+{
+    return write(QFile::encodeName(path), bytes, existing);
 }
 
 void removeWriteLeftovers(const QString &path)
 {
     const QFileInfo target(path);
     const QRegularExpression leftover(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(temporaryPrefix(target.fileName()))
+        QRegularExpression::escape(QFile::decodeName(temporaryPrefix(QFile::encodeName(target.fileName()))))
         + QStringLiteral("[A-Za-z0-9]{%1}").arg(TemporarySuffixLength)));
     const QDir folder = target.dir();
     for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {

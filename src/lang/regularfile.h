@@ -32,7 +32,9 @@ enum class Links {
 };
 
 // Never opens anything but a regular file, never waits on one, and never
-// holds more than `limit` bytes.
+// holds more than `limit` bytes. `name` is spelt as the file system spells
+// it, byte for byte; `path` in the local 8-bit file-name encoding.
+Contents read(const QByteArray &name, qsizetype limit, Links links);
 Contents read(const QString &path, qsizetype limit, Links links);
 
 // Whether `path` itself, links not followed, names something other than a
@@ -58,6 +60,8 @@ struct WriteFailure {
 // Writes `bytes` into a temporary file of its own beside `path`, synced to
 // the disk, and then puts it at `path` in one step, so `path` holds either
 // what stood there or all of `bytes`. A failure leaves no temporary file.
+// `name` is spelt byte for byte, `path` in the local file-name encoding.
+std::optional<WriteFailure> write(const QByteArray &name, const QByteArray &bytes, Existing existing);
 std::optional<WriteFailure> write(const QString &path, const QByteArray &bytes, Existing existing);
 
 // Removes the temporary files that writes to `path` left when the program

@@ -1,8 +1,10 @@
 #include "shell/helpset.h"
 
 #include "lang/languagetables.h"
+#include "lang/regularfile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace HelpSet {
@@ -53,6 +55,19 @@ QUrl topicUrl(int context)
 {
     const QString page = folder() + QStringLiteral("/%1.html").arg(context);
     return QFileInfo::exists(page) ? pageUrl(page) : contentsUrl();
+}
+
+QByteArray pageBytes(const QUrl &url)
+{
+    if (url.scheme() == QLatin1String("qrc")) {
+        QFile resource(QLatin1Char(':') + url.path());
+        return resource.open(QIODevice::ReadOnly) ? resource.readAll() : QByteArray();
+    }
+    if (!url.isLocalFile())
+        return {};
+    const RegularFile::Contents file =
+        RegularFile::read(url.toLocalFile(), MaximumPageSize, RegularFile::Links::Follow);
+    return file.status == RegularFile::Status::Read ? file.bytes : QByteArray();
 }
 
 } // namespace HelpSet

@@ -20,4 +20,13 @@ QUrl contentsUrl();
 // The topic page, or the contents when the set has no page for the context.
 QUrl topicUrl(int context);
 
+// The most a page, or a picture or style sheet it links to, may hold: a
+// page has a few kilobytes, a picture some hundreds.
+constexpr qsizetype MaximumPageSize = 4 << 20;
+
+// The bytes at `url`, absolute: a built-in page as it is; a translator's
+// file as a language file is read, a regular file of at most
+// MaximumPageSize bytes (never a pipe or a device). Empty for anything else.
+QByteArray pageBytes(const QUrl &url);
+
 } // namespace HelpSet

@@ -21,11 +21,25 @@ QPointer<HelpViewer> &openViewer()
     return viewer;
 }
 
+// Reads every page, picture and style sheet through the help set, which
+// bounds what a translator's folder may hold. An empty answer is still an
+// answer: a null one would let the document read the file itself, unbounded.
+class HelpPage : public QTextBrowser
+{
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int, const QUrl &name) override
+    {
+        return HelpSet::pageBytes(source().resolved(name));
+    }
+};
+
 } // namespace
 
 HelpViewer::HelpViewer(QWidget *parent)
     : QWidget(parent, Qt::Window)
-    , m_browser(new QTextBrowser(this))
+    , m_browser(new HelpPage(this))
 {
     setObjectName(QStringLiteral("HelpViewer"));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -27,6 +27,8 @@ private slots:
                                                << settingsRecord(1, 0);
         QTest::newRow("SIGTERM, calculator open") << int(SIGTERM) << "araldadriver:calculator"
                                                   << settingsRecord(1, 1) << settingsRecord(0, 1);
+        QTest::newRow("SIGTERM, help open") << int(SIGTERM) << "araldadriver:help" << settingsRecord(1, 1)
+                                            << settingsRecord(0, 1);
     }
 
     void endedByTheSystemSavesAsExitWould()

@@ -656,11 +656,17 @@ private slots:
         };
 
         QString refused;
-        choose(QStringLiteral("rotto.lng"), [&refused](QWidget *modal) {
+        bool fixedWithoutIcons = false;
+        choose(QStringLiteral("rotto.lng"), [&refused, &fixedWithoutIcons](QWidget *modal) {
             refused = modal->findChild<QLabel *>(QStringLiteral("Label2"))->text();
+            const Qt::WindowFlags icons = Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                                          | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint
+                                          | Qt::WindowContextHelpButtonHint;
+            fixedWithoutIcons = modal->minimumSize() == modal->maximumSize() && !(modal->windowFlags() & icons);
             modal->close();
         });
         QCOMPARE(refused, QStringLiteral("rotto.lng"));
+        QVERIFY(fixedWithoutIcons);
         QCOMPARE(int(Language.LanguageIndex), int(Italian));
         QCOMPARE(QtTexts::inForce(), qtCatalogue("it"));
         QVERIFY(!item(*window, QStringLiteral("altra"))->isVisible());

@@ -54,24 +54,27 @@ private slots:
         }
     }
 
-    // A result that never reached its reader is a failure, not a success.
-    void resultThatCannotBeWritten_data()
+    // Output that never reached its reader is a failure, not a success, in
+    // every mode that prints.
+    void outputThatCannotBeWritten_data()
     {
-        QTest::addColumn<QString>("expression");
-        QTest::newRow("value") << "1+1";
-        QTest::newRow("evaluation error") << "sqrt(-4)";
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("value") << QStringList{"--eval", "1+1"};
+        QTest::newRow("evaluation error") << QStringList{"--eval", "sqrt(-4)"};
+        QTest::newRow("language report") << QStringList{"--check-language", QCoreApplication::applicationFilePath()};
+        QTest::newRow("help") << QStringList{"--help"};
     }
 
-    void resultThatCannotBeWritten()
+    void outputThatCannotBeWritten()
     {
-        QFETCH(QString, expression);
+        QFETCH(QStringList, arguments);
         QProcess program;
         program.setStandardOutputFile(QStringLiteral("/dev/full"));
-        program.start(qEnvironmentVariable("ARALDA_EXECUTABLE"), {QStringLiteral("--eval"), expression});
+        program.start(qEnvironmentVariable("ARALDA_EXECUTABLE"), arguments);
         QVERIFY(program.waitForFinished(30000) && program.exitStatus() == QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 2);
         const QString shownErr = QString::fromUtf8(program.readAllStandardError());
-        QVERIFY2(shownErr.startsWith(QStringLiteral("aralda: the result could not be written: ")), qPrintable(shownErr));
+        QVERIFY2(shownErr.startsWith(QStringLiteral("aralda: the output could not be written: ")), qPrintable(shownErr));
         QVERIFY(shownErr.endsWith(QLatin1Char('\n')));
     }
 };

@@ -277,9 +277,9 @@ private slots:
     void fileThatCannotBeRead()
     {
         WorkFolder folder;
-        QVERIFY(!LanguageCheck::checkFile(QStringLiteral("missing.lng")));
+        QVERIFY(!LanguageCheck::checkFile("missing.lng"));
         QVERIFY(QDir().mkdir(QStringLiteral("folder.lng")));
-        QVERIFY(!LanguageCheck::checkFile(QStringLiteral("folder.lng")));
+        QVERIFY(!LanguageCheck::checkFile("folder.lng"));
     }
 
     void fileTooLargeToBeALanguageFile()
@@ -290,11 +290,11 @@ private slots:
         bytes.chop(2);
         bytes += QByteArray(LanguageFile::MaximumFileSize - bytes.size() - 2, 'x');
         writeBytes(QStringLiteral("limit.lng"), bytes + "\r\n");
-        const auto atLimit = LanguageCheck::checkFile(QStringLiteral("limit.lng"));
+        const auto atLimit = LanguageCheck::checkFile("limit.lng");
         QVERIFY(atLimit);
         QCOMPARE(atLimit->lines.first(), QStringLiteral("line count: 277 (277 expected)"));
         writeBytes(QStringLiteral("large.lng"), bytes + "x\r\n");
-        const auto large = LanguageCheck::checkFile(QStringLiteral("large.lng"));
+        const auto large = LanguageCheck::checkFile("large.lng");
         QVERIFY(large);
         QCOMPARE(large->lines, QStringList({"size: more than 1048576 bytes: refused", Refused}));
         QVERIFY(!large->accepted);
@@ -308,7 +308,7 @@ private slots:
         bytes.replace("S06rotation", "S06rota\x81tion");
         bytes.replace("\r\n", "\r"); // the program takes CR alone as an end of line
         writeBytes(QStringLiteral("cr.lng"), bytes);
-        const auto report = LanguageCheck::checkFile(QStringLiteral("cr.lng"));
+        const auto report = LanguageCheck::checkFile("cr.lng");
         QVERIFY(report);
         QCOMPARE(report->lines, QStringList({Count, Signature,
                                              "line 116, column 8: byte 0x81 is undefined in Windows-1252", Accepted}));

@@ -12,6 +12,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <sys/stat.h>
 
 namespace {
 
@@ -71,14 +72,16 @@ private slots:
                                       "line 83: signature: fifth character \"m\"\n"
                                       "refused: Aralda would not load this file\n";
         QByteArray cut = good;
-        cut.replace("S06rotation", "S06rotation of the figure about its centre, slowly\x81");
-        cut.replace("SIG m", "SIG n");
-        QTest::newRow("refused, with a cut and a byte")
+        // Control bytes would steer the translator's terminal.
+        cut.replace("S06rotation",
+                    QByteArrayLiteral("S06rotation of the figure about its centre,\x1b[2J\x07\x00\x7f slowly\x81"));
+        cut.replace("SIG m", "SIG \x1b");
+        QTest::newRow("refused, with a cut, controls and a byte")
             << cut << 1
             << "line count: 277 (277 expected)\n"
-               "line 83: signature: fifth character \"n\", must be \"m\": refused\n"
-               "line 116: ShortTexts row 6: cut after 40 characters, losing \" slowly\u0081\"\n"
-               "line 116, column 51: byte 0x81 is undefined in Windows-1252\n"
+               "line 83: signature: fifth character \"\\x1b\", must be \"m\": refused\n"
+               "line 116: ShortTexts row 6: cut after 40 characters, losing \"\\x1b[2J\\x07\\x00\\x7f slowly\\x81\"\n"
+               "line 116, column 58: byte 0x81 is undefined in Windows-1252\n"
                "refused: Aralda would not load this file\n";
         QTest::newRow("missing") << QByteArray() << 2 << "";
     }
@@ -157,6 +160,26 @@ private slots:
         QCOMPARE(LongTexts.cell(2, LoadedLanguage), QStringLiteral("Tranformations on the plane"));
         QCOMPARE(LongTexts.cell(58, LoadedLanguage), LongTexts.cell(58, English));
         QCOMPARE(Language.LanguageLines.at(231), QStringLiteral("N01 1.   Choice of the simulation:"));
+    }
+
+    // A name in Latin-1 is no UTF-8: its bytes are the name, as the shell gave them.
+    void nameKeepsItsBytes()
+    {
+        WorkFolder folder;
+        QProcess shell;
+        shell.setWorkingDirectory(folder.path());
+        const QString twiceAndChecked = QStringLiteral(R"(name=$(printf 'caf\351.lng'); "$0" --write-language-template)"
+                                                       R"( "$name" && "$0" --check-language "$name" && "$0")"
+                                                       R"( --write-language-template "$name")");
+        shell.start(QStringLiteral("/bin/sh"),
+                    {QStringLiteral("-c"), twiceAndChecked, qEnvironmentVariable("ARALDA_EXECUTABLE")});
+        QVERIFY(shell.waitForFinished(30000));
+        QCOMPARE(shell.exitCode(), 1);
+        QVERIFY(shell.readAllStandardOutput().endsWith("\naccepted: Aralda would load this file\n"));
+        QCOMPARE(shell.readAllStandardError(), QByteArray("aralda: caf\\xe9.lng already exists; nothing written\n"));
+        struct stat written {};
+        QCOMPARE(::stat(QFile::encodeName(folder.path()) + "/caf\xe9.lng", &written), 0);
+        QCOMPARE(qsizetype(written.st_size), LanguageCheck::templateBytes().size());
     }
 
     void existingFileIsNeverOverwritten_data()

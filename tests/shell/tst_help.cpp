@@ -2,6 +2,8 @@
 #include "shell/helpset.h"
 #include "shell/helpviewer.h"
 #include "support/guitest.h"
+#include "support/settingsbytes.h"
+#include "support/specialfiles.h"
 
 #include <QAction>
 #include <QDir>
@@ -80,6 +82,42 @@ private slots:
         // Without a set of its own, the loaded language reads English.
         LongTexts.setCell(58, LoadedLanguage, QStringLiteral("Ayuda"));
         QCOMPARE(HelpSet::folder(), QStringLiteral(":/help/en"));
+    }
+
+    // A translator's set is read as a language file is: regular files only,
+    // and only so far. Each case runs in a child process bounded in time and
+    // memory, so that a page that waits or grows fails the test, not the machine.
+    void unreadablePagesAreRefused_data()
+    {
+        QTest::addColumn<QString>("name");   // in the set
+        QTest::addColumn<QString>("target"); // what stands at that name
+        QTest::addColumn<QString>("shown");  // empty: the missing-page notice
+        QTest::newRow("contents linked to an endless device") << "index.html" << "/dev/zero" << "";
+        QTest::newRow("contents a named pipe") << "index.html" << "pipe" << "";
+        QTest::newRow("picture linked to an endless device") << "zero.png" << "/dev/zero" << "Indice\uFFFC";
+    }
+
+    void unreadablePagesAreRefused()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, target);
+        QFETCH(QString, shown);
+        const QString set = m_fixture->filePath(QStringLiteral("Ajuda.hlp/"));
+        QVERIFY(QDir().mkpath(set));
+        if (name != QLatin1String("index.html"))
+            writeFileBytes(set + QStringLiteral("index.html"), "<p>Indice<img src=\"zero.png\"></p>");
+        QVERIFY(target == QLatin1String("pipe") ? makeFifo(set + name) : makeLink(target, set + name));
+        Language.LanguageFilePath = m_fixture->filePath(QStringLiteral("pt.lng"));
+        LongTexts.setCell(58, LoadedLanguage, QStringLiteral("Ajuda"));
+        Language.LanguageIndex = LoadedLanguage;
+        const QString expected = shown.isEmpty() ? noticeText(HelpPageMissing) : shown;
+        const ChildOutcome outcome = runInChild([&expected] {
+            HelpViewer::showContents();
+            page()->grab(); // lays the page out, which loads its picture
+            return page()->toPlainText() == expected ? 0 : 1;
+        }, 5, 256ull << 20);
+        QVERIFY2(outcome.exited, qPrintable(QStringLiteral("ended by signal %1").arg(outcome.code)));
+        QCOMPARE(outcome.code, 0);
     }
 
     void viewerGoesBackAndForward()
