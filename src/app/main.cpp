@@ -85,6 +85,10 @@ int main(int argc, char *argv[])
         applyScale(*request.scale);
     FontWarmUp fonts;
     QApplication application(argc, argv);
+    // Qt has read the factor by now; the browser and mail program that
+    // Aralda starts must open at their own size.
+    if (request.scale)
+        qunsetenv("QT_SCALE_FACTOR");
     fonts.wait();
     QApplication::setApplicationName(QStringLiteral("Numeria"));
     // Lets the desktop match the windows to the installed entry and its icon.
