@@ -1,5 +1,5 @@
+#include "app/commandline.h"
 #include "app/fontwarmup.h"
-#include "app/scaleoption.h"
 #include "app/tnumeria.h"
 #include "calc/evalcommand.h"
 #include "lang/fixedtexts.h"
@@ -11,19 +11,9 @@
 #include <QTextStream>
 
 #include <csignal>
-#include <cstring>
 #include <utility>
 
 namespace {
-
-bool helpRequested(int argc, char *argv[])
-{
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
-            return true;
-    }
-    return false;
-}
 
 // What a command-line mode printed reached its reader, or the mode failed:
 // a report sent to a full disk or a closed pipe is no success. Every mode's
@@ -37,18 +27,34 @@ int outputChecked(int exitCode, QTextStream &out, QTextStream &err)
     return 2;
 }
 
-int commandLineMode(bool eval, bool language, int argc, char *argv[])
+int commandLineMode(CommandLine &commandLine, const CommandLine::Request &request)
 {
     QTextStream out(stdout);
     QTextStream err(stderr);
-    int exitCode = 0;
-    if (eval)
-        exitCode = EvalCommand::run(QCoreApplication::arguments(), out, err);
-    else if (language)
-        exitCode = LanguageCommand::run(argc, argv, out, err);
-    else
-        out << FixedTexts::CommandLineHelp;
-    return outputChecked(exitCode, out, err);
+    switch (request.mode) {
+    case CommandLine::Mode::Eval:
+        return outputChecked(EvalCommand::run(request.expression, request.radians, out, err), out, err);
+    case CommandLine::Mode::CheckLanguage:
+        return outputChecked(LanguageCommand::checkLanguage(request.fileName, out, err), out, err);
+    case CommandLine::Mode::WriteTemplate:
+        return LanguageCommand::writeTemplate(request.fileName, err);
+    case CommandLine::Mode::HelpAll:
+        commandLine.showHelpWithQtOptions();
+        return 0;
+    case CommandLine::Mode::Version:
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
+        return outputChecked(0, out, err);
+    default:
+        out << commandLine.helpText();
+        return outputChecked(0, out, err);
+    }
+}
+
+int commandLineError(const QString &error)
+{
+    QTextStream err(stderr);
+    err << FixedTexts::CommandLineErrorStart << error << '\n' << FixedTexts::CommandLineHint << Qt::endl;
+    return 2;
 }
 
 } // namespace
@@ -61,22 +67,28 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     // The command-line modes open no window, so they must not create an
     // application object that needs a window system.
-    const bool eval = EvalCommand::requested(argc, argv);
-    const bool language = !eval && LanguageCommand::requested(argc, argv);
-    if (eval || language || helpRequested(argc, argv)) {
-        QCoreApplication application(argc, argv);
-        return commandLineMode(eval, language, argc, argv);
+    CommandLine commandLine;
+    const CommandLine::Request request = commandLine.read(argc, argv);
+    if (!request.error.isEmpty())
+        return commandLineError(request.error);
+    if (request.mode != CommandLine::Mode::Window) {
+        // The help names the program as its users call it, not by the path
+        // it was started from.
+        char name[] = "aralda";
+        char *arguments[] = {name, nullptr};
+        int count = 1;
+        QCoreApplication application(count, arguments);
+        QCoreApplication::setApplicationVersion(QStringLiteral(ARALDA_VERSION));
+        return commandLineMode(commandLine, request);
     }
-    const ScaleOption::Result scale = ScaleOption::read(argc, argv);
-    if (!scale.error.isEmpty()) {
-        QTextStream err(stderr);
-        err << scale.error << '\n' << FixedTexts::ScaleUsage << Qt::endl;
-        return 2;
-    }
-    if (scale.given)
-        ScaleOption::apply(scale.factor);
+    if (request.scale)
+        applyScale(*request.scale);
     FontWarmUp fonts;
     QApplication application(argc, argv);
+    // Qt has read the factor by now; the browser and mail program that
+    // Aralda starts must open at their own size.
+    if (request.scale)
+        qunsetenv("QT_SCALE_FACTOR");
     fonts.wait();
     QApplication::setApplicationName(QStringLiteral("Numeria"));
     // Lets the desktop match the windows to the installed entry and its icon.

@@ -100,14 +100,9 @@ inline constexpr const char *CalculatorDeleteName = "delete last character";
 inline constexpr const char *CalculatorClearName = "clear";
 inline constexpr const char *CalculatorPiName = "pi";
 inline constexpr const char *CalculatorEName = "Euler's number";
-// The calculator's command-line mode, for a command line it cannot read.
-inline constexpr const char *EvalUsage = "usage: aralda --eval EXPRESSION [--radians]";
 inline constexpr const char *EvalEmptyExpression = "aralda: the expression is empty";
 // Any command-line mode's output, followed by the system's reason.
 inline constexpr const char *OutputNotWritten = "aralda: the output could not be written: ";
-inline constexpr const char *ScaleMissing = "--scale needs a number from 1 to 3";
-inline constexpr const char *ScaleOutOfRange = "--scale takes a number from 1 to 3, not \"%1\"";
-inline constexpr const char *ScaleUsage = "usage: aralda [--scale F]";
 
 // The plane workspace. Letters of the axes, of the vertices and of a circle's
 // centre, and the texts whose extents size the workspace's marks.
@@ -181,8 +176,6 @@ inline constexpr const char *TablePlus = "+";
 
 // The translators' command-line modes, in English. Report lines name file
 // lines counted from 1, as a text editor counts them.
-inline constexpr const char *LanguageCommandUsage =
-    "usage: aralda --check-language FILE | --write-language-template FILE";
 inline constexpr const char *CheckLineCount = "line count: %1 (%2 expected)";
 inline constexpr const char *CheckTooLarge = "size: more than %1 bytes";
 inline constexpr const char *CheckSignatureGood = "line %1: signature: fifth character \"%2\"";
@@ -212,22 +205,39 @@ inline constexpr const char *TemplateNamePrefixes[] = {"it=", "en=", "fr=", "xx=
 // The character that long texts carry behind their prefix, dropped on loading.
 inline constexpr char TemplateLongTextMark = ':';
 
-// `aralda --help`.
-inline constexpr const char *CommandLineHelp =
-    "usage: aralda [--scale F]                      starts Aralda, every window F times larger\n"
-    "                                               (F from 1 to 3, for example 2 on a projector)\n"
-    "       aralda --eval EXPRESSION [--radians]    prints what the calculator shows for EXPRESSION\n"
-    "       aralda --check-language FILE            reports how Aralda reads a language file (.lng)\n"
-    "       aralda --write-language-template FILE   writes a new language file with the English texts\n"
-    "       aralda --help                           prints this text\n"
-    "\n"
-    "None of the other modes opens a window.\n"
+// The command line, in English. The help's option lines come from the parser;
+// these texts are its description and what each option says.
+inline constexpr const char *CommandLineDescription =
+    "Aralda teaches geometric transformations. Without a mode it opens its window;\n"
+    "--eval, --check-language, --write-language-template, --help and --version\n"
+    "open none.\n"
     "--eval exits with 0 for a value, 1 for an evaluation error.\n"
-    "--check-language exits with 0 when Aralda would load the file, 1 when it would not,\n"
-    "  2 when the file cannot be read.\n"
-    "--write-language-template exits with 0 when written, 1 when FILE already exists,\n"
-    "  2 when it cannot be written.\n"
-    "A command line that cannot be read, or output that cannot be written, exits with 2.\n";
+    "--check-language exits with 0 when Aralda would load the file, 1 when it would\n"
+    "not, 2 when the file cannot be read.\n"
+    "--write-language-template exits with 0 when written, 1 when FILE already\n"
+    "exists, 2 when it cannot be written.\n"
+    "A command line that cannot be read, or output that cannot be written, exits\n"
+    "with 2.";
+inline constexpr const char *VersionOption = "Prints the version.";
+inline constexpr const char *EvalOption = "Prints what the calculator shows for EXPRESSION.";
+inline constexpr const char *RadiansOption = "With --eval, reads angles in radians.";
+inline constexpr const char *CheckLanguageOption = "Reports how Aralda reads the language file FILE (.lng).";
+inline constexpr const char *WriteTemplateOption = "Writes a new language file FILE with the English texts.";
+inline constexpr const char *ScaleOption =
+    "Opens the window F times larger, F from 1 to 3 (for example 2 on a projector).";
+inline constexpr const char *ExpressionValue = "EXPRESSION";
+inline constexpr const char *FileValue = "FILE";
+inline constexpr const char *FactorValue = "F";
+// A command line that cannot be read: "aralda: " and the reason, then the hint.
+inline constexpr const char *CommandLineErrorStart = "aralda: ";
+inline constexpr const char *CommandLineHint = "Try \"aralda --help\" for the options.";
+inline constexpr const char *ScaleOutOfRange = "--scale takes a number from 1 to 3, not \"%1\"";
+inline constexpr const char *TwoModes = "--%1 and --%2 cannot be given together";
+inline constexpr const char *OptionTwice = "--%1 is given more than once";
+inline constexpr const char *RadiansWithoutEval = "--radians is only read with --eval";
+inline constexpr const char *ScaleWithoutWindow = "--scale is only read when Aralda opens its window";
+inline constexpr const char *UnexpectedArgument =
+    "unexpected argument \"%1\": Aralda opens no file from the command line";
 
 // The caption of the OK button of the information, file-error and notes
 // windows, in every language; the notes window's hint on it says the same.

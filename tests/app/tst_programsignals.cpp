@@ -69,6 +69,24 @@ private slots:
         QCOMPARE(program.exitCode(), 0);
         QCOMPARE(fileBytes(QStringLiteral("Aralda.cfg")), after);
     }
+
+    // --scale enlarges Aralda alone, not the browser or mail program it starts.
+    void scaleStaysInTheProgram()
+    {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_PLUGIN_PATH"), qEnvironmentVariable("ARALDA_DRIVER_PATH"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.remove(QStringLiteral("QT_SCALE_FACTOR"));
+        program.setProcessEnvironment(environment);
+        WorkFolder folder;
+        program.setWorkingDirectory(folder.path());
+        program.start(qEnvironmentVariable("ARALDA_EXECUTABLE"),
+                      {QStringLiteral("--scale"), QStringLiteral("2"), QStringLiteral("-plugin"),
+                       QStringLiteral("araldadriver:scale")});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.readAllStandardOutput(), QByteArray("ratio 2 QT_SCALE_FACTOR none\n"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestProgramSignals)

@@ -1,12 +1,6 @@
 #include <QProcess>
 #include <QTest>
 
-namespace {
-
-const char *const UsageStart = "usage: aralda --eval";
-
-} // namespace
-
 class TestEvalCommand : public QObject
 {
     Q_OBJECT
@@ -17,7 +11,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("out");
-        QTest::addColumn<QString>("err"); // what standard error must hold, whole or as its start
+        QTest::addColumn<QString>("err");
         const QString empty = QStringLiteral("aralda: the expression is empty\n");
         QTest::newRow("value") << QStringList{"--eval", "2000000"} << 0 << " 2.00000000000000E+0006\n" << "";
         QTest::newRow("error") << QStringList{"--eval", "sqrt(-4)"} << 1 << "out of range\n" << "";
@@ -30,9 +24,6 @@ private slots:
         QTest::newRow("blanks around a value") << QStringList{"--eval", " 1 + 1 "} << 0 << "2\n" << "";
         QTest::newRow("radians, joined value") << QStringList{"--radians", "--eval=arcsin(1)"} << 0
                                                << "1.5707963705\n" << "";
-        QTest::newRow("missing expression") << QStringList{"--eval"} << 2 << "" << UsageStart;
-        QTest::newRow("stray argument") << QStringList{"--eval", "1", "2"} << 2 << "" << UsageStart;
-        QTest::newRow("unknown option") << QStringList{"--eval", "1", "--gradians"} << 2 << "" << UsageStart;
     }
 
     void commandLines()
@@ -46,12 +37,7 @@ private slots:
         QVERIFY(program.waitForFinished(30000) && program.exitStatus() == QProcess::NormalExit);
         QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), out);
         QCOMPARE(program.exitCode(), exitCode);
-        const QString shownErr = QString::fromUtf8(program.readAllStandardError());
-        if (err.startsWith(QLatin1String(UsageStart))) {
-            QVERIFY2(shownErr.contains(QLatin1Char('\n') + err) || shownErr.startsWith(err), qPrintable(shownErr));
-        } else {
-            QCOMPARE(shownErr, err);
-        }
+        QCOMPARE(QString::fromUtf8(program.readAllStandardError()), err);
     }
 
     // Output that never reached its reader is a failure, not a success, in
@@ -63,6 +49,7 @@ private slots:
         QTest::newRow("evaluation error") << QStringList{"--eval", "sqrt(-4)"};
         QTest::newRow("language report") << QStringList{"--check-language", QCoreApplication::applicationFilePath()};
         QTest::newRow("help") << QStringList{"--help"};
+        QTest::newRow("version") << QStringList{"--version"};
     }
 
     void outputThatCannotBeWritten()

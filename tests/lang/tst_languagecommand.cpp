@@ -1,4 +1,3 @@
-#include "lang/fixedtexts.h"
 #include "lang/languagecheck.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
@@ -45,8 +44,6 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
-
-const QString Usage = QString::fromLatin1(FixedTexts::LanguageCommandUsage) + QLatin1Char('\n');
 
 } // namespace
 
@@ -108,30 +105,6 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.out, QString());
         QCOMPARE(run.err, QStringLiteral("aralda: cannot read %1\n").arg(folder.path()));
-    }
-
-    void commandLinesItCannotRead_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("no file") << QStringList{"--check-language"};
-        QTest::newRow("both modes") << QStringList{"--check-language", "a.lng", "--write-language-template", "b.lng"};
-        QTest::newRow("two files") << QStringList{"--check-language", "a.lng", "--check-language", "b.lng"};
-        QTest::newRow("stray argument") << QStringList{"--write-language-template", "a.lng", "b.lng"};
-        QTest::newRow("unknown option") << QStringList{"--check-language", "a.lng", "--strict"};
-    }
-
-    void commandLinesItCannotRead()
-    {
-        QFETCH(QStringList, arguments);
-        WorkFolder folder;
-        QProcess program;
-        program.setWorkingDirectory(folder.path());
-        program.start(qEnvironmentVariable("ARALDA_EXECUTABLE"), arguments);
-        QVERIFY(program.waitForFinished(30000) && program.exitStatus() == QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 2);
-        QCOMPARE(program.readAllStandardOutput(), QByteArray());
-        QVERIFY(QString::fromUtf8(program.readAllStandardError()).endsWith(Usage));
-        QVERIFY(QDir(folder.path()).isEmpty()); // nothing written
     }
 
     // The template goes through the program's own reading and loading.
@@ -232,16 +205,6 @@ private slots:
         QCOMPARE(run.exitCode, 2);
         QCOMPARE(run.err, QStringLiteral("aralda: cannot write %1: %2\n").arg(path, qt_error_string(EFBIG)));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-    }
-
-    void helpNamesEveryMode()
-    {
-        const Run run = aralda({QStringLiteral("--help")});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.err, QString());
-        QCOMPARE(run.out, QString::fromUtf8(FixedTexts::CommandLineHelp));
-        for (const char *mode : {"--eval EXPRESSION", "--check-language FILE", "--write-language-template FILE"})
-            QVERIFY2(run.out.contains(QLatin1String(mode)), mode);
     }
 };
 

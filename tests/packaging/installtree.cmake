@@ -52,7 +52,7 @@ if(NOT magic STREQUAL "7f454c46")
 endif()
 execute_process(COMMAND ${PREFIX}/bin/aralda --help
     RESULT_VARIABLE result OUTPUT_VARIABLE help ERROR_VARIABLE errors)
-if(NOT result EQUAL 0 OR NOT help MATCHES "^usage: aralda")
+if(NOT result EQUAL 0 OR NOT help MATCHES "^Usage: aralda \\[options\\]\n")
     fail("bin/aralda --help exited with ${result}: ${help}${errors}")
 endif()
 

@@ -13,7 +13,10 @@
 //                process at once, so that its CPU time is the start-up's;
 //   peak[:W,...] waits for the end of the splash, opens the windows W in
 //                order (workspace, cube, calculator), lets them draw, prints
-//                "VmHWM KB", the peak resident memory, and ends the process.
+//                "VmHWM KB", the peak resident memory, and ends the process;
+//   scale        once the menus are made, prints "ratio R QT_SCALE_FACTOR V",
+//                the main window's device pixel ratio and what the programs
+//                it starts would inherit ("none" when unset), and ends.
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -83,6 +86,14 @@ void whenMenuItem(const char *name, bool (*ready)(const QAction *), std::functio
 bool made(const QAction *)
 {
     return true;
+}
+
+void sayScale()
+{
+    const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
+    sayAndEnd(QStringLiteral("ratio %1 QT_SCALE_FACTOR %2")
+                  .arg(mainWindow()->devicePixelRatioF())
+                  .arg(qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? QString::fromLatin1(factor) : "none"));
 }
 
 bool shown(const QAction *item)
@@ -183,6 +194,10 @@ public:
         }
         auto *driver = new QObject;
         QTimer::singleShot(0, driver, [scenario] {
+            if (scenario == QLatin1String("scale")) {
+                whenMenuItem("Mostrasuggerimenti1", made, [](QAction *) { sayScale(); });
+                return;
+            }
             if (!scenario.startsWith(QLatin1String("peak"))) {
                 whenMenuItem("Mostrasuggerimenti1", made, [scenario](QAction *hints) { drive(scenario, hints); });
                 return;
