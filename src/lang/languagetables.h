@@ -85,6 +85,10 @@ enum NoticeRow {
     CopyPictureItem,
     SavePictureItem,
     PictureNotSaved,
+    TransportPauseHint,
+    TransportFrameHint,
+    TransportSpeedHint,
+    TransportAgainHint,
     NoticeRowCount
 };
 

@@ -184,6 +184,12 @@ constexpr BuiltInTexts NoticeTextRows[] = {
     {"&Copia immagine", "&Copy picture", "&Copier l'image"},
     {"&Salva immagine...", "&Save picture...", "&Enregistrer l'image..."},
     {"L'immagine non si può salvare:", "The picture cannot be saved:", "L'image ne peut pas être enregistrée:"},
+    {"Ferma o riprende l'animazione (Spazio)", "Pause or resume the animation (Space)",
+     "Met en pause ou reprend l'animation (Espace)"},
+    {"Un fotogramma avanti (freccia destra)", "One frame forward (Right arrow)", "Une image en avant (flèche droite)"},
+    {"Velocità dell'animazione (+ e -)", "Animation speed (+ and -)", "Vitesse de l'animation (+ et -)"},
+    {"Ancora: ripete l'ultimo passo (Pagina su)", "Again: the last step once more (Page Up)",
+     "Encore: refait la dernière étape (Page précédente)"},
 };
 
 const TextTable NoticeTexts(200, NoticeTextRows);

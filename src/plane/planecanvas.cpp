@@ -148,6 +148,26 @@ QRegion PlaneCanvas::programRegion(const CellSet &cells)
     return region;
 }
 
+PlaneCanvas::Kept PlaneCanvas::kept() const
+{
+    endPainting();
+    return {m_canvas.copy(), m_base, m_drawn, m_under, m_lastFrame, m_lastFrameShown, m_figureResult, m_frameResult};
+}
+
+void PlaneCanvas::restore(const Kept &kept)
+{
+    endPainting();
+    m_canvas = kept.canvas.copy();
+    m_base = kept.base;
+    m_drawn = kept.drawn;
+    m_under = kept.under;
+    m_lastFrame = kept.lastFrame;
+    m_lastFrameShown = kept.lastFrameShown;
+    m_figureResult = kept.figureResult;
+    m_frameResult = kept.frameResult;
+    m_changed.insertAll();
+}
+
 QRegion PlaneCanvas::takeChanged()
 {
     const QRegion changed = programRegion(m_changed);

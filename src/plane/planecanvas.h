@@ -108,6 +108,25 @@ private:
         CellPixels cells;
     };
 
+public:
+    // Every picture as it stands, kept so that a step can run once more from
+    // the picture it started from. Restored into the canvas it was kept
+    // from, and shown whole.
+    struct Kept {
+        QImage canvas;
+        Base base = Base::Black;
+        CellSet drawn;
+        CellPixels under;
+        PlaneFrame lastFrame;
+        bool lastFrameShown = true;
+        Picture figureResult;
+        Picture frameResult;
+    };
+    Kept kept() const;
+    void restore(const Kept &kept);
+
+private:
+
     QPainter &painter();
     void endPainting() const;
     void setColour(QPainter &p, QRgb pen, QRgb brush) const;

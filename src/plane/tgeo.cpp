@@ -9,6 +9,8 @@
 #include "transform/transformsettings.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -50,7 +52,21 @@ bool Tgeo::event(QEvent *event)
 
 bool Tgeo::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto *receiver = static_cast<QWidget *>(watched);
+        // Only keys meant for this window: a dialog or an open list is
+        // another window and keeps its keys.
+        if ((receiver == this || isAncestorOf(receiver)) && !QApplication::activeModalWidget()) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (kindBoxKey(watched, key) || transportKey(key))
+                return true;
+        }
+    }
     if (watched == m_surface) {
+        if (event->type() == QEvent::Paint && m_blank) {
+            QPainter(m_surface).fillRect(m_surface->rect(), QColor(*m_blank));
+            return true;
+        }
         if (event->type() == QEvent::Paint) {
             QPainter painter(m_surface);
             const QRect canvas(QPoint(), m_canvas.size());
@@ -93,7 +109,7 @@ void Tgeo::mostraClick()
 
 void Tgeo::piattoClick()
 {
-    for (QToolBar *bar : {ToolBar1, ToolBar2, ToolBar3, ToolBar4})
+    for (QToolBar *bar : {ToolBar1, ToolBar2, ToolBar3, ToolBar4, ToolBar8})
         setToolBarFlat(bar, !bar->property("flat").toBool());
     Shell.FlatToolbars = ToolBar1->property("flat").toBool();
     piatto->setChecked(Shell.FlatToolbars);

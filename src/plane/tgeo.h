@@ -1,21 +1,27 @@
 #pragma once
 
+#include "plane/animationtransport.h"
 #include "plane/lessonflow.h"
 #include "plane/planecanvas.h"
 #include "plane/screenmapping.h"
 #include "plane/steppreparation.h"
 #include "shell/mdichildwindow.h"
+#include "transform/transformsettings.h"
 
 #include <QStringList>
+
+#include <optional>
 
 class HintSwitch;
 class PictureCommands;
 class QAction;
 class QComboBox;
+class QKeyEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QSlider;
 class QTimer;
 class QToolBar;
 class QToolButton;
@@ -78,6 +84,11 @@ public slots:
     void dilatazioneTimer();
     void inclinazioneTimer();
 
+    void pausaClick(bool paused);
+    void fotogrammaClick();
+    void velocitaChange(int speed);
+    void ancoraClick();
+
 protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -106,6 +117,26 @@ private:
     void AddExtraKinds();
     void RemoveExtraKinds();
     void removeAffinity();
+
+    // tgeo_transport.cpp
+    void createTransportBar();
+    // The timer of the running kind's animation and its handler.
+    QTimer *stepTimer() const;
+    void runStepFrame();
+    // A timer-driven step is running or paused.
+    bool stepAnimating() const;
+    void updateTransport();
+    // A frame of the running step is on the canvas.
+    void frameShown();
+    void keepStepStart(int kind);
+    void forgetStepStart();
+    // The keys of the workspace and of a presenter remote; true when used.
+    bool transportKey(const QKeyEvent *key);
+    bool kindBoxKey(QObject *watched, const QKeyEvent *key);
+    void setBlank(std::optional<QRgb> colour);
+    // After a dialog or a step: never on a control a remote's keys could
+    // change, nor beside `nuova` where one slip ends the lesson.
+    void placeFocus();
 
     // tgeo_drawing.cpp
     void present();
@@ -167,6 +198,12 @@ private:
     QToolBar *ToolBar1;
     QToolButton *memo;
     QToolButton *aiuto;
+    QToolBar *ToolBar8;
+    QToolButton *pausa;
+    QToolButton *fotogramma;
+    QSlider *velocita;
+    QToolButton *ancora;
+    QLabel *lettura;
 
     // Bottom panel.
     QFrame *sotto;
@@ -219,4 +256,26 @@ private:
     PlaneFrame m_frame; // the shapes of the running step's frame, kept from frame to frame
     std::array<QString, VertexCount> m_currentTextX;
     std::array<QString, VertexCount> m_currentTextY;
+
+    // The transport: when frames come, never what they are.
+    int m_speed = AnimationTransport::NormalSpeed;
+    bool m_paused = false;
+    int m_framesShown = 0;
+    StepValues m_preparedStep;
+    std::optional<QRgb> m_blank;
+    // Everything the last step changed, as it was when it started, so that
+    // "again" runs it once more from there.
+    struct StepStart {
+        int kind = 0;
+        LessonFlow flow;
+        TransformSettingsValues settings;
+        PlaneCanvas::Kept canvas;
+        StepFigure figure;
+        StepPoints points;
+        std::array<QString, VertexCount> textX;
+        std::array<QString, VertexCount> textY;
+        QString label2;
+        QString label3;
+    };
+    std::optional<StepStart> m_stepStart;
 };

@@ -20,7 +20,7 @@ void Tgeo::dilatazioneTimer()
     }
     drawDilationFrame();
     DilationFrames::advance(m_step);
-    present();
+    frameShown();
 }
 
 void Tgeo::drawDilationFrame()

@@ -157,4 +157,6 @@ void Tgeo::handOver()
     OffScreenCheck();
     applyFlow();
     present();
+    updateTransport();
+    placeFocus();
 }

@@ -81,8 +81,11 @@ void Tgeo::nuovaClick()
     trasfdue->setCurrentIndex(-1);
     applyFlow();
 
+    forgetStepStart();
     Tcoordinate dialog(this);
-    if (dialog.exec() != QDialog::Accepted)
+    const bool confirmed = dialog.exec() == QDialog::Accepted;
+    placeFocus();
+    if (!confirmed)
         return;
 
     if (m_flow.FrameMode)
@@ -181,16 +184,20 @@ void Tgeo::transformationChosen(int slot)
     TransformSettings.CurrentSlot = quint8(slot);
     QComboBox *box = kindBox(slot);
     const int kind = box->currentIndex();
-    if (!confirmParameters(kind)) {
+    const bool confirmed = confirmParameters(kind);
+    if (!confirmed) {
         // The box already shows the kind just refused; `continua` runs the
         // kind the box shows, so it goes back to the one confirmed.
         box->setCurrentIndex(confirmedKind(slot));
+        placeFocus();
         return;
     }
     clearRecordedStages();
     TransformSettings.SlotKind[slot] = quint8(kind);
     m_flow.transformConfirmed(slot);
+    forgetStepStart();
     applyFlow();
+    placeFocus();
 }
 
 bool Tgeo::stepRuns(int kind) const
@@ -248,7 +255,10 @@ void Tgeo::continuaClick()
     m_tableKindName1 = trasfuno->currentText().left(TableKindNameLength);
     m_tableKindName2 = trasfdue->currentText().left(TableKindNameLength);
     applyFlow();
+    keepStepStart(kind);
     startStep(kind);
+    updateTransport();
+    placeFocus();
 }
 
 void Tgeo::startStep(int kind)
@@ -261,6 +271,7 @@ void Tgeo::startStep(int kind)
     const int slot = TransformSettings.CurrentSlot;
     m_parameters = slotParameters(TransformSettings, slot);
     prepareStep(kind, slot, m_parameters, m_figure, m_map.originY(), m_step, m_points);
+    m_preparedStep = m_step;
     switch (kind) {
     case Traslazione:
         traslazione->start();
@@ -303,6 +314,7 @@ void Tgeo::tipiChange()
         trasfdue->addItem(ShortTexts.text(AffinityRow));
     }
     m_flow.modeChosen(axes);
+    forgetStepStart();
     applyFlow();
 }
 
@@ -337,12 +349,14 @@ void Tgeo::RemoveExtraKinds()
 void Tgeo::inversaClick()
 {
     m_flow.inversaPressed();
+    forgetStepStart();
     applyFlow();
 }
 
 void Tgeo::cancellaClick()
 {
     m_flow.cleared();
+    forgetStepStart();
     ClearBeforeScene = true;
     DrawScene();
     if (!TransformSettings.FigureIsCircle)

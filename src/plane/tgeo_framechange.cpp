@@ -28,4 +28,5 @@ void Tgeo::drawFrameChange()
     RecordVertexTexts(m_flow.frameStepEnded());
     applyFlow();
     present();
+    placeFocus();
 }

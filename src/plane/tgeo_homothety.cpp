@@ -24,7 +24,7 @@ void Tgeo::omotetiaTimer()
     }
     drawHomothetyFrame();
     HomothetyFrames::advance(m_step, m_parameters);
-    present();
+    frameShown();
 }
 
 void Tgeo::drawHomothetyFrame()

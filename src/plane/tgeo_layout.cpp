@@ -28,8 +28,6 @@ constexpr int KindRows[] = {5, 6, 7, 8, 9, 19, 10};
 constexpr int KindNameLength = 15;
 constexpr int KindBoxWidth = 105;
 constexpr int ZoomBoxWidth = 62;
-constexpr int FrameInterval = 50; // ms
-constexpr int ShearInterval = 2;
 
 // The open list keeps the box's colours: white on the platform's light list
 // background could not be read.
@@ -113,6 +111,7 @@ void Tgeo::createControls()
     for (int row : KindRows)
         KindNames.append(ShortTexts.text(row).left(KindNameLength));
     createTimers();
+    updateTransport();
 }
 
 QToolButton *Tgeo::addToolButton(QToolBar *bar, const char *name, int image, int hintRow, void (Tgeo::*handler)())
@@ -220,9 +219,11 @@ void Tgeo::createTopBar()
     memo = addToolButton(ToolBar1, "memo", 23, 14, &Tgeo::memoClick);
     ToolBar1->addSeparator();
     aiuto = addToolButton(ToolBar1, "aiuto", 1, 4, &Tgeo::aiutoClick);
+    ToolBar8 = makeBar("ToolBar8");
+    createTransportBar();
     row->addStretch();
 
-    for (QToolBar *bar : {ToolBar1, ToolBar2, ToolBar3, ToolBar4})
+    for (QToolBar *bar : {ToolBar1, ToolBar2, ToolBar3, ToolBar4, ToolBar8})
         setToolBarFlat(bar, Shell.FlatToolbars);
 
     PopupMenu1 = new QMenu(barrasotto);
@@ -289,6 +290,8 @@ void Tgeo::createBottomPanel()
 
 void Tgeo::createTimers()
 {
+    using AnimationTransport::FrameInterval;
+    using AnimationTransport::ShearInterval;
     auto makeTimer = [this](const char *name, int interval) {
         auto *timer = new QTimer(this);
         timer->setObjectName(QString::fromLatin1(name));

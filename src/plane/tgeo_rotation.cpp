@@ -24,7 +24,7 @@ void Tgeo::rotazioneTimer()
     }
     drawRotationFrame();
     RotationFrames::advance(m_step);
-    present();
+    frameShown();
 }
 
 void Tgeo::drawRotationFrame()

@@ -19,7 +19,7 @@ void Tgeo::inclinazioneTimer()
     }
     drawShearFrame();
     ShearFrames::advance(m_step, m_parameters);
-    present();
+    frameShown();
 }
 
 void Tgeo::drawShearFrame()

@@ -21,7 +21,7 @@ void Tgeo::traslazioneTimer()
     }
     drawTranslationFrame();
     TranslationFrames::advance(m_step);
-    present();
+    frameShown();
 }
 
 void Tgeo::placeTranslationFrame()

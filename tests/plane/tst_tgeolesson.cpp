@@ -4,6 +4,7 @@
 #include "support/dialogdriver.h"
 #include "support/guitest.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QTest>
 #include <QToolButton>
@@ -142,8 +143,9 @@ private slots:
         QCOMPARE(plane.labelText("Label1"), outside ? QStringLiteral("Figura fuori schermo") : QString());
     }
 
-    // A kind chosen in a box, with the mouse or from the keyboard, and its
-    // dialog cancelled: the box shows again what it showed before (nothing
+    // A kind chosen in a box, with the mouse or from the keyboard (an arrow
+    // or page key only opens the closed list; Return in the list chooses),
+    // and its dialog cancelled: the box shows again what it showed before (nothing
     // before the first confirmation), and `continua` runs the kind
     // confirmed: slot 2 after slot 1's translation by (0, 0). The rotation
     // by -90 about (2, -2) takes A (15, 11) to (15, -15) in 91 frames.
@@ -172,12 +174,23 @@ private slots:
             plane.confirmKind(1, Traslazione);
         const char *boxName = slot == 1 ? "trasfuno" : "trasfdue";
         QComboBox *box = plane.combo(boxName);
+        bool dialogOpened = false;
         auto chooseAndCancel = [&] {
-            GuiTest::whenModalOpens([](QWidget *dialog) { DialogDriver::pressCancel(dialog); });
-            if (key)
+            dialogOpened = false;
+            GuiTest::whenModalOpens([&](QWidget *dialog) {
+                dialogOpened = true;
+                DialogDriver::pressCancel(dialog);
+            });
+            if (key) {
                 QTest::keyClick(box, Qt::Key(key));
-            else
+                QVERIFY(box->view()->isVisible());
+                QVERIFY(!dialogOpened);
+                QTest::keyClick(box->view(), Qt::Key_Down);
+                QTest::keyClick(box->view(), Qt::Key_Return);
+            } else {
                 plane.choose(boxName, Simmetria);
+            }
+            QVERIFY(dialogOpened);
         };
         chooseAndCancel();
         QCOMPARE(box->currentIndex(), -1);
