@@ -3,7 +3,6 @@
 // changes when frames come, never what they are.
 #include "plane/tgeo.h"
 
-#include "dialogs/spincontrol.h"
 #include "lang/languagetables.h"
 #include "shell/imagelist.h"
 
