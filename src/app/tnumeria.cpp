@@ -158,6 +158,13 @@ void Tnumeria::createMenus()
     Successiva1 = addMenuItem(Finestre1, "Successiva1", 0, &Tnumeria::Successiva1Click);
     Successiva1->setIcon(ImageList1::image(ImageList1::NextPicture));
     Chiudetutte1 = addMenuItem(Finestre1, "Chiudetutte1", 0, &Tnumeria::Chiudetutte1Click);
+    // Ctrl+W and Ctrl+F4 close the active child window, as in every desktop
+    // program; no menu item shows them, so the menus keep their texts.
+    auto *closeChild = new QAction(this);
+    closeChild->setObjectName(QStringLiteral("chiudefinestra"));
+    closeChild->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)});
+    connect(closeChild, &QAction::triggered, m_frame, &QMdiArea::closeActiveSubWindow);
+    addAction(closeChild);
 
     N1 = menuBar()->addMenu(QString());
     N1->setObjectName(QStringLiteral("N1"));

@@ -485,6 +485,14 @@ private slots:
         QCOMPARE(frame(*window)->activeSubWindow(), plane);
         item(*window, QStringLiteral("Successiva1"))->trigger();
         QCOMPARE(frame(*window)->activeSubWindow(), space);
+        // Ctrl+W and Ctrl+F4 close the active child only.
+        auto *closeChild = window->findChild<QAction *>(QStringLiteral("chiudefinestra"));
+        QCOMPARE(closeChild->shortcuts(), (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+W")),
+                                                               QKeySequence(QStringLiteral("Ctrl+F4"))}));
+        closeChild->trigger();
+        QCOMPARE(frame(*window)->subWindowList(), QList<QMdiSubWindow *>{plane});
+        closeChild->trigger();
+        QVERIFY(frame(*window)->subWindowList().isEmpty());
     }
 
     void backgroundReturnsWhenTheLastChildCloses()
