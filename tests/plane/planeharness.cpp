@@ -134,7 +134,7 @@ void PlaneHarness::choose(const char *comboName, int item)
     emit box->activated(item);
 }
 
-int PlaneHarness::runStep(int kind)
+bool PlaneHarness::frame(int kind)
 {
     // The timer and handler of each kind; the symmetry and the affinity are
     // drawn at once by `continua`.
@@ -152,11 +152,18 @@ int PlaneHarness::runStep(int kind)
     };
     const auto &step = steps[kind];
     if (!step.timer)
-        return 0;
-    const QTimer *timer = m_window->findChild<QTimer *>(QString::fromLatin1(step.timer));
+        return false;
+    if (!m_window->findChild<QTimer *>(QString::fromLatin1(step.timer))->isActive())
+        return false;
+    (m_window->*step.handler)();
+    return true;
+}
+
+int PlaneHarness::runStep(int kind)
+{
     int events = 0;
-    for (; timer->isActive(); ++events)
-        (m_window->*step.handler)();
+    while (frame(kind))
+        ++events;
     return std::max(events - 1, 0);
 }
 

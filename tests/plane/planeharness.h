@@ -60,6 +60,9 @@ public:
     // frames drawn (the event that ends the step draws none). The kinds
     // drawn at once have ended with `continua`: 0.
     int runStep(int kind);
+    // One event of the running step's timer, handled; false when the timer
+    // is off (or the kind has none).
+    bool frame(int kind);
     // A new figure with `kind` in slot 1, and `continua`; the step is run to
     // its end in figure mode. Returns the frames drawn.
     int runLesson(int kind);

@@ -16,12 +16,6 @@ struct Run {
     QStringList texts;
 };
 
-const char *timerName(int kind)
-{
-    static const char *const names[] = {"traslazione", "rotazione", nullptr, "omotetia", "dilatazione", "inclinazione"};
-    return names[kind];
-}
-
 void prepare(int kind)
 {
     setFigure(2, {{15, 11}, {10, 9}, {21, 4}});
@@ -48,14 +42,11 @@ Run runStep(int kind, bool interrupt)
     plane.confirmKind(1, kind);
     plane.button("continua")->click();
     Tgeo *geo = plane.window();
-    auto *timer = geo->findChild<QTimer *>(QString::fromLatin1(timerName(kind)));
     Run run;
-    static void (Tgeo::*const handlers[])() = {&Tgeo::traslazioneTimer, &Tgeo::rotazioneTimer, nullptr,
-                                               &Tgeo::omotetiaTimer, &Tgeo::dilatazioneTimer, &Tgeo::inclinazioneTimer};
-    for (int events = 0; timer->isActive(); ++events) {
+    for (int events = 0;; ++events) {
         if (interrupt && events == 3) {
             QTest::keyClick(geo->widget(), Qt::Key_Space);
-            if (timer->isActive())
+            if (plane.frame(kind))
                 return {};
             for (int i = 0; i < 2; ++i) {
                 QTest::keyClick(geo->widget(), Qt::Key_Period);
@@ -64,7 +55,8 @@ Run runStep(int kind, bool interrupt)
             QTest::keyClick(geo->widget(), Qt::Key_Plus);
             QTest::keyClick(geo->widget(), Qt::Key_Space);
         }
-        (geo->*handlers[kind])();
+        if (!plane.frame(kind))
+            break;
         run.frames << geo->canvas().copy();
     }
     run.texts = recordedTexts(1, 3) << plane.labelText("Label1") << plane.labelText("Label2");
