@@ -27,6 +27,14 @@
 // runs the shear of a quadrilateral, then of a circle, on the real timer for
 // that many seconds each (default 5), starting the step again whenever it
 // ends, and prints the timer events per second against the 500 asked for.
+//
+//   bench_plane --paused [seconds] [client width] [client height]
+//
+// pauses a 90-degree rotation with Space on the real event loop and prints
+// the process's CPU share over that many seconds (default 5) with the timer
+// events and paints that came meanwhile, then the resume latency at x1: the
+// time from the Space that resumes to the next frame on the screen, over a
+// series of resumes, each paused again at once.
 #include "benchclock.h"
 
 #include "plane/tgeo.h"
@@ -36,6 +44,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QKeyEvent>
 #include <QFile>
 #include <QMdiArea>
 #include <QPushButton>
@@ -464,8 +474,90 @@ void reportShearRates(Tgeo *window, double seconds, PaintCounter &counter)
     }
 }
 
+// The CPU time of the whole process, in milliseconds.
+double processCpuMs()
+{
+    timespec time{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &time);
+    return double(time.tv_sec) * 1e3 + double(time.tv_nsec) / 1e6;
+}
+
+void pressKey(Tgeo *window, Qt::Key key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(window->widget(), &press);
+}
+
+// Runs the real event loop for `ms` milliseconds.
+void idle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Resumes the paused rotation with Space and returns the milliseconds until
+// its next frame is painted, pausing it again straight after.
+double resumeLatencyMs(Tgeo *window, QTimer *timer)
+{
+    QEventLoop loop;
+    const auto framed = QObject::connect(timer, &QTimer::timeout, &loop, [&loop] {
+        QCoreApplication::sendPostedEvents();
+        loop.quit();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    pressKey(window, Qt::Key_Space);
+    loop.exec();
+    const double latency = clock.nsecsElapsed() / 1e6;
+    QObject::disconnect(framed);
+    if (timer->isActive())
+        pressKey(window, Qt::Key_Space);
+    return latency;
+}
+
+void reportPaused(Tgeo *window, double seconds, PaintCounter &counter)
+{
+    TransformSettingsValues &s = TransformSettings;
+    setQuadrilateral(s);
+    s.RotationAngle[1] = 90;
+    s.RotationCentreX[1] = 2;
+    s.RotationCentreY[1] = -2;
+    if (!newLesson(window, Rotazione)) {
+        std::printf("%-38s not run: its parameters were not confirmed\n", "paused rotation 90");
+        return;
+    }
+    QTimer *timer = window->findChild<QTimer *>(QStringLiteral("rotazione"));
+    press(window, "continua");
+    idle(5 * timer->interval());
+    pressKey(window, Qt::Key_Space);
+    int events = 0;
+    const auto counting = QObject::connect(timer, &QTimer::timeout, [&events] { ++events; });
+    const int paintsBefore = counter.paints;
+    const double cpuBefore = processCpuMs();
+    QElapsedTimer wall;
+    wall.start();
+    idle(int(seconds * 1000));
+    const double cpu = processCpuMs() - cpuBefore;
+    const double wallMs = wall.nsecsElapsed() / 1e6;
+    QObject::disconnect(counting);
+    std::printf("%-38s %5.2f s paused: %.2f%% CPU (%.1f ms), %d timer events, %d paints\n", "paused rotation 90",
+                wallMs / 1000, 100 * cpu / wallMs, cpu, events, counter.paints - paintsBefore);
+
+    std::vector<double> latencies;
+    while (timer->isActive() || window->findChild<QToolButton *>(QStringLiteral("pausa"))->isChecked()) {
+        latencies.push_back(resumeLatencyMs(window, timer));
+        if (latencies.size() == 40)
+            break;
+    }
+    const BenchFigures figures = benchFigures(latencies);
+    std::printf("%-38s %zu resumes at x1 (%d ms a frame): key to next frame median %.1f ms, worst %.1f ms\n",
+                "resume latency", figures.count, timer->interval(), figures.median, figures.worst);
+}
+
 struct Options {
     bool shearRate = false;
+    bool paused = false;
     double seconds = 5;
     int runs = 5;
     QSize client{1920, 1080};
@@ -477,8 +569,8 @@ Options readOptions(int argc, char *argv[])
     std::vector<int> size;
     for (int i = 1; i < argc; ++i) {
         const QByteArray argument(argv[i]);
-        if (argument == "--shear-rate") {
-            options.shearRate = true;
+        if (argument == "--shear-rate" || argument == "--paused") {
+            (argument == "--paused" ? options.paused : options.shearRate) = true;
             if (i + 1 < argc && QByteArray(argv[i + 1]).toDouble() > 0 && size.empty())
                 options.seconds = std::atof(argv[++i]);
         } else if (argument == "--runs" && i + 1 < argc) {
@@ -531,10 +623,12 @@ int main(int argc, char *argv[])
     window->widget()->installEventFilter(&counter);
     std::printf("client area %d x %d, canvas %d x %d, platform %s, %d runs\n", window->widget()->width(),
                 window->widget()->height(), window->canvas().width(), window->canvas().height(),
-                qPrintable(QGuiApplication::platformName()), options.shearRate ? 1 : options.runs);
+                qPrintable(QGuiApplication::platformName()), options.shearRate || options.paused ? 1 : options.runs);
 
     if (options.shearRate) {
         reportShearRates(window, options.seconds, counter);
+    } else if (options.paused) {
+        reportPaused(window, options.seconds, counter);
     } else {
         Results results;
         for (int run = 0; run < options.runs; ++run)

@@ -4,10 +4,13 @@
 #include "calc/evalcommand.h"
 #include "lang/fixedtexts.h"
 #include "lang/languagecommand.h"
+#include "shell/settingsrecord.h"
 #include "shell/terminationsignals.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIODevice>
+#include <QSettings>
 #include <QTextStream>
 
 #include <csignal>
@@ -91,6 +94,11 @@ int main(int argc, char *argv[])
         qunsetenv("QT_SCALE_FACTOR");
     fonts.wait();
     QApplication::setApplicationName(QStringLiteral("Numeria"));
+    // Qt's file dialog keeps the folders it visited in "QtProject.conf"; in
+    // the program's own folder they are not offered to every other program
+    // of a shared school account.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       configurationFolder(qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath()));
     // Lets the desktop match the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ARALDA_APP_ID));
     TerminationSignals endRequests;

@@ -22,7 +22,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLayout>
@@ -38,6 +40,14 @@ namespace {
 
 constexpr int TaskBarHeight = 28;
 constexpr int LanguageFilePathCapacity = 250;
+
+SettingsSurroundings settingsSurroundings()
+{
+    const QFileInfo local(QString::fromLatin1(SettingsFileName));
+    const QFileInfo working(QDir::currentPath());
+    return {working.canonicalFilePath(), QFileInfo(QDir::homePath()).canonicalFilePath(),
+            qEnvironmentVariable("XDG_CONFIG_HOME"), local.exists() || local.isSymLink(), working.isWritable()};
+}
 
 QRect screenRect()
 {
@@ -192,8 +202,9 @@ void Tnumeria::setMenusVisible(bool visible)
 
 void Tnumeria::readSettings()
 {
-    RegularFile::removeWriteLeftovers(QString::fromLatin1(SettingsFileName));
-    const SettingsReadResult result = readSettingsFile();
+    m_settingsPath = settingsFilePath(settingsSurroundings());
+    RegularFile::removeWriteLeftovers(m_settingsPath);
+    const SettingsReadResult result = readSettingsFile(m_settingsPath);
     if (result.status == SettingsReadStatus::Read) {
         m_settings = result.record;
         Shell.MainShowHints = m_settings.hints;
@@ -298,8 +309,8 @@ void Tnumeria::fitBackground()
 
 void Tnumeria::showSettingsUnreadable()
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, LongTexts.text(0), noticeText(SettingsUnreadable),
-                                QMessageBox::Ok, this);
+    auto *box = new QMessageBox(QMessageBox::Warning, LongTexts.text(0),
+                                settingsMessage(SettingsUnreadable, m_settingsPath), QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("settingsUnreadable"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
@@ -472,9 +483,12 @@ void Tnumeria::writeSettings()
     const auto record = settingsToSave(m_settings, state);
     if (!record)
         return;
-    if (const auto failure = writeSettingsFile(*record)) {
+    // The configuration folder is made only when there is something to keep in it.
+    QDir().mkpath(QFileInfo(m_settingsPath).path());
+    if (const auto failure = writeSettingsFile(*record, m_settingsPath)) {
         QMessageBox box(QMessageBox::Warning, LongTexts.text(0),
-                        noticeText(SettingsNotSaved) + QLatin1Char('\n') + *failure, QMessageBox::Ok, this);
+                        settingsMessage(SettingsNotSaved, m_settingsPath) + QLatin1Char('\n') + *failure,
+                        QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("settingsNotSaved"));
         box.exec();
     }

@@ -77,6 +77,7 @@ private:
     void openOrRaise(QPointer<Window> &window, bool closed);
 
     SettingsRecord m_settings;
+    QString m_settingsPath; // where `m_settings` was read and is written
     bool m_settingsUnreadable = false;
 
     QPointer<Splash> m_splash;

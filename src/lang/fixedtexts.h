@@ -120,8 +120,10 @@ inline constexpr const char *KindWidthSample = "ingrusciamentuooo";
 inline constexpr const char *ModeWidthSample = "trasformazione geometricaooossss";
 inline constexpr const char *ReadoutWidthSample = "123,5;234,8---123,5;234,8";
 // The file type offered when a window's picture is saved.
-inline constexpr const char *PngFilter = "PNG (*.png)";
-inline constexpr const char *PngSuffix = "png";
+// The picture formats the save dialog offers, each with the ending it adds
+// to a name typed without one.
+inline constexpr const char *PictureFilters[][2] = {
+    {"PNG (*.png)", "png"}, {"JPEG (*.jpg *.jpeg)", "jpg"}, {"BMP (*.bmp)", "bmp"}};
 // The workspace's pop-up menu, in Italian in every language.
 inline constexpr const char *PlaneShowHintsItem = "&mostra suggerimenti";
 inline constexpr const char *PlaneFlatItem = "&aspetto piatto";

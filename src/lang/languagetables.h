@@ -89,6 +89,7 @@ enum NoticeRow {
     TransportFrameHint,
     TransportSpeedHint,
     TransportAgainHint,
+    PictureNameUnknown,
     NoticeRowCount
 };
 

@@ -190,6 +190,8 @@ constexpr BuiltInTexts NoticeTextRows[] = {
     {"Velocità dell'animazione (+ e -)", "Animation speed (+ and -)", "Vitesse de l'animation (+ et -)"},
     {"Ancora: ripete l'ultimo passo (Pagina su)", "Again: the last step once more (Page Up)",
      "Encore: refait la dernière étape (Page précédente)"},
+    {"Il nome deve finire in .png, .jpg, .jpeg o .bmp.", "The name must end in .png, .jpg, .jpeg or .bmp.",
+     "Le nom doit se terminer par .png, .jpg, .jpeg ou .bmp."},
 };
 
 const TextTable NoticeTexts(200, NoticeTextRows);

@@ -61,12 +61,20 @@ void PictureCommands::savePicture()
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QString::fromLatin1(FixedTexts::PngFilter));
-    dialog.setDefaultSuffix(QString::fromLatin1(FixedTexts::PngSuffix));
+    QStringList filters;
+    for (const auto &[filter, suffix] : FixedTexts::PictureFilters)
+        filters << QString::fromLatin1(filter);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QString::fromLatin1(FixedTexts::PictureFilters[0][1]));
+    // A name typed without an ending takes the format chosen in the list.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString &filter) {
+        if (const qsizetype chosen = filters.indexOf(filter); chosen >= 0)
+            dialog.setDefaultSuffix(QString::fromLatin1(FixedTexts::PictureFilters[chosen][1]));
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
-    if (const auto failure = writePngFile(picture, path)) {
+    if (const auto failure = writePictureFile(picture, path)) {
         QMessageBox box(QMessageBox::Warning, LongTexts.text(0),
                         noticeText(PictureNotSaved) + QLatin1Char('\n') + path + QLatin1Char('\n') + *failure,
                         QMessageBox::Ok, m_window);

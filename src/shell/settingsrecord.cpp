@@ -4,6 +4,8 @@
 #include "lang/languagetables.h"
 #include "lang/regularfile.h"
 
+#include <QDir>
+
 namespace {
 
 constexpr int HintsOffset = 0;
@@ -65,13 +67,38 @@ SettingsReadResult readSettingsFile(const QString &fileName)
     return {SettingsReadStatus::Read, *record};
 }
 
+QString configurationFolder(const QString &xdgConfigHome, const QString &homeFolder)
+{
+    const QString base = QDir::isAbsolutePath(xdgConfigHome) ? xdgConfigHome : homeFolder + QStringLiteral("/.config");
+    return QDir::cleanPath(base + QStringLiteral("/aralda"));
+}
+
+QString settingsFilePath(const SettingsSurroundings &surroundings)
+{
+    const QString local = QString::fromLatin1(SettingsFileName);
+    if (surroundings.localFileExists
+        || (surroundings.workingFolderWritable && surroundings.workingFolder != surroundings.homeFolder))
+        return local;
+    return configurationFolder(surroundings.xdgConfigHome, surroundings.homeFolder) + QLatin1Char('/') + local;
+}
+
+QString settingsMessage(NoticeRow row, const QString &fileName)
+{
+    const QString name = QString::fromLatin1(SettingsFileName);
+    const QString quoted = QLatin1Char('"') + name + QLatin1Char('"');
+    QString text = noticeText(row);
+    if (fileName != name)
+        text.replace(quoted, QLatin1Char('"') + QDir::toNativeSeparators(fileName) + QLatin1Char('"'));
+    return text;
+}
+
 std::optional<QString> writeSettingsFile(const SettingsRecord &record, const QString &fileName)
 {
     // A link, a folder, a pipe or a device at the name is not the program's
     // to replace. One put there after this look is replaced itself by the
     // new file, but never written through.
     if (RegularFile::isNonRegular(fileName))
-        return noticeText(SettingsFileNotRegular);
+        return settingsMessage(SettingsFileNotRegular, fileName);
     if (const auto failure = RegularFile::write(fileName, record.toBytes(), RegularFile::Existing::Replace))
         return failure->reason();
     return std::nullopt;

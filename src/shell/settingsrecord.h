@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lang/languagetables.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -26,6 +28,30 @@ struct SettingsRecord {
 };
 
 constexpr const char *SettingsFileName = "Aralda.cfg";
+
+// What decides where the settings are kept, as found at start.
+struct SettingsSurroundings {
+    QString workingFolder; // canonical
+    QString homeFolder;    // canonical
+    QString xdgConfigHome; // the variable as set, possibly empty
+    bool localFileExists = false; // anything at ./Aralda.cfg, a link included
+    bool workingFolderWritable = false;
+};
+
+// The program's own configuration folder: $XDG_CONFIG_HOME/aralda, or
+// ~/.config/aralda when the variable is unset or not an absolute path.
+QString configurationFolder(const QString &xdgConfigHome, const QString &homeFolder);
+
+// "Aralda.cfg" in the working folder, as always, when it is already there or
+// when the folder is writable and is not the home folder; otherwise the file
+// in the configuration folder. Started from a menu, the working folder is the
+// home folder or one the user cannot write: the settings are neither left
+// lying in the home folder nor lost at every exit.
+QString settingsFilePath(const SettingsSurroundings &surroundings);
+
+// A message about the settings file with its path in place of the file's
+// name when the file is not the working folder's.
+QString settingsMessage(NoticeRow row, const QString &fileName);
 
 enum class SettingsReadStatus { Read, Missing, Damaged };
 

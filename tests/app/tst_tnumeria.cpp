@@ -29,6 +29,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -562,6 +563,24 @@ private slots:
         window = startedWindow("it_IT");
         QCOMPARE(item(*window, QStringLiteral("Ambiente1"))->text(), QStringLiteral("&Fichier"));
         QVERIFY(!item(*window, QStringLiteral("Linguapredefinita1"))->isChecked());
+    }
+
+    // Started from a menu in the home folder, the settings go to the
+    // configuration folder, not into the home folder, and are read from there.
+    void settingsOfAMenuStartLiveInTheConfigurationFolder()
+    {
+        const auto restoreHome = qScopeGuard([home = qgetenv("HOME")] { qputenv("HOME", home); });
+        qputenv("HOME", QDir::currentPath().toLocal8Bit());
+        qunsetenv("XDG_CONFIG_HOME");
+        auto window = startedWindow();
+        item(*window, QStringLiteral("Francese1"))->trigger();
+        item(*window, QStringLiteral("Linguapredefinita1"))->trigger();
+        window->close();
+        QVERIFY(!QFile::exists(SettingsFile));
+        QCOMPARE(fileBytes(QStringLiteral(".config/aralda/Aralda.cfg")), settingsRecord(1, 2));
+        GuiTest::resetProgramValues();
+        window = startedWindow("it_IT");
+        QCOMPARE(item(*window, QStringLiteral("Ambiente1"))->text(), QStringLiteral("&Fichier"));
     }
 
     void nothingChangedWritesNoFile()

@@ -63,6 +63,22 @@ bool PlaneHarness::isShown(const char *name) const
     return !m_window->findChild<QWidget *>(QString::fromLatin1(name))->isHidden();
 }
 
+QString PlaneHarness::messageLine() const
+{
+    return labelText("Label1") + (isShown("tcontinua") ? QStringLiteral(" [continua]") : QString())
+        + (isShown("tinversa") ? QStringLiteral(" [inversa]") : QString());
+}
+
+QString PlaneHarness::controls() const
+{
+    QString text;
+    for (const char *name : {"trasfuno", "trasfdue", "continua", "nuova", "inversa", "cancella", "Tabel", "czoom", "pnum"})
+        text += m_window->findChild<QWidget *>(QString::fromLatin1(name))->isEnabled() ? QLatin1Char('E')
+                                                                                       : QLatin1Char('D');
+    text += button("sovra")->isEnabled() ? QLatin1Char('E') : QLatin1Char('D');
+    return text;
+}
+
 QPoint PlaneHarness::origin() const
 {
     return QPoint(m_window->mapping().originX(), m_window->mapping().originY());

@@ -35,6 +35,11 @@ public:
     QComboBox *combo(const char *name) const;
     QString labelText(const char *name) const;
     bool isShown(const char *name) const;
+    // The red message, with the button pictures shown after it.
+    QString messageLine() const;
+    // The enabling of the controls in the order of the lesson's table, then
+    // `sovra`: E enabled, D disabled.
+    QString controls() const;
 
     QPoint origin() const;
     QRgb pixel(QPoint at) const;

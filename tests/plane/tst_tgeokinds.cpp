@@ -112,27 +112,6 @@ void cancelKind(PlaneHarness &plane, int slot, int kind)
     plane.choose(slot == 1 ? "trasfuno" : "trasfdue", kind);
 }
 
-// The enabling of the controls in the order of the lesson's table, then
-// `sovra`: E enabled, D disabled.
-QString controls(const PlaneHarness &plane)
-{
-    QString text;
-    for (const char *name : {"trasfuno", "trasfdue", "continua", "nuova", "inversa", "cancella", "Tabel", "czoom"}) {
-        QWidget *control = plane.window()->findChild<QWidget *>(QString::fromLatin1(name));
-        text += control->isEnabled() ? QLatin1Char('E') : QLatin1Char('D');
-    }
-    text += plane.window()->findChild<QWidget *>(QStringLiteral("pnum"))->isEnabled() ? QLatin1Char('E')
-                                                                                    : QLatin1Char('D');
-    text += plane.button("sovra")->isEnabled() ? QLatin1Char('E') : QLatin1Char('D');
-    return text;
-}
-
-QString messageLine(const PlaneHarness &plane)
-{
-    return plane.labelText("Label1") + (plane.isShown("tcontinua") ? QStringLiteral(" [continua]") : QString())
-        + (plane.isShown("tinversa") ? QStringLiteral(" [inversa]") : QString());
-}
-
 QString hex(QRgb colour)
 {
     return QStringLiteral("%1").arg(colour, 6, 16, QLatin1Char('0'));
@@ -279,7 +258,7 @@ private slots:
         }
         // One transformation: the lesson goes back to choosing it; no
         // change of frame has run, so there is nothing to superimpose.
-        QCOMPARE(controls(plane), QStringLiteral("EDDEDEEEED"));
+        QCOMPARE(plane.controls(), QStringLiteral("EDDEDEEEED"));
     }
 
     // The symmetry about y = x with its element shown: the red axis at 45
@@ -385,8 +364,8 @@ private slots:
         plane.button("continua")->click();
         QCOMPARE(recordedTexts(2, 2), (QStringList{"0.0;4.0", "2.0;5.0"}));
         QVERIFY(plane.lettersAt({{0, 4}, {2, 5}}, Lime));
-        QCOMPARE(messageLine(plane), QStringLiteral("Premere il tasto [inversa]"));
-        QCOMPARE(controls(plane), QStringLiteral("EEDEEEEEED"));
+        QCOMPARE(plane.messageLine(), QStringLiteral("Premere il tasto [inversa]"));
+        QCOMPARE(plane.controls(), QStringLiteral("EEDEEEEEED"));
 
         plane.button("inversa")->click();
         plane.button("continua")->click();
@@ -612,7 +591,7 @@ private slots:
         QCOMPARE(recordedTexts(1, 3), (QStringList{"2.0;2.0", "8.0;2.0", "2.0;6.0"}));
         QVERIFY(plane.lettersAt({{2, 2}, {8, 2}, {2, 6}}, Aqua));
         QCOMPARE(plane.pixel(at(plane, 50, 20)), Aqua); // the middle of A'B'
-        QCOMPARE(controls(plane), QStringLiteral("DDEEDDEDED"));
+        QCOMPARE(plane.controls(), QStringLiteral("DDEEDDEDED"));
 
         plane.button("continua")->click();
         QCOMPARE(plane.runStep(Inclinazione), 11);
@@ -620,7 +599,7 @@ private slots:
         QVERIFY(plane.lettersAt({{2, 3}, {8, 6}, {2, 7}}, Lime));
         QCOMPARE(plane.pixel(at(plane, 20, 50)), Lime); // the middle of A''C''
         QCOMPARE(plane.pixel(at(plane, 50, 20)), Aqua); // the first image stays
-        QCOMPARE(controls(plane), QStringLiteral("EEDEEEEEED"));
+        QCOMPARE(plane.controls(), QStringLiteral("EEDEEEEEED"));
     }
 
     // Two shears of the segment (2, 3)-(4, 3), each confirmed in its own
@@ -743,7 +722,7 @@ private slots:
         QVERIFY(plane.lettersAt({{15, 11}, {10, 9}, {21, 4}}, Aqua));
         // A (15, 11) to B (10, 9): (125, 100) lies on the segment.
         QCOMPARE(plane.pixel(at(plane, 125, 100)), Aqua);
-        QCOMPARE(controls(plane), QStringLiteral("EDDEDEEEED"));
+        QCOMPARE(plane.controls(), QStringLiteral("EDDEDEEEED"));
     }
 
     // An affinity whose dialog last refused its coefficients does not run,
@@ -764,13 +743,13 @@ private slots:
         TransformSettings.AffineConfirmed[1] = false;
         Evaluator.Evaluate(QStringLiteral("2+2"));
         QVERIFY(Evaluator.EvalOk);
-        const QString before = controls(plane);
+        const QString before = plane.controls();
         QCOMPARE(before, QStringLiteral("EDEEDDEDED"));
         const QImage picture = plane.window()->canvas().copy();
 
         plane.button("continua")->click();
-        QCOMPARE(controls(plane), before);
-        QCOMPARE(messageLine(plane), noticeText(AffinityNotConfirmed));
+        QCOMPARE(plane.controls(), before);
+        QCOMPARE(plane.messageLine(), noticeText(AffinityNotConfirmed));
         QVERIFY(!plane.labelText("Label1").isEmpty());
         QCOMPARE(plane.window()->canvas(), picture);
         QCOMPARE(recordedTexts(1, 3), (QStringList{";", ";", ";"}));

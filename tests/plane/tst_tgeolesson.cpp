@@ -11,18 +11,6 @@
 
 using namespace Colour;
 
-namespace {
-
-// The message line as the user reads it: the text, then the button picture
-// that follows it.
-QString messageLine(const PlaneHarness &plane)
-{
-    return plane.labelText("Label1") + (plane.isShown("tcontinua") ? QStringLiteral(" [continua]") : QString())
-        + (plane.isShown("tinversa") ? QStringLiteral(" [inversa]") : QString());
-}
-
-} // namespace
-
 class TestTgeoLesson : public QObject
 {
     Q_OBJECT
@@ -81,11 +69,11 @@ private slots:
         setRotation(2, 90, 0, 0);
         plane.setTransformations(2);
         plane.confirmFigure();
-        QCOMPARE(messageLine(plane), QStringLiteral("Scegliere la trasformazione"));
+        QCOMPARE(plane.messageLine(), QStringLiteral("Scegliere la trasformazione"));
         plane.confirmKind(1, Traslazione);
-        QCOMPARE(messageLine(plane), QStringLiteral("Scegliere la II trasformazione"));
+        QCOMPARE(plane.messageLine(), QStringLiteral("Scegliere la II trasformazione"));
         plane.confirmKind(2, Rotazione);
-        QCOMPARE(messageLine(plane), QStringLiteral("Premere il tasto [continua]"));
+        QCOMPARE(plane.messageLine(), QStringLiteral("Premere il tasto [continua]"));
 
         // Direct: the translation, then the rotation of its image.
         plane.button("continua")->click();
@@ -93,23 +81,23 @@ private slots:
         plane.runStep(Traslazione);
         QCOMPARE(recordedTexts(1, 2), (QStringList{"4.0;0.0", "5.0;2.0"}));
         QVERIFY(plane.lettersAt({{4, 0}, {5, 2}}, Aqua));
-        QCOMPARE(messageLine(plane), QStringLiteral("Premere il tasto [continua]"));
+        QCOMPARE(plane.messageLine(), QStringLiteral("Premere il tasto [continua]"));
         plane.button("continua")->click();
-        QCOMPARE(messageLine(plane), QStringLiteral("Premere il tasto [inversa]"));
+        QCOMPARE(plane.messageLine(), QStringLiteral("Premere il tasto [inversa]"));
         plane.runStep(Rotazione);
         QCOMPARE(recordedTexts(2, 2), (QStringList{"0.0;4.0", "-2.0;5.0"}));
         QVERIFY(plane.lettersAt({{0, 4}, {-2, 5}}, Lime));
 
         // Inverse: the rotation of the figure, then the translation.
         plane.button("inversa")->click();
-        QCOMPARE(messageLine(plane), QStringLiteral("Premere il tasto [continua]"));
+        QCOMPARE(plane.messageLine(), QStringLiteral("Premere il tasto [continua]"));
         plane.button("continua")->click();
         QCOMPARE(plane.labelText("Panel1"), QStringLiteral("inverse"));
         plane.runStep(Rotazione);
         QCOMPARE(recordedTexts(3, 2), (QStringList{"0.0;1.0", "-2.0;2.0"}));
         QVERIFY(plane.lettersAt({{0, 1}, {-2, 2}}, Aqua));
         plane.button("continua")->click();
-        QCOMPARE(messageLine(plane), QString());
+        QCOMPARE(plane.messageLine(), QString());
         plane.runStep(Traslazione);
         QCOMPARE(recordedTexts(4, 2), (QStringList{"3.0;1.0", "1.0;2.0"}));
         QVERIFY(plane.lettersAt({{3, 1}, {1, 2}}, Lime));

@@ -1,6 +1,7 @@
 #include "planeharness.h"
 
 #include "lang/languagetables.h"
+#include "shell/picturefile.h"
 #include "support/guitest.h"
 #include "support/picturedialogs.h"
 #include "support/settingsbytes.h"
@@ -91,6 +92,46 @@ private slots:
         const QImage saved(file.fileName());
         QCOMPARE(saved.size(), expected.size());
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), expected);
+    }
+
+    // The name's ending gives the format, and the file's density the
+    // screen's: 96 dots per inch per device pixel.
+    void savedFormatFollowsTheName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("png at x2") << "a.png" << QByteArray("\x89PNG") << 2.0;
+        QTest::newRow("jpg") << "b.jpg" << QByteArray("\xff\xd8\xff") << 1.0;
+        QTest::newRow("JPEG at x1.5") << "c.JPEG" << QByteArray("\xff\xd8\xff") << 1.5;
+        QTest::newRow("bmp at x3") << "d.bmp" << QByteArray("BM") << 3.0;
+        QTest::newRow("gif is refused") << "e.gif" << QByteArray() << 1.0;
+        QTest::newRow("png in the middle") << "f.png.txt" << QByteArray() << 1.0;
+    }
+
+    void savedFormatFollowsTheName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, start);
+        QFETCH(qreal, ratio);
+        GuiTest::Fixture fixture;
+        QImage picture(30, 20, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        picture.setDevicePixelRatio(ratio);
+        const QString path = fixture.filePath(name);
+        const auto failure = writePictureFile(picture, path);
+        QCOMPARE(fileBytes(path).left(start.size()), start);
+        if (start.isEmpty()) {
+            QCOMPARE(failure, noticeText(PictureNameUnknown));
+            QVERIFY(!QFile::exists(path));
+            return;
+        }
+        QVERIFY(!failure);
+        const QImage saved(path);
+        QCOMPARE(saved.size(), picture.size());
+        const int dotsPerMetre = qRound(96 * ratio / 0.0254);
+        QVERIFY2(qAbs(saved.dotsPerMeterX() - dotsPerMetre) <= 20, qPrintable(QString::number(saved.dotsPerMeterX())));
+        QCOMPARE(saved.dotsPerMeterY(), saved.dotsPerMeterX());
     }
 
     void failedSaveIsTold_data()

@@ -63,6 +63,21 @@ Run runStep(int kind, bool interrupt)
     return run;
 }
 
+// What the lesson shows after a step: the canvas, the messages and the
+// enabling, which together follow the lesson's flow.
+struct Shown {
+    QImage canvas;
+    QString texts;
+    bool operator==(const Shown &) const = default;
+};
+
+Shown shown(const PlaneHarness &plane)
+{
+    return {plane.window()->canvas().copy(), plane.messageLine() + QLatin1Char('|') + plane.labelText("Panel1")
+                                                 + QLatin1Char('|') + plane.labelText("Label2") + QLatin1Char('|')
+                                                 + plane.controls() + recordedTexts(2, 3).join(QLatin1Char(' '))};
+}
+
 } // namespace
 
 class TgeoTransportTest : public QObject
@@ -159,6 +174,36 @@ private slots:
         QCOMPARE(recordedTexts(1, 3), texts);
         plane.button("cancella")->click();
         QVERIFY(!plane.button("ancora")->isEnabled());
+    }
+
+    // "Again" replays the second step of the direct sequence from the first
+    // step's image and the inverse sequence's last step, and the lesson
+    // goes on from where it stood.
+    void againKeepsTheLessonFlow()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        prepare(Traslazione);
+        setRotation(2, 60, 1, 1);
+        plane.setTransformations(2);
+        plane.confirmFigure();
+        plane.confirmKind(1, Traslazione);
+        plane.confirmKind(2, Rotazione);
+        auto stepAndAgain = [&plane](int kind) {
+            plane.button("continua")->click();
+            plane.runStep(kind);
+            const Shown after = shown(plane);
+            QTest::keyClick(plane.window()->widget(), Qt::Key_PageUp);
+            QVERIFY(plane.runStep(kind) > 6);
+            QCOMPARE(shown(plane), after);
+        };
+        stepAndAgain(Traslazione);
+        stepAndAgain(Rotazione);
+        QVERIFY(plane.messageLine().endsWith(QStringLiteral(" [inversa]")));
+        plane.button("inversa")->click();
+        stepAndAgain(Rotazione);
+        stepAndAgain(Traslazione);
+        QVERIFY(!plane.button("continua")->isEnabled());
     }
 };
 

@@ -200,6 +200,51 @@ private slots:
         QCOMPARE(fileBytes(SettingsFile), settingsRecord(1, 0));
         QCOMPARE(folderEntries(), QStringList({SettingsFile, QStringLiteral("other.cfg")}));
     }
+
+    // The working folder keeps the file for those who rely on it; a menu's
+    // working folder (home, or one that cannot be written) sends it to the
+    // configuration folder.
+    void placeOfTheSettings_data()
+    {
+        QTest::addColumn<QString>("working");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QString>("xdg");
+        QTest::addColumn<QString>("expected");
+        const QString local = SettingsFile;
+        const QString config = QStringLiteral("/home/ada/.config/aralda/Aralda.cfg");
+        QTest::newRow("writable lesson folder") << "/home/ada/maths" << false << true << "" << local;
+        QTest::newRow("file already in the home folder") << "/home/ada" << true << true << "" << local;
+        QTest::newRow("file in a read-only folder") << "/" << true << false << "" << local;
+        QTest::newRow("home folder") << "/home/ada" << false << true << "" << config;
+        QTest::newRow("root folder") << "/" << false << false << "" << config;
+        QTest::newRow("read-only folder, own config home")
+            << "/srv" << false << false << "/tmp/cfg/" << QStringLiteral("/tmp/cfg/aralda/Aralda.cfg");
+        QTest::newRow("relative config home is ignored") << "/" << false << false << "cfg" << config;
+    }
+
+    void placeOfTheSettings()
+    {
+        QFETCH(QString, working);
+        QFETCH(bool, exists);
+        QFETCH(bool, writable);
+        QFETCH(QString, xdg);
+        QFETCH(QString, expected);
+        QCOMPARE(settingsFilePath({working, QStringLiteral("/home/ada"), xdg, exists, writable}), expected);
+    }
+
+    // A message names the file the program used, by its full path when it
+    // is not the working folder's.
+    void messagesNameTheFileUsed()
+    {
+        QCOMPARE(settingsMessage(SettingsNotSaved, SettingsFile), noticeText(SettingsNotSaved));
+        const QString path = QStringLiteral("/home/ada/.config/aralda/Aralda.cfg");
+        for (NoticeRow row : {SettingsUnreadable, SettingsNotSaved, SettingsFileNotRegular}) {
+            const QString message = settingsMessage(row, path);
+            QVERIFY2(message.contains(QLatin1Char('"') + path + QLatin1Char('"')), qPrintable(message));
+            QVERIFY(!message.contains(QStringLiteral("\"Aralda.cfg\"")));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSettingsRecord)
