@@ -492,7 +492,7 @@ void pressKey(Tgeo *window, Qt::Key key)
 void idle(int ms)
 {
     QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
 }
 

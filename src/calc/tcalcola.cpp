@@ -132,7 +132,9 @@ TCalcola::TCalcola(QWidget *parent)
 
     nome->setObjectName(QStringLiteral("nome"));
     nome->installEventFilter(this);
+    nome->setAccessibleName(noticeText(CalculatorExpressionName));
     erisultato->setObjectName(QStringLiteral("erisultato"));
+    erisultato->setAccessibleName(noticeText(CalculatorResultName));
     erisultato->setReadOnly(true);
     erisultato->setFocusPolicy(Qt::ClickFocus); // read and copied, never tabbed to
     erisultato->setPalette(colours(erisultato, QPalette::Base, 0x000000, QPalette::Text, 0xFFFFFF));

@@ -79,6 +79,10 @@ void ValueSpin::setEnabled(bool enabled)
 
 void ValueSpin::setHint(const QString &hint)
 {
-    field->setToolTip(hint);
-    spin->setToolTip(hint);
+    // The label beside the pair is often a lone letter; the hint says which
+    // value the two show.
+    for (QWidget *part : {static_cast<QWidget *>(field), static_cast<QWidget *>(spin)}) {
+        part->setToolTip(hint);
+        part->setAccessibleName(hint);
+    }
 }

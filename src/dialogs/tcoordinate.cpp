@@ -131,8 +131,10 @@ void Tcoordinate::FormActivate()
         m_y[vertex].setHint(hint(FirstCoordinateHintRow + 2 * vertex + 1));
     }
     const QString radiusHint = hint(RadiusHintRow);
-    raggio->setToolTip(radiusHint);
-    praggio->setToolTip(radiusHint);
+    for (QWidget *radius : {static_cast<QWidget *>(raggio), static_cast<QWidget *>(praggio)}) {
+        radius->setToolTip(radiusHint);
+        radius->setAccessibleName(radiusHint);
+    }
 
     const TransformSettingsValues &s = TransformSettings;
     pulizia->setChecked(s.ClearScreen);

@@ -50,6 +50,7 @@ Tgeosim::Tgeosim(QWidget *parent)
     Edit3->setReadOnly(true);
     Edit3->setFocusPolicy(Qt::NoFocus);
     Edit3->setAlignment(Qt::AlignRight);
+    Edit3->setAccessibleName(QString::fromUtf8(FixedTexts::SymmetrySlopeLabel));
     Edit3->setFixedWidth(m_x.field->width());
     Edit3->setStyleSheet(m_x.field->styleSheet());
     connect(m_angle.spin, &QSpinBox::valueChanged, this, &Tgeosim::pangoloClick);

@@ -62,6 +62,9 @@ void Tinclinazioni::FormActivate()
 {
     setWindowTitle(LongTexts.text(56));
     m_sceltasseBox->setTitle(LongTexts.text(57));
+    // " x" alone says little out of the box's sight.
+    for (int axis : {ShearAlongX, ShearAlongY})
+        sceltasse->button(axis)->setAccessibleName(LongTexts.text(57) + sceltasse->button(axis)->text());
     segnokappa->button(PositiveItem)->setText(LongTexts.text(FirstSignRow));
     segnokappa->button(NegativeItem)->setText(LongTexts.text(FirstSignRow + 1));
     m_coefficient.setHint(hint(49));

@@ -43,6 +43,7 @@ constexpr int Label1Left = 6;
 constexpr int Label1Top = 3;
 constexpr int Label2Top = 20;
 constexpr int Label4Top = 37;
+constexpr int AboutItemRow = 14; // the menu item "About" that opens this window
 
 QFrame *makePanel(const char *name, QFrame::Shadow shadow, QColor colour, QRect bounds, QWidget *parent)
 {
@@ -103,6 +104,7 @@ Tinfo::Tinfo(QWidget *parent)
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(Memo1Bounds);
     Memo1->setReadOnly(true);
+    Memo1->setAccessibleName(MenuTexts.text(AboutItemRow).remove(QLatin1Char('&')));
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette memoPalette = Memo1->palette();

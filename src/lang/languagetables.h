@@ -90,6 +90,13 @@ enum NoticeRow {
     TransportSpeedHint,
     TransportAgainHint,
     PictureNameUnknown,
+    FirstKindBoxName,
+    SecondKindBoxName,
+    DrawingName,
+    DrawingImageAfter,
+    CubeStepName,
+    CalculatorExpressionName,
+    CalculatorResultName,
     NoticeRowCount
 };
 

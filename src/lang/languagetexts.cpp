@@ -192,6 +192,15 @@ constexpr BuiltInTexts NoticeTextRows[] = {
      "Encore: refait la dernière étape (Page précédente)"},
     {"Il nome deve finire in .png, .jpg, .jpeg o .bmp.", "The name must end in .png, .jpg, .jpeg or .bmp.",
      "Le nom doit se terminer par .png, .jpg, .jpeg ou .bmp."},
+    {"Prima trasformazione", "First transformation", "Première transformation"},
+    {"Seconda trasformazione", "Second transformation", "Seconde transformation"},
+    {"Disegno", "Drawing", "Dessin"},
+    {"immagine dopo %1", "image after %1", "image après %1"},
+    {"Passo %1: rotazione %4 di %3 quarti di giro attorno all'asse %2",
+     "Step %1: %4 rotation by %3 quarter turns about the %2 axis",
+     "Étape %1: rotation %4 de %3 quarts de tour autour de l'axe %2"},
+    {"Espressione", "Expression", "Expression"},
+    {"Risultato", "Result", "Résultat"},
 };
 
 const TextTable NoticeTexts(200, NoticeTextRows);

@@ -3,6 +3,8 @@
 #include "lang/fixedtexts.h"
 #include "lang/symbolfont.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -304,4 +306,33 @@ DataTable dataTable(const DataTableInputs &inputs)
         table.kinds[i] = kindTable(inputs.kinds[i], inputs.parameters[i]);
     table.secondMatrixShown = inputs.transformCount == 2;
     return table;
+}
+
+QString drawingDescription(const DataTable &table, const QString &figureName, const QString &imageAfter,
+                           const std::array<bool, VertexStageCount> &drawn)
+{
+    auto points = [&table](int stage) {
+        QStringList texts;
+        for (const QString &vertex : table.vertices[stage])
+            if (!vertex.isEmpty())
+                texts << vertex;
+        return texts.join(QLatin1Char(' '));
+    };
+    // Stages 1 and 2 run the first and the second transformation, 3 and 4
+    // (the inverse sequence) the second and then the first.
+    constexpr std::array<int, VertexStageCount> Slot{0, 0, 1, 1, 0};
+    QString description = figureName + QStringLiteral(": ") + points(0);
+    for (int stage = 1; stage < VertexStageCount; ++stage) {
+        if (!drawn[stage] || table.vertices[stage][0].isEmpty())
+            continue;
+        QStringList parameters;
+        for (const TableCell &cell : table.kinds[Slot[stage]].parameters)
+            if (cell.shown && !cell.text.isEmpty())
+                parameters << cell.text.trimmed();
+        QString transformation = table.stageNames[stage];
+        if (!parameters.isEmpty())
+            transformation += QStringLiteral(" (") + parameters.join(QStringLiteral(", ")) + QLatin1Char(')');
+        description += QStringLiteral("; ") + imageAfter.arg(transformation) + QStringLiteral(": ") + points(stage);
+    }
+    return description;
 }

@@ -92,3 +92,12 @@ struct DataTable {
 };
 
 DataTable dataTable(const DataTableInputs &inputs);
+
+// What the drawing shows, in words a screen reader can read out: the figure
+// with its points, then for each stage recorded so far the image after that
+// stage's transformation, with its parameters and points:
+// "triangle ABC: A(15;11) B(10;9) C(21;4); image after rotation (Xc = 2,
+// α = 70, Yc = -2): A(…) …". `imageAfter` holds %1 for the transformation;
+// `drawn` tells the stages whose images the drawing shows.
+QString drawingDescription(const DataTable &table, const QString &figureName, const QString &imageAfter,
+                           const std::array<bool, VertexStageCount> &drawn);

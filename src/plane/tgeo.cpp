@@ -28,6 +28,7 @@ Tgeo::Tgeo(QWidget *parent)
     // The canvas covers the whole client area, so Qt need not clear it first.
     m_surface->setAttribute(Qt::WA_OpaquePaintEvent);
     m_surface->setMouseTracking(true);
+    m_surface->setAccessibleName(noticeText(DrawingName));
     m_surface->installEventFilter(this);
 
     createControls();

@@ -137,6 +137,10 @@ private:
     // After a dialog or a step: never on a control a remote's keys could
     // change, nor beside `nuova` where one slip ends the lesson.
     void placeFocus();
+    // The drawing's accessible description, from the table's texts of the
+    // stages it shows; `stage` is one more stage drawn, or -1 for a drawing
+    // that shows the figure alone again.
+    void describeDrawing(int stage);
 
     // tgeo_drawing.cpp
     void present();
@@ -245,6 +249,7 @@ private:
     int RunningKind = 0;
     QString m_tableKindName1;
     QString m_tableKindName2;
+    std::array<bool, VertexStageCount> m_stagesDrawn{};
 
     FigurePoints m_start;    // StartX/StartY: the confirmed figure, working units
     ScreenPoints m_startScreen;

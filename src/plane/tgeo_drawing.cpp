@@ -60,6 +60,7 @@ void Tgeo::RecordVertexTexts(int stage)
         TransformSettings.VertexTextX[vertex][stage] = m_currentTextX[vertex].left(5);
         TransformSettings.VertexTextY[vertex][stage] = m_currentTextY[vertex].left(5);
     }
+    describeDrawing(stage);
 }
 
 void Tgeo::OffScreenCheck()

@@ -118,6 +118,7 @@ void Tgeo::nuovaClick()
         m_currentTextX[vertex].clear();
         m_currentTextY[vertex].clear();
     }
+    describeDrawing(-1);
     applyFlow();
     present();
 }
@@ -361,6 +362,7 @@ void Tgeo::cancellaClick()
     DrawScene();
     if (!TransformSettings.FigureIsCircle)
         DrawVertexLabels(m_start, PlaneColour::White);
+    describeDrawing(-1);
     applyFlow();
     present();
 }

@@ -30,8 +30,10 @@ constexpr int KindBoxWidth = 105;
 constexpr int ZoomBoxWidth = 62;
 
 // The open list keeps the box's colours: white on the platform's light list
-// background could not be read.
+// background could not be read. The platform's focus mark is dark and does
+// not show on black: the box with the keyboard is framed in aqua instead.
 const QString ComboStyle = QStringLiteral("QComboBox { color: white; background: black; font-weight: bold; }"
+                                          "QComboBox:focus { border: 2px solid aqua; }"
                                           "QComboBox QAbstractItemView { color: white; background: black; "
                                           "selection-color: black; selection-background-color: aqua; }");
 
@@ -169,20 +171,25 @@ void Tgeo::createTopBar()
     num->setReadOnly(true);
     num->setFocusPolicy(Qt::NoFocus);
     num->setFixedWidth(num->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 10);
-    num->setToolTip(hint(23));
-    ToolBar7->addWidget(num);
     pnum = new SpinControl(QStringLiteral("pnum"), SpinRange{1, 2}, ToolBar7);
-    pnum->setToolTip(hint(23));
+    for (QWidget *count : {static_cast<QWidget *>(num), static_cast<QWidget *>(pnum)}) {
+        count->setToolTip(hint(23));
+        count->setAccessibleName(hint(23));
+    }
+    ToolBar7->addWidget(num);
     connect(pnum, &QSpinBox::valueChanged, this, &Tgeo::pnumClick);
     ToolBar7->addWidget(pnum);
 
     ToolBar4 = makeBar("ToolBar4");
     trasfuno = makeKindBox("trasfuno", ToolBar4);
     trasfuno->setToolTip(hint(5));
+    // Before a choice a box shows nothing a screen reader could read.
+    trasfuno->setAccessibleName(noticeText(FirstKindBoxName));
     connect(trasfuno, &QComboBox::activated, this, &Tgeo::trasfunoChange);
     ToolBar4->addWidget(trasfuno);
     ToolBar4->addSeparator();
     trasfdue = makeKindBox("trasfdue", ToolBar4);
+    trasfdue->setAccessibleName(noticeText(SecondKindBoxName));
     connect(trasfdue, &QComboBox::activated, this, &Tgeo::trasfdueChange);
     ToolBar4->addWidget(trasfdue);
     ToolBar4->addSeparator();

@@ -115,6 +115,7 @@ void Tcuborot::createRow(QGridLayout *rows, int step, const char *group, const c
     auto *items = new QVBoxLayout(axisGroup);
     for (int axis = 0; axis < CubeAxisCount; ++axis) {
         auto *item = new QRadioButton(ShortTexts.text(FirstAxisRow + axis), axisGroup);
+        item->setAccessibleName(axisGroup->title() + QStringLiteral(": ") + item->text().trimmed());
         row.axes->addButton(item, axis);
         items->addWidget(item);
     }
@@ -138,12 +139,14 @@ void Tcuborot::createRow(QGridLayout *rows, int step, const char *group, const c
     // outside 0..3 or a text that is no number.
     turnsField->setReadOnly(true);
     turnsField->setToolTip(hint(TurnsHint));
+    turnsField->setAccessibleName(axisGroup->title() + QStringLiteral(": ") + hint(TurnsHint));
     turnsField->setFixedWidth(turnsField->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 4);
     row.spin = new QSpinBox(this);
     row.spin->setObjectName(QString::fromLatin1(spin));
     row.spin->setRange(0, MostTurns);
     row.spin->setWrapping(true);
     row.spin->setToolTip(hint(TurnsHint));
+    row.spin->setAccessibleName(turnsField->accessibleName());
     row.spin->setCursor(pointingCursor());
     row.spin->setFixedWidth(arrowsOnlyWidth(row.spin));
     connect(row.spin, &QSpinBox::valueChanged, turnsField,

@@ -37,6 +37,8 @@ constexpr int ArrowSize = 16;
 constexpr int StepButtonWidth = 75;
 constexpr int StepButtonHeight = 25;
 constexpr int SliderWidth = 150;
+constexpr int ClockwiseHint = 42;
+constexpr int AnticlockwiseHint = 43;
 
 QToolButton *toolButton(QToolBar *bar, const char *name, const QIcon &icon, int hintRow)
 {
@@ -143,6 +145,7 @@ void Tuncubo::createToolBars()
     velo->setRange(SlowestSpeed, FastestSpeed);
     velo->setValue(StartSpeed);
     velo->setToolTip(hint(1));
+    velo->setAccessibleName(hint(1));
     velo->setCursor(pointingCursor());
     velo->setFixedWidth(SliderWidth);
     speedBar->addWidget(velo);
@@ -194,8 +197,6 @@ void Tuncubo::createStepControls()
     for (int k = 1; k <= StepCount; ++k) {
         auto *button = new QPushButton(QIcon(spacePicture("via")), QString(), m_client);
         button->setObjectName(QStringLiteral("BitBtn%1").arg(k));
-        // The picture alone says nothing to a screen reader; "start" does.
-        button->setAccessibleName(hint(2));
         button->setFixedSize(StepButtonWidth, StepButtonHeight);
         button->setCursor(pointingCursor());
         button->setEnabled(false);
@@ -222,6 +223,20 @@ void Tuncubo::createStepControls()
     connect(m_stepButtons[0], &QPushButton::clicked, this, &Tuncubo::BitBtn1Click);
     connect(m_stepButtons[1], &QPushButton::clicked, this, &Tuncubo::BitBtn2Click);
     connect(m_stepButtons[2], &QPushButton::clicked, this, &Tuncubo::BitBtn3Click);
+    nameStepButtons();
+}
+
+void Tuncubo::nameStepButtons()
+{
+    // The picture alone says nothing to a screen reader: each button says
+    // which turn it starts.
+    const CubeSchedule &schedule = m_sequence.schedule;
+    for (int k = 0; k < StepCount; ++k)
+        m_stepButtons[k]->setAccessibleName(noticeText(CubeStepName)
+                                                .arg(k + 1)
+                                                .arg(QChar::fromLatin1(FixedTexts::AxisLetters[schedule.StepAxis[k]]))
+                                                .arg(schedule.StepTurns[k])
+                                                .arg(hint(schedule.StepClockwise[k] ? ClockwiseHint : AnticlockwiseHint)));
 }
 
 void Tuncubo::createPopupMenu()
@@ -451,6 +466,7 @@ void Tuncubo::nuovoClick()
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_firstActivation = true;
+    nameStepButtons();
     nuovo->setEnabled(false);
     FormActivate();
 }

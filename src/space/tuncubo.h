@@ -70,6 +70,7 @@ private:
     void createToolBars();
     void createPanels();
     void createStepControls();
+    void nameStepButtons();
     void createPopupMenu();
     void sizePictures();
     void placeControls();

@@ -1,15 +1,31 @@
 #include "app/tnumeria.h"
 #include "calc/tcalcola.h"
+#include "dialogs/taffina.h"
+#include "dialogs/tcoordinate.h"
+#include "dialogs/tdilatazioni.h"
+#include "dialogs/tgeomot.h"
+#include "dialogs/tgeorota.h"
+#include "dialogs/tgeosim.h"
+#include "dialogs/tgeotrasla.h"
+#include "dialogs/tinclinazioni.h"
+#include "info/tinfo.h"
 #include "lang/languagetables.h"
 #include "plane/tgeo.h"
 #include "space/tcuborot.h"
 #include "space/tuncubo.h"
 #include "support/guitest.h"
 
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
 #include <QTest>
 #include <QToolButton>
 
@@ -42,6 +58,32 @@ QStringList unnamedPushButtons(const QWidget *window)
             || (caption.size() == 1 && (caption[0].isLetter() || caption[0] == u'?'));
         if (mute && button->accessibleName().isEmpty())
             wrong.append(button->objectName() + u": "_qs + caption);
+    }
+    return wrong;
+}
+
+// "Class objectName" for every control of `window` a user can reach or
+// change that a screen reader could not name (a lone letter names nothing). The parts Qt builds inside a spin box or
+// a list, and scroll bars, are their owner's.
+QStringList unnamedControls(const QWidget *window)
+{
+    QStringList wrong;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        const bool interactive = qobject_cast<QAbstractButton *>(control) || qobject_cast<QComboBox *>(control)
+            || qobject_cast<QAbstractSpinBox *>(control) || qobject_cast<QLineEdit *>(control)
+            || (qobject_cast<QAbstractSlider *>(control) && !qobject_cast<QScrollBar *>(control))
+            || qobject_cast<QAbstractScrollArea *>(control);
+        bool part = control->objectName().startsWith(u"qt_"_qs) || qobject_cast<QMdiArea *>(control);
+        for (const QWidget *owner = control->parentWidget(); owner && owner != window; owner = owner->parentWidget())
+            part = part || qobject_cast<const QAbstractSpinBox *>(owner) || qobject_cast<const QComboBox *>(owner);
+        if (!interactive || part)
+            continue;
+        // What a screen reader reads: the accessible name, else the caption,
+        // else the text of the label whose buddy the control is.
+        const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).trimmed();
+        if (name.size() > 1 || (name.size() == 1 && !name[0].isLetter() && name[0] != u'?'))
+            continue;
+        wrong.append(QString::fromLatin1(control->metaObject()->className()) + u' ' + control->objectName());
     }
     return wrong;
 }
@@ -194,8 +236,11 @@ private slots:
         const auto *space = window.findChild<Tuncubo *>();
         QVERIFY(space);
         QCOMPARE(unnamedPushButtons(space), QStringList());
-        for (const char *step : {"BitBtn1", "BitBtn2", "BitBtn3"})
-            QCOMPARE(space->findChild<QPushButton *>(QString::fromLatin1(step))->accessibleName(), hint(2));
+        // Each step button says which turn of the schedule it starts.
+        QCOMPARE(space->findChild<QPushButton *>(u"BitBtn1"_qs)->accessibleName(),
+                 noticeText(CubeStepName).arg(1).arg(u"x"_qs).arg(2).arg(hint(42)));
+        QCOMPARE(space->findChild<QPushButton *>(u"BitBtn3"_qs)->accessibleName(),
+                 noticeText(CubeStepName).arg(3).arg(u"z"_qs).arg(3).arg(hint(42)));
         TCalcola calculator;
         QVERIFY(calculator.findChildren<QPushButton *>().size() > 30);
         QCOMPARE(unnamedPushButtons(&calculator), QStringList());
@@ -205,6 +250,43 @@ private slots:
         CubeDialogHints hints;
         Tcuborot dialog(schedule, hints);
         QCOMPARE(unnamedPushButtons(&dialog), QStringList());
+        QCOMPARE(GuiTest::unexpectedModals(), QStringList());
+    }
+
+    // Every control of every window a screen reader reaches has a name.
+    void everyControlNamed_data() { uniqueInEveryMenu_data(); }
+
+    void everyControlNamed()
+    {
+        QFETCH(int, language);
+        GuiTest::Fixture fixture;
+        Tnumeria window;
+        window.show();
+        window.completeStartUp();
+        chooseLanguage(window, language);
+        window.Trasformazioni1Click();
+        window.Spaziali1Click();
+        QCOMPARE(unnamedControls(&window), QStringList());
+        TCalcola calculator;
+        Tinfo info;
+        Taffina affinity;
+        Tcoordinate figure;
+        Tdilatazioni dilation;
+        Tgeomot homothety;
+        Tgeorota rotation;
+        Tgeosim symmetry;
+        Tgeotrasla translation;
+        Tinclinazioni shear;
+        CubeSchedule schedule;
+        CubeDialogHints hints;
+        Tcuborot cube(schedule, hints);
+        for (QWidget *other : std::initializer_list<QWidget *>{&calculator, &info, &affinity, &figure, &dilation,
+                                                              &homothety, &rotation, &symmetry, &translation, &shear,
+                                                              &cube}) {
+            other->show(); // each dialog gives its controls their texts as it opens
+            QCOMPARE(unnamedControls(other), QStringList());
+            other->close();
+        }
         QCOMPARE(GuiTest::unexpectedModals(), QStringList());
     }
 };

@@ -101,6 +101,17 @@ private slots:
         plane.runStep(Traslazione);
         QCOMPARE(recordedTexts(4, 2), (QStringList{"3.0;1.0", "1.0;2.0"}));
         QVERIFY(plane.lettersAt({{3, 1}, {1, 2}}, Lime));
+
+        // A screen reader reads the four images with their transformations;
+        // once cleared, the drawing shows the figure alone.
+        const QString figure = QStringLiteral("segmento AB: A(1;0) B(2;2)");
+        QCOMPARE(plane.window()->widget()->accessibleDescription(),
+                 figure + QStringLiteral("; immagine dopo traslazione (dx = 3, dy = 0): A(4.0;0.0) B(5.0;2.0)"
+                                         "; immagine dopo rotazione (Xc = 0, α = 90, Yc = 0): A(0.0;4.0) B(-2.0;5.0)"
+                                         "; immagine dopo rotazione (Xc = 0, α = 90, Yc = 0): A(0.0;1.0) B(-2.0;2.0)"
+                                         "; immagine dopo traslazione (dx = 3, dy = 0): A(3.0;1.0) B(1.0;2.0)"));
+        plane.button("cancella")->click();
+        QCOMPARE(plane.window()->widget()->accessibleDescription(), figure);
     }
 
     // A circle is judged by its centre alone, not by its radius entry.
