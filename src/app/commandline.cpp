@@ -146,6 +146,10 @@ QString CommandLine::valueText(const QCommandLineOption &option) const
 void CommandLine::readScale(Request &request) const
 {
     const QString value = valueText(scale);
+    if (value == QLatin1String(FixedTexts::ScaleToFitValue)) {
+        request.scaleToFit = true;
+        return;
+    }
     bool number = false;
     const double factor = value.toDouble(&number);
     // The negated test also rejects NaN.

@@ -21,6 +21,7 @@ public:
         bool radians = false;
         QByteArray fileName; // its bytes as the shell gave them
         std::optional<double> scale;
+        bool scaleToFit = false; // --scale auto: the largest factor the screen holds
     };
 
     CommandLine();

@@ -4,17 +4,20 @@
 #include "calc/evalcommand.h"
 #include "lang/fixedtexts.h"
 #include "lang/languagecommand.h"
+#include "shell/screenfit.h"
 #include "shell/settingsrecord.h"
 #include "shell/terminationsignals.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIODevice>
+#include <QScreen>
 #include <QSettings>
 #include <QTextStream>
 
 #include <csignal>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -53,6 +56,39 @@ int commandLineMode(CommandLine &commandLine, const CommandLine::Request &reques
     }
 }
 
+// The primary screen's area free of panels at factor 1. Qt reads the factor
+// only as an application object is made, so a short-lived one of its own
+// looks at the screen first. It gets the display options alone, so that no
+// plugin named on the command line is started twice.
+QSize screenAreaAtFactorOne(int argc, char *argv[])
+{
+    qunsetenv("QT_SCALE_FACTOR");
+    std::vector<char *> display{argv[0]};
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "-display") == 0)
+            display.insert(display.end(), {argv[i], argv[i + 1]});
+    }
+    int count = int(display.size());
+    display.push_back(nullptr);
+    QGuiApplication probe(count, display.data());
+    return QGuiApplication::primaryScreen()->availableGeometry().size();
+}
+
+// An explicit factor is the user's to choose; a line on standard error says
+// when it makes the windows larger than the screen.
+void warnIfTooLarge(double factor)
+{
+    const QSize atOne = (QSizeF(QGuiApplication::primaryScreen()->availableGeometry().size()) * factor).toSize();
+    if (ScreenFit::fits(factor, atOne))
+        return;
+    QTextStream(stderr) << QString::fromLatin1(FixedTexts::ScaleTooLarge)
+                               .arg(factor)
+                               .arg(atOne.width())
+                               .arg(atOne.height())
+                               .arg(ScreenFit::largestFittingFactor(atOne))
+                        << Qt::endl;
+}
+
 int commandLineError(const QString &error)
 {
     QTextStream err(stderr);
@@ -84,14 +120,18 @@ int main(int argc, char *argv[])
         QCoreApplication::setApplicationVersion(QStringLiteral(ARALDA_VERSION));
         return commandLineMode(commandLine, request);
     }
-    if (request.scale)
-        applyScale(*request.scale);
     FontWarmUp fonts;
+    if (request.scaleToFit)
+        applyScale(ScreenFit::largestFittingFactor(screenAreaAtFactorOne(argc, argv)));
+    else if (request.scale)
+        applyScale(*request.scale);
     QApplication application(argc, argv);
     // Qt has read the factor by now; the browser and mail program that
     // Aralda starts must open at their own size.
-    if (request.scale)
+    if (request.scale || request.scaleToFit)
         qunsetenv("QT_SCALE_FACTOR");
+    if (request.scale)
+        warnIfTooLarge(*request.scale);
     fonts.wait();
     QApplication::setApplicationName(QStringLiteral("Numeria"));
     // Qt's file dialog keeps the folders it visited in "QtProject.conf"; in

@@ -226,14 +226,20 @@ inline constexpr const char *RadiansOption = "With --eval, reads angles in radia
 inline constexpr const char *CheckLanguageOption = "Reports how Aralda reads the language file FILE (.lng).";
 inline constexpr const char *WriteTemplateOption = "Writes a new language file FILE with the English texts.";
 inline constexpr const char *ScaleOption =
-    "Opens the window F times larger, F from 1 to 3 (for example 2 on a projector).";
+    "Opens the window F times larger, F from 1 to 3 (for example 2 on a projector),\n"
+    "or, with \"auto\", as large as the screen holds every tool bar and dialog.";
+inline constexpr const char *ScaleToFitValue = "auto";
 inline constexpr const char *ExpressionValue = "EXPRESSION";
 inline constexpr const char *FileValue = "FILE";
 inline constexpr const char *FactorValue = "F";
 // A command line that cannot be read: "aralda: " and the reason, then the hint.
 inline constexpr const char *CommandLineErrorStart = "aralda: ";
 inline constexpr const char *CommandLineHint = "Try \"aralda --help\" for the options.";
-inline constexpr const char *ScaleOutOfRange = "--scale takes a number from 1 to 3, not \"%1\"";
+inline constexpr const char *ScaleOutOfRange = "--scale takes auto or a number from 1 to 3, not \"%1\"";
+// One line on standard error when an explicit factor makes a window larger
+// than the screen: the factor is still used.
+inline constexpr const char *ScaleTooLarge =
+    "aralda: at --scale %1 the tool bars and dialogs do not fit this %2 x %3 screen; --scale auto would use %4";
 inline constexpr const char *TwoModes = "--%1 and --%2 cannot be given together";
 inline constexpr const char *OptionTwice = "--%1 is given more than once";
 inline constexpr const char *RadiansWithoutEval = "--radians is only read with --eval";

@@ -18,7 +18,7 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("firstLine"); // of standard output, or of standard error when it is empty
         const QString usage = QStringLiteral("Usage: aralda [options]");
-        const QString scale = QStringLiteral("aralda: --scale takes a number from 1 to 3, not \"%1\"");
+        const QString scale = QStringLiteral("aralda: --scale takes auto or a number from 1 to 3, not \"%1\"");
         QTest::newRow("help") << QStringList{"--help"} << 0 << usage;
         QTest::newRow("-h") << QStringList{"-h"} << 0 << usage;
         QTest::newRow("help wins over a mode") << QStringList{"--eval", "1", "--help"} << 0 << usage;
@@ -62,6 +62,9 @@ private slots:
         QTest::newRow("scale, just above three") << QStringList{"--scale", "3.01"} << 2 << scale.arg("3.01");
         QTest::newRow("scale, negative") << QStringList{"--scale", "-2"} << 2 << scale.arg("-2");
         QTest::newRow("scale, not a number") << QStringList{"--scale", "x"} << 2 << scale.arg("x");
+        QTest::newRow("scale, auto in capitals") << QStringList{"--scale", "AUTO"} << 2 << scale.arg("AUTO");
+        QTest::newRow("scale auto with a mode") << QStringList{"--scale=auto", "--eval", "1"} << 2
+                                                << "aralda: --scale is only read when Aralda opens its window";
         QTest::newRow("scale, nan") << QStringList{"--scale", "nan"} << 2 << scale.arg("nan");
         QTest::newRow("scale, joined, four") << QStringList{"--scale=4"} << 2 << scale.arg("4");
         QTest::newRow("scale, empty") << QStringList{"--scale="} << 2 << scale.arg("");

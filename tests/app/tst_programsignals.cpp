@@ -70,22 +70,52 @@ private slots:
         QCOMPARE(fileBytes(QStringLiteral("Aralda.cfg")), after);
     }
 
-    // --scale enlarges Aralda alone, not the browser or mail program it starts.
+    // --scale enlarges Aralda alone, not the browser or mail program it
+    // starts; "auto" picks the factor the screen holds, and a factor too
+    // large for the screen is used with a warning.
+    void scaleStaysInTheProgram_data()
+    {
+        QTest::addColumn<QString>("factor");
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QString>("ratio");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("2 on 1920 x 1080") << "2" << QSize(1920, 1080) << "2" << true;
+        QTest::newRow("1.5 on 1920 x 1080") << "1.5" << QSize(1920, 1080) << "1.5" << false;
+        QTest::newRow("auto on 1024 x 768") << "auto" << QSize(1024, 768) << "1" << false;
+        QTest::newRow("auto on 1366 x 768") << "auto" << QSize(1366, 768) << "1.25" << false;
+        QTest::newRow("auto on 1920 x 1080") << "auto" << QSize(1920, 1080) << "1.75" << false;
+        QTest::newRow("auto on 3840 x 2160") << "auto" << QSize(3840, 2160) << "3" << false;
+    }
+
     void scaleStaysInTheProgram()
     {
+        QFETCH(QString, factor);
+        QFETCH(QSize, screen);
+        QFETCH(QString, ratio);
+        QFETCH(bool, warned);
+        WorkFolder folder;
+        // The offscreen platform takes its screen from a file.
+        writeFileBytes(QStringLiteral("screen.json"),
+                       QStringLiteral("{\"screens\": [{\"name\": \"s\", \"x\": 0, \"y\": 0, \"width\": %1, "
+                                      "\"height\": %2, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}")
+                           .arg(screen.width())
+                           .arg(screen.height())
+                           .toLatin1());
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_PLUGIN_PATH"), qEnvironmentVariable("ARALDA_DRIVER_PATH"));
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.remove(QStringLiteral("QT_SCALE_FACTOR"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                           QStringLiteral("offscreen:configfile=") + folder.path() + QStringLiteral("/screen.json"));
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2.75")); // overridden
         program.setProcessEnvironment(environment);
-        WorkFolder folder;
         program.setWorkingDirectory(folder.path());
         program.start(qEnvironmentVariable("ARALDA_EXECUTABLE"),
-                      {QStringLiteral("--scale"), QStringLiteral("2"), QStringLiteral("-plugin"),
-                       QStringLiteral("araldadriver:scale")});
+                      {QStringLiteral("--scale"), factor, QStringLiteral("-plugin"), QStringLiteral("araldadriver:scale")});
         QVERIFY(program.waitForFinished(30000));
-        QCOMPARE(program.readAllStandardOutput(), QByteArray("ratio 2 QT_SCALE_FACTOR none\n"));
+        QCOMPARE(program.readAllStandardOutput(), QStringLiteral("ratio %1 QT_SCALE_FACTOR none\n").arg(ratio).toLatin1());
+        const QByteArray errors = program.readAllStandardError();
+        QCOMPARE(errors.contains("aralda: at --scale " + factor.toLatin1() + " the tool bars and dialogs do not fit"),
+                 warned);
     }
 };
 

@@ -1,3 +1,5 @@
+#include "startedwindow.h"
+
 #include "app/splash.h"
 #include "app/tnumeria.h"
 #include "info/tinfo.h"
@@ -63,29 +65,6 @@ bool backgroundShown(Tnumeria &window)
 QTimer *timer(Tnumeria &window, const char *name)
 {
     return window.findChild<QTimer *>(QString::fromLatin1(name));
-}
-
-// Ticks the splash by hand, with the real timers stopped.
-void tick(Tnumeria &window, int firstPhase, int secondPhase)
-{
-    auto *splash = window.findChild<Splash *>();
-    if (QTimer *first = timer(window, "Timer3"))
-        first->stop();
-    for (int i = 0; i < firstPhase; ++i)
-        splash->Timer3Timer();
-    if (QTimer *second = timer(window, "Timer1"))
-        second->stop();
-    for (int i = 0; i < secondPhase; ++i)
-        splash->Timer1Timer();
-}
-
-std::unique_ptr<Tnumeria> startedWindow(const char *locale = "en_GB")
-{
-    QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
-    auto window = std::make_unique<Tnumeria>();
-    window->show();
-    tick(*window, 41, 25);
-    return window;
 }
 
 // Where a splash label of `size` stands when centred across the splash at `top`.

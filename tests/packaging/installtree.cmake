@@ -81,7 +81,7 @@ endif()
 # Whole lines are compared, read as one text since a list of lines would be
 # split at their semicolons; the expected lines write "|" for a semicolon.
 file(READ ${PREFIX}/share/applications/${APP_ID}.desktop desktop)
-foreach(written "Icon=${APP_ID}" "Exec=aralda" "Exec=aralda --scale 2" "Actions=projector|"
+foreach(written "Icon=${APP_ID}" "Exec=aralda" "Exec=aralda --scale auto" "Actions=projector|"
         "Categories=Education|Math|")
     string(REPLACE "|" ";" line "${written}")
     string(FIND "\n${desktop}" "\n${line}\n" at)
