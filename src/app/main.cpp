@@ -137,8 +137,9 @@ int main(int argc, char *argv[])
     // Qt's file dialog keeps the folders it visited in "QtProject.conf"; in
     // the program's own folder they are not offered to every other program
     // of a shared school account.
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       configurationFolder(qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath()));
+    const QString ownFolder = configurationFolder(qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath());
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, ownFolder);
     // Lets the desktop match the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ARALDA_APP_ID));
     TerminationSignals endRequests;
