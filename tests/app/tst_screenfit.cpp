@@ -1,22 +1,11 @@
+#include "everydialog.h"
 #include "startedwindow.h"
 
 #include "app/tnumeria.h"
-#include "calc/tcalcola.h"
-#include "dialogs/taffina.h"
-#include "dialogs/tcoordinate.h"
-#include "dialogs/tdilatazioni.h"
-#include "dialogs/tgeomot.h"
-#include "dialogs/tgeorota.h"
-#include "dialogs/tgeosim.h"
-#include "dialogs/tgeotrasla.h"
-#include "dialogs/tinclinazioni.h"
-#include "info/tinfo.h"
 #include "lang/languagetables.h"
 #include "plane/tgeo.h"
-#include "plane/tgeotab.h"
 #include "shell/screenfit.h"
 #include "shell/shellvalues.h"
-#include "space/tcuborot.h"
 #include "support/guitest.h"
 
 #include <QMdiArea>
@@ -50,25 +39,8 @@ QSize workspaceNeed(Tnumeria &window)
 // Every dialog as it opens, its layout's wish included.
 void measureDialogs(Measures &measures)
 {
-    TCalcola calculator;
-    Tinfo info;
-    Taffina affinity;
-    Tcoordinate figure;
-    Tdilatazioni dilation;
-    Tgeomot homothety;
-    Tgeorota rotation;
-    Tgeosim symmetry;
-    Tgeotrasla translation;
-    Tinclinazioni shear;
-    Tgeotab table(2, QStringLiteral("rotazione"), QStringLiteral("traslazione"));
-    CubeSchedule schedule;
-    CubeDialogHints hints;
-    Tcuborot cube(schedule, hints);
-    const std::pair<const char *, QWidget *> dialogs[] = {
-        {"calculator", &calculator}, {"about", &info},          {"affinity", &affinity},   {"figure dialog", &figure},
-        {"dilation", &dilation},     {"homothety", &homothety}, {"rotation", &rotation},   {"symmetry", &symmetry},
-        {"translation", &translation}, {"shear", &shear},       {"data table", &table},    {"cube schedule", &cube}};
-    for (const auto &[name, dialog] : dialogs) {
+    EveryDialog dialogs;
+    for (const auto &[name, dialog] : dialogs.all()) {
         dialog->show();
         QCoreApplication::processEvents();
         QSize &need = measures[QString::fromLatin1(name)];
