@@ -1,6 +1,6 @@
 # The folders of src/, bottom to top: a folder's files include only their own
 # folder and the folders before it (tests/layering.cmake checks the includes).
-set(ARALDA_LAYERS lang shell info transform calc dialogs space plane app)
+set(ARALDA_LAYERS lang shell info transform calc dialogs lesson space plane app)
 
 # Everything `target` links, directly or through the project's own libraries.
 function(aralda_linked_libraries target result)

@@ -63,6 +63,8 @@ CommandLine::CommandLine()
     parser.setApplicationDescription(text(FixedTexts::CommandLineDescription));
     for (const QCommandLineOption &option : {version, eval, radians, check, writeTemplate, scale})
         parser.addOption(option);
+    parser.addPositionalArgument(text(FixedTexts::LessonArgument), text(FixedTexts::LessonArgumentHelp),
+                                 QStringLiteral("[%1]").arg(text(FixedTexts::LessonArgument)));
     addWindowSystemOptions(parser);
 }
 
@@ -109,6 +111,8 @@ CommandLine::Request CommandLine::request() const
     request.fileName = parser.value(parser.isSet(check) ? check : writeTemplate).toLatin1();
     if (parser.isSet(scale))
         readScale(request);
+    if (request.mode == Mode::Window)
+        request.lessonFile = QString::fromLocal8Bit(parser.positionalArguments().value(0).toLatin1());
     return request;
 }
 
@@ -131,8 +135,10 @@ QString CommandLine::combinationError() const
         return text(FixedTexts::RadiansWithoutEval);
     if (parser.isSet(scale) && given)
         return text(FixedTexts::ScaleWithoutWindow);
-    if (!parser.positionalArguments().isEmpty())
-        return text(FixedTexts::UnexpectedArgument).arg(parser.positionalArguments().constFirst());
+    // One lesson, for the window; a mode takes no file beside its own.
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > (given ? 0 : 1))
+        return text(FixedTexts::UnexpectedArgument).arg(files.value(given ? 0 : 1));
     return {};
 }
 

@@ -21,7 +21,8 @@ public:
         bool radians = false;
         QByteArray fileName; // its bytes as the shell gave them
         std::optional<double> scale;
-        bool scaleToFit = false; // --scale auto: the largest factor the screen holds
+        bool scaleToFit = false;
+        QString lessonFile; // empty: none // --scale auto: the largest factor the screen holds
     };
 
     CommandLine();

@@ -158,6 +158,7 @@ int main(int argc, char *argv[])
         }
         numeria.close();
     });
+    numeria.openLessonAtStart(request.lessonFile);
     numeria.show();
     return application.exec();
 }

@@ -8,6 +8,7 @@
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
 #include "lang/regularfile.h"
+#include "lesson/lessonfile.h"
 #include "plane/tgeo.h"
 #include "shell/helpcontexts.h"
 #include "shell/helpviewer.h"
@@ -129,6 +130,7 @@ void Tnumeria::createMenus()
 {
     Ambiente1 = menuBar()->addMenu(QString());
     Ambiente1->setObjectName(QStringLiteral("Ambiente1"));
+    createLessonItems();
     Calcolatrice1 = addMenuItem(Ambiente1, "Calcolatrice1", HelpContext::Calculator, &Tnumeria::Calcolatrice1Click);
     Ambiente1->addSeparator()->setObjectName(QStringLiteral("N11"));
     Mostrasuggerimenti1 = addMenuItem(Ambiente1, "Mostrasuggerimenti1", HelpContext::Hints,
@@ -257,6 +259,10 @@ void Tnumeria::ApplyMainTexts()
     for (const auto &[item, row] : captions)
         item->setText(MenuTexts.text(row));
     altra->setText(MenuTexts.cell(21, LoadedLanguage));
+    apriLezione->setText(noticeText(OpenLessonItem));
+    salvaLezione->setText(noticeText(SaveLessonItem));
+    lezioniPronte->setTitle(noticeText(ReadyLessonsItem));
+    fillReadyLessons();
     if (m_splash)
         m_splash->placeTitle();
 }
@@ -299,6 +305,8 @@ void Tnumeria::endSplash()
     ShowBackgroundIfIdle();
     if (m_settingsUnreadable)
         showSettingsUnreadable();
+    if (!m_lessonAtStart.isEmpty())
+        openLesson(std::exchange(m_lessonAtStart, QString()));
 }
 
 void Tnumeria::fitBackground()
@@ -349,6 +357,7 @@ void Tnumeria::openOrRaise(QPointer<Window> &window, bool closed)
     HideBackground(); // first, so that the picture and the new window are never held together
     window = new Window;
     connect(window, &MdiChildWindow::closed, this, &Tnumeria::ShowBackgroundIfIdle);
+    connect(window, &MdiChildWindow::closed, this, &Tnumeria::updateLessonItems);
     m_frame->addSubWindow(window);
     window->show();
 }
@@ -356,6 +365,62 @@ void Tnumeria::openOrRaise(QPointer<Window> &window, bool closed)
 void Tnumeria::Trasformazioni1Click()
 {
     openOrRaise(m_plane, Shell.PlaneWindowClosed);
+    updateLessonItems();
+}
+
+void Tnumeria::createLessonItems()
+{
+    apriLezione = addMenuItem(Ambiente1, "apriLezione", HelpContext::PlaneWindow, &Tnumeria::apriLezioneClick);
+    apriLezione->setShortcut(QKeySequence::Open);
+    salvaLezione = addMenuItem(Ambiente1, "salvaLezione", HelpContext::PlaneWindow, &Tnumeria::salvaLezioneClick);
+    // Ctrl+S stays the picture's.
+    salvaLezione->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    salvaLezione->setEnabled(false);
+    lezioniPronte = Ambiente1->addMenu(QString());
+    lezioniPronte->setObjectName(QStringLiteral("lezioniPronte"));
+    Ambiente1->addSeparator()->setObjectName(QStringLiteral("lessonsEnd"));
+}
+
+// One item per ready lesson, named by its title in the language in force.
+void Tnumeria::fillReadyLessons()
+{
+    lezioniPronte->clear();
+    const QDir folder(QStringLiteral(":/lessons"));
+    for (const QString &name : folder.entryList(QDir::Files, QDir::Name)) {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const LessonFile::ReadResult read = LessonFile::parse(file.read(LessonFile::SizeLimit), Language.LanguageIndex);
+        QAction *item = lezioniPronte->addAction(read.lesson ? read.lesson->title : name);
+        item->setObjectName(QStringLiteral("lezione_") + QFileInfo(name).completeBaseName());
+        connect(item, &QAction::triggered, this, [this, path] { openLesson(path); });
+    }
+}
+
+void Tnumeria::updateLessonItems()
+{
+    salvaLezione->setEnabled(m_plane && !Shell.PlaneWindowClosed);
+}
+
+void Tnumeria::openLesson(const QString &path)
+{
+    Trasformazioni1Click();
+    if (m_plane)
+        m_plane->openLessonFile(path);
+}
+
+void Tnumeria::apriLezioneClick()
+{
+    Trasformazioni1Click();
+    if (m_plane)
+        m_plane->askToOpenLesson();
+}
+
+void Tnumeria::salvaLezioneClick()
+{
+    if (m_plane && !Shell.PlaneWindowClosed)
+        m_plane->askToSaveLesson();
 }
 
 void Tnumeria::Spaziali1Click()

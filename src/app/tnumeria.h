@@ -35,6 +35,12 @@ public:
 
     QMdiArea *mdiArea() const { return m_frame; }
 
+    // Opens the workspace if it is closed, then the lesson at `path` (a
+    // file, or a ready lesson under ":/lessons").
+    void openLesson(const QString &path);
+    // The lesson the command line names, opened once the splash is over.
+    void openLessonAtStart(const QString &path) { m_lessonAtStart = path; }
+
 public slots:
     void Calcolatrice1Click();
     void Mostrasuggerimenti1Click();
@@ -53,6 +59,8 @@ public slots:
     void Informazioni1Click();
     void altraClick();
     void Caricaunaltraversione1Click();
+    void apriLezioneClick();
+    void salvaLezioneClick();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -61,6 +69,9 @@ protected:
 private:
     void createSplash();
     void createMenus();
+    void createLessonItems();
+    void fillReadyLessons();
+    void updateLessonItems();
     QAction *addMenuItem(QMenu *menu, const char *name, int helpContext, void (Tnumeria::*handler)());
     void setMenusVisible(bool visible);
     void readSettings();
@@ -111,5 +122,9 @@ private:
     QAction *Informazioni1;
 
     QPointer<Tgeo> m_plane;
+    QString m_lessonAtStart;
+    QAction *apriLezione = nullptr;
+    QAction *salvaLezione = nullptr;
+    QMenu *lezioniPronte = nullptr;
     QPointer<Tuncubo> m_space;
 };

@@ -99,26 +99,39 @@ void ParameterDialog::setTabOrder(QList<QWidget *> controls)
         QWidget::setTabOrder(controls[i - 1], controls[i]);
 }
 
-void ParameterDialog::showEvent(QShowEvent *event)
+bool ParameterDialog::confirm(Answer answer)
+{
+    if (answer == Answer::User)
+        return exec() == QDialog::Accepted;
+    loadOnce();
+    return storeValues();
+}
+
+void ParameterDialog::loadOnce()
 {
     // The dialog opens on its first showing, not on every activation: coming
     // back from the help window activates it again, and reloading then would
     // throw away the user's edits.
-    if (!m_opened) {
-        m_opened = true;
-        const bool shown = dialogHintsOnOpening(m_group, Shell.MainShowHints);
-        m_hints->setShown(shown);
-        m_mostra->setChecked(shown);
-        FormActivate();
-        // Focus starts on the first control that takes input rather than on
-        // whatever the focus chain happens to begin with.
-        if (!focusWidget()) {
-            const auto first = std::find_if(m_tabControls.cbegin(), m_tabControls.cend(),
-                                            [](const QWidget *control) { return control->isEnabled(); });
-            if (first != m_tabControls.cend())
-                (*first)->setFocus();
-        }
+    if (m_opened)
+        return;
+    m_opened = true;
+    const bool shown = dialogHintsOnOpening(m_group, Shell.MainShowHints);
+    m_hints->setShown(shown);
+    m_mostra->setChecked(shown);
+    FormActivate();
+    // Focus starts on the first control that takes input rather than on
+    // whatever the focus chain happens to begin with.
+    if (!focusWidget()) {
+        const auto first = std::find_if(m_tabControls.cbegin(), m_tabControls.cend(),
+                                        [](const QWidget *control) { return control->isEnabled(); });
+        if (first != m_tabControls.cend())
+            (*first)->setFocus();
     }
+}
+
+void ParameterDialog::showEvent(QShowEvent *event)
+{
+    loadOnce();
     QDialog::showEvent(event);
 }
 

@@ -22,6 +22,12 @@ class ParameterDialog : public QDialog
 public:
     bool hintsShown() const;
 
+    // How the workspace has the dialog answered: by the user, or at once with
+    // OK on the values the store holds, as when a lesson is opened. Both
+    // load the controls and store them through the same OK.
+    enum class Answer { User, OkAsStored };
+    bool confirm(Answer answer);
+
 protected:
     ParameterDialog(QWidget *parent, DialogGroup group, int helpContext);
 
@@ -43,6 +49,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void loadOnce();
     void BitBtn1Click();
     void BitBtn3Click();
     void MostraClick();

@@ -1,5 +1,7 @@
 #include "dialogs/tgeorota.h"
 
+#include "dialogs/motionrules.h"
+
 #include "lang/fixedtexts.h"
 #include "lang/languagetables.h"
 #include "shell/helpcontexts.h"
@@ -9,21 +11,14 @@
 #include <QFrame>
 #include <QGridLayout>
 
-namespace {
-
-constexpr SpinRange CentreRange{-5, 5};
-constexpr SpinRange AngleRange{-359, 359, true};
-
-} // namespace
-
 Tgeorota::Tgeorota(QWidget *parent)
     : ParameterDialog(parent, RotationDialogGroup, HelpContext::RotationDialog)
     , m_centreX(contentArea(), QString::fromUtf8(FixedTexts::RotationCentreXLabel), QStringLiteral("orix"),
-                QStringLiteral("porix"), CentreRange)
+                QStringLiteral("porix"), RotationCentreRange)
     , m_centreY(contentArea(), QString::fromUtf8(FixedTexts::RotationCentreYLabel), QStringLiteral("oriy"),
-                QStringLiteral("poriy"), CentreRange)
+                QStringLiteral("poriy"), RotationCentreRange)
     , m_angle(contentArea(), QString::fromUtf8(FixedTexts::RotationAngleLabel), QStringLiteral("edangolo"),
-              QStringLiteral("pangolo"), AngleRange)
+              QStringLiteral("pangolo"), RotationAngleRange)
     , raggic(new QCheckBox(contentArea()))
 {
     setObjectName(QStringLiteral("Tgeorota"));

@@ -1,5 +1,7 @@
 #include "dialogs/tgeotrasla.h"
 
+#include "dialogs/motionrules.h"
+
 #include "lang/fixedtexts.h"
 #include "lang/languagetables.h"
 #include "shell/helpcontexts.h"
@@ -9,19 +11,12 @@
 #include <QFrame>
 #include <QGridLayout>
 
-namespace {
-
-constexpr SpinRange DXRange{-30, 30};
-constexpr SpinRange DYRange{-20, 20};
-
-} // namespace
-
 Tgeotrasla::Tgeotrasla(QWidget *parent)
     : ParameterDialog(parent, TranslationDialogGroup, HelpContext::TranslationDialog)
     , m_x(contentArea(), QString::fromUtf8(FixedTexts::TranslationXLabel), QStringLiteral("orix"),
-          QStringLiteral("porix"), DXRange)
+          QStringLiteral("porix"), TranslationDXRange)
     , m_y(contentArea(), QString::fromUtf8(FixedTexts::TranslationYLabel), QStringLiteral("oriy"),
-          QStringLiteral("poriy"), DYRange)
+          QStringLiteral("poriy"), TranslationDYRange)
     , vettore(new QCheckBox(contentArea()))
 {
     setObjectName(QStringLiteral("Tgeotrasla"));

@@ -210,7 +210,8 @@ inline constexpr char TemplateLongTextMark = ':';
 // The command line, in English. The help's option lines come from the parser;
 // these texts are its description and what each option says.
 inline constexpr const char *CommandLineDescription =
-    "Aralda teaches geometric transformations. Without a mode it opens its window;\n"
+    "Aralda teaches geometric transformations. Without a mode it opens its window,\n"
+    "with the lesson LESSON open when one is named (a .aralda file);\n"
     "--eval, --check-language, --write-language-template, --help and --version\n"
     "open none.\n"
     "--eval exits with 0 for a value, 1 for an evaluation error.\n"
@@ -245,7 +246,9 @@ inline constexpr const char *OptionTwice = "--%1 is given more than once";
 inline constexpr const char *RadiansWithoutEval = "--radians is only read with --eval";
 inline constexpr const char *ScaleWithoutWindow = "--scale is only read when Aralda opens its window";
 inline constexpr const char *UnexpectedArgument =
-    "unexpected argument \"%1\": Aralda opens no file from the command line";
+    "unexpected argument \"%1\": Aralda opens one lesson, and only in its window";
+inline constexpr const char *LessonArgument = "LESSON";
+inline constexpr const char *LessonArgumentHelp = "A lesson file to open in the workspace.";
 
 // The caption of the OK button of the information, file-error and notes
 // windows, in every language; the notes window's hint on it says the same.

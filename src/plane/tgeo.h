@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogs/parameterdialog.h"
+#include "lesson/lessonfile.h"
 #include "plane/animationtransport.h"
 #include "plane/lessonflow.h"
 #include "plane/planecanvas.h"
@@ -56,6 +58,18 @@ public:
     QString tableKindName(int slot) const { return slot == 1 ? m_tableKindName1 : m_tableKindName2; }
     int topBarHeight() const;
     int panelHeight() const;
+
+    // tgeo_lesson.cpp
+    // Puts the workspace where confirming the lesson's values through its
+    // dialogs would: the figure drawn, the transformations confirmed.
+    void openLesson(const Lesson &lesson);
+    // What a teacher would prepare again to reach the workspace's state.
+    Lesson lesson() const;
+    // The file dialogs and the messages around a lesson file; opening by
+    // name reads a file, or a ready lesson under ":/lessons".
+    void openLessonFile(const QString &path);
+    void askToOpenLesson();
+    void askToSaveLesson();
 
 public slots:
     void FormActivate();
@@ -117,6 +131,9 @@ private:
     void AddExtraKinds();
     void RemoveExtraKinds();
     void removeAffinity();
+
+    // tgeo_lesson.cpp
+    void createLessonItems();
 
     // tgeo_transport.cpp
     void createTransportBar();
@@ -250,6 +267,12 @@ private:
     QString m_tableKindName1;
     QString m_tableKindName2;
     std::array<bool, VertexStageCount> m_stagesDrawn{};
+    // While a lesson is opened its values are confirmed without the user.
+    ParameterDialog::Answer m_dialogAnswer = ParameterDialog::Answer::User;
+    QString m_lessonTitle;
+    QString m_lessonNote;
+    QAction *m_openLesson = nullptr;
+    QAction *m_saveLesson = nullptr;
 
     FigurePoints m_start;    // StartX/StartY: the confirmed figure, working units
     ScreenPoints m_startScreen;

@@ -83,7 +83,7 @@ void Tgeo::nuovaClick()
 
     forgetStepStart();
     Tcoordinate dialog(this);
-    const bool confirmed = dialog.exec() == QDialog::Accepted;
+    const bool confirmed = dialog.confirm(m_dialogAnswer);
     placeFocus();
     if (!confirmed)
         return;
@@ -143,31 +143,31 @@ bool Tgeo::confirmParameters(int kind)
     switch (kind) {
     case Traslazione: {
         Tgeotrasla dialog(this);
-        return dialog.exec() == QDialog::Accepted;
+        return dialog.confirm(m_dialogAnswer);
     }
     case Rotazione: {
         Tgeorota dialog(this);
-        return dialog.exec() == QDialog::Accepted;
+        return dialog.confirm(m_dialogAnswer);
     }
     case Simmetria: {
         Tgeosim dialog(this);
-        return dialog.exec() == QDialog::Accepted;
+        return dialog.confirm(m_dialogAnswer);
     }
     case Omotetia: {
         Tgeomot dialog(this);
-        return dialog.exec() == QDialog::Accepted;
+        return dialog.confirm(m_dialogAnswer);
     }
     case Dilatazione: {
         Tdilatazioni dialog(this);
-        return dialog.exec() == QDialog::Accepted;
+        return dialog.confirm(m_dialogAnswer);
     }
     case Inclinazione: {
         Tinclinazioni dialog(this);
-        return dialog.exec() == QDialog::Accepted;
+        return dialog.confirm(m_dialogAnswer);
     }
     case Affinita: {
         Taffina dialog(this);
-        return dialog.exec() == QDialog::Accepted;
+        return dialog.confirm(m_dialogAnswer);
     }
     default:
         return false;

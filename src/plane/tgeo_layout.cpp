@@ -245,6 +245,8 @@ void Tgeo::createTopBar()
     m_pictures = new PictureCommands(this, [this] { return drawingPicture(); });
     PopupMenu1->addSeparator();
     PopupMenu1->addActions({m_pictures->copyAction(), m_pictures->saveAction()});
+    PopupMenu1->addSeparator();
+    createLessonItems();
     // The pop-up opens over the drawing as over the tool bars.
     for (QWidget *area : {barrasotto, m_surface}) {
         area->setContextMenuPolicy(Qt::CustomContextMenu);

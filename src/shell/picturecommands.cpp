@@ -25,17 +25,16 @@ QAction *windowAction(QWidget *window, NoticeRow textRow, QKeySequence::Standard
     return action;
 }
 
-// The dialog's title is the menu item without its access key and dots.
+} // namespace
+
 QString dialogTitle(const QString &item)
 {
     QString title = item;
     title.remove(QLatin1Char('&'));
-    while (title.endsWith(QLatin1Char('.')))
+    while (title.endsWith(QLatin1Char('.')) || title.endsWith(QChar(0x2026)))
         title.chop(1);
     return title;
 }
-
-} // namespace
 
 PictureCommands::PictureCommands(QWidget *window, std::function<QImage()> picture)
     : QObject(window)

@@ -8,6 +8,10 @@
 class QAction;
 class QWidget;
 
+// A file dialog's title: the menu item that opens it, without its access key
+// and dots.
+QString dialogTitle(const QString &item);
+
 // "Copy picture" (Ctrl+C) and "Save picture..." (Ctrl+S) for a window that
 // shows a drawing: the clipboard gets the picture, or a PNG file chosen in
 // Qt's own file dialog (the same on every platform, and one tests can

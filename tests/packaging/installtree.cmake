@@ -52,7 +52,7 @@ if(NOT magic STREQUAL "7f454c46")
 endif()
 execute_process(COMMAND ${PREFIX}/bin/aralda --help
     RESULT_VARIABLE result OUTPUT_VARIABLE help ERROR_VARIABLE errors)
-if(NOT result EQUAL 0 OR NOT help MATCHES "^Usage: aralda \\[options\\]\n")
+if(NOT result EQUAL 0 OR NOT help MATCHES "^Usage: aralda \\[options\\] \\[LESSON\\]\n")
     fail("bin/aralda --help exited with ${result}: ${help}${errors}")
 endif()
 
@@ -81,7 +81,8 @@ endif()
 # Whole lines are compared, read as one text since a list of lines would be
 # split at their semicolons; the expected lines write "|" for a semicolon.
 file(READ ${PREFIX}/share/applications/${APP_ID}.desktop desktop)
-foreach(written "Icon=${APP_ID}" "Exec=aralda" "Exec=aralda --scale auto" "Actions=projector|"
+foreach(written "Icon=${APP_ID}" "Exec=aralda %f" "Exec=aralda --scale auto" "Actions=projector|"
+        "MimeType=application/x-aralda-lesson|"
         "Categories=Education|Math|")
     string(REPLACE "|" ";" line "${written}")
     string(FIND "\n${desktop}" "\n${line}\n" at)

@@ -1,0 +1,155 @@
+// Lessons: opened through the workspace's own controls and dialogs, so that
+// what follows is what a lesson entered by hand gives, and saved from what
+// those dialogs confirmed.
+#include "plane/tgeo.h"
+
+#include "dialogs/spincontrol.h"
+#include "lang/languagetables.h"
+#include "shell/picturecommands.h"
+#include "shell/shellvalues.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScopeGuard>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+QString lessonFilter()
+{
+    return noticeText(LessonFilterName) + QStringLiteral(" (*.") + QString::fromLatin1(LessonFile::Suffix)
+        + QLatin1Char(')');
+}
+
+// Ready lessons are kept in the resources, which only Qt's files reach.
+LessonFile::ReadResult readLesson(const QString &path)
+{
+    if (!path.startsWith(QStringLiteral(":/")))
+        return LessonFile::read(path, Language.LanguageIndex);
+    QFile resource(path);
+    if (!resource.open(QIODevice::ReadOnly))
+        return LessonFile::read(QString(), Language.LanguageIndex);
+    return LessonFile::parse(resource.read(LessonFile::SizeLimit), Language.LanguageIndex);
+}
+
+} // namespace
+
+void Tgeo::createLessonItems()
+{
+    m_openLesson = PopupMenu1->addAction(noticeText(OpenLessonItem), this, &Tgeo::askToOpenLesson);
+    m_openLesson->setObjectName(QStringLiteral("aprilezione"));
+    m_saveLesson = PopupMenu1->addAction(noticeText(SaveLessonItem), this, &Tgeo::askToSaveLesson);
+    m_saveLesson->setObjectName(QStringLiteral("salvalezione"));
+}
+
+void Tgeo::openLesson(const Lesson &lesson)
+{
+    // A step under way ends here, as no dialog of the workspace could open
+    // while it ran.
+    for (QTimer *timer : {traslazione, rotazione, omotetia, dilatazione, inclinazione})
+        timer->stop();
+    m_paused = false;
+    pausa->setChecked(false);
+
+    const auto byUser = qScopeGuard([this] { m_dialogAnswer = ParameterDialog::Answer::User; });
+    m_dialogAnswer = ParameterDialog::Answer::OkAsStored;
+    // What a teacher chooses before "nuova".
+    tipi->setCurrentIndex(lesson.frameMode ? 1 : 0);
+    tipiChange();
+    pnum->setValue(lesson.transformCount);
+    {
+        // "nuova" reads the zoom; the drawing it would clear is drawn anew.
+        const QSignalBlocker quiet(czoom);
+        czoom->setCurrentIndex(lesson.zoomDivisor - 1);
+    }
+    LessonFile::putFigure(lesson.values, TransformSettings);
+    nuovaClick();
+    for (int slot = 1; slot <= lesson.transformCount; ++slot) {
+        LessonFile::putSlot(lesson.values, slot, TransformSettings);
+        kindBox(slot)->setCurrentIndex(lesson.kinds[slot - 1]);
+        transformationChosen(slot);
+    }
+    m_lessonTitle = lesson.title;
+    m_lessonNote = lesson.note;
+    setWindowTitle(lesson.title.isEmpty() ? LongTexts.text(2) : LongTexts.text(2) + QStringLiteral(" — ") + lesson.title);
+    m_surface->setToolTip(lesson.note);
+}
+
+Lesson Tgeo::lesson() const
+{
+    Lesson lesson;
+    lesson.title = m_lessonTitle;
+    lesson.note = m_lessonNote;
+    lesson.frameMode = TransformSettings.FrameMode == 1;
+    lesson.transformCount = m_flow.TransformCount;
+    lesson.zoomDivisor = czoom->currentIndex() + 1;
+    lesson.values = TransformSettings;
+    // The figure the dialog confirmed, not one it showed and was cancelled.
+    lesson.values.SelectedFigureType = TransformSettings.FigureType;
+    for (int slot = 1; slot <= 2; ++slot)
+        lesson.kinds[slot - 1] = confirmedKind(slot);
+    return lesson;
+}
+
+void Tgeo::openLessonFile(const QString &path)
+{
+    const LessonFile::ReadResult result = readLesson(path);
+    if (!result.lesson) {
+        QMessageBox box(QMessageBox::Warning, LongTexts.text(0), LessonFile::refusal(path, result), QMessageBox::Ok,
+                        this);
+        box.setObjectName(QStringLiteral("lessonRefused"));
+        box.exec();
+        placeFocus();
+        return;
+    }
+    openLesson(*result.lesson);
+    if (!result.unknownKeys.isEmpty()) {
+        QMessageBox box(QMessageBox::Information, LongTexts.text(0),
+                        noticeText(LessonUnknownKeys).arg(result.unknownKeys.join(QStringLiteral(", "))),
+                        QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("lessonKeysSkipped"));
+        box.exec();
+    }
+    placeFocus();
+}
+
+void Tgeo::askToOpenLesson()
+{
+    QFileDialog dialog(this, dialogTitle(noticeText(OpenLessonItem)), QString(), lessonFilter());
+    dialog.setObjectName(QStringLiteral("aprilezione"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        openLessonFile(dialog.selectedFiles().constFirst());
+    placeFocus();
+}
+
+void Tgeo::askToSaveLesson()
+{
+    QFileDialog dialog(this, dialogTitle(noticeText(SaveLessonItem)), QString(), lessonFilter());
+    dialog.setObjectName(QStringLiteral("salvalezione"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QString::fromLatin1(LessonFile::Suffix));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        placeFocus();
+        return;
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    if (const auto failure = LessonFile::write(lesson(), path)) {
+        QMessageBox box(QMessageBox::Warning, LongTexts.text(0),
+                        noticeText(LessonNotSaved) + QLatin1Char('\n') + path + QLatin1Char('\n') + *failure,
+                        QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("lessonNotSaved"));
+        box.exec();
+    }
+    placeFocus();
+}
