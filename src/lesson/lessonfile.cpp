@@ -421,7 +421,7 @@ ReadResult parse(const QByteArray &bytes, int language)
     lesson.note = localised(reader, "note", language);
     lesson.frameMode = reader.choice(QStringLiteral("mode"), ModeNames, 0) == 1;
     lesson.values.FrameMode = lesson.frameMode ? 1 : 0;
-    const Entry *count = reader.take(QStringLiteral("transformations"));
+    const Entry *count = reader.take(QStringLiteral("transformations"), false);
     lesson.transformCount = count ? reader.integer(QStringLiteral("transformations"), TransformCountRange) : 1;
     if (lesson.frameMode && lesson.transformCount != 1 && count)
         reader.fault(count->line, noticeText(LessonFrameOneStep));
@@ -551,6 +551,10 @@ std::optional<QString> write(const Lesson &lesson, const QString &path)
 void putFigure(const TransformSettingsValues &lesson, TransformSettingsValues &store)
 {
     store.SelectedFigureType = lesson.SelectedFigureType;
+    // As if the teacher had confirmed this type before: the dialog opens
+    // with its rows and, for a circle, its radius.
+    store.FigureType = lesson.SelectedFigureType;
+    store.FigureIsCircle = lesson.SelectedFigureType == CircleFigure;
     store.FigureX = lesson.FigureX;
     store.FigureY = lesson.FigureY;
     store.ClearScreen = lesson.ClearScreen;

@@ -1,0 +1,228 @@
+#include "planeharness.h"
+
+#include "lang/languagetables.h"
+#include "lesson/lessonfile.h"
+#include "support/guitest.h"
+#include "support/settingsbytes.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QMessageBox>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+// One way through the lesson: a figure and one or two kinds, entered
+// through the dialogs with the store's values set as a teacher would type
+// them.
+struct Row {
+    const char *name;
+    int figure;
+    std::initializer_list<QPoint> vertices;
+    std::array<int, 2> kinds;
+    bool frame = false;
+};
+
+// Parameters that differ from the start values, with every trace on.
+void setParameters(int slot, int kind)
+{
+    TransformSettingsValues &s = TransformSettings;
+    switch (kind) {
+    case Traslazione:
+        setTranslation(slot, -7, 4, true);
+        break;
+    case Rotazione:
+        setRotation(slot, -75, 3, -1);
+        s.ShowRotationArcs[slot] = true;
+        break;
+    case Simmetria:
+        s.SymmetryKind[slot] = slot == 1 ? 1 : 5; // x = x0, then y = m x + q
+        s.SymmetryCentreX[slot] = 3;
+        s.SymmetryAxisAngle[slot] = 120;
+        s.SymmetryAxisQ[slot] = -2;
+        s.ShowSymmetryElement[slot] = true;
+        break;
+    case Omotetia:
+        s.HomothetyCentreX[slot] = -2;
+        s.HomothetyCentreY[slot] = 1;
+        s.HomothetyRatio[slot] = 1.5f;
+        s.HomothetySign[slot] = -1;
+        s.ShowHomothetyCentre[slot] = true;
+        break;
+    case Dilatazione:
+        s.DilationX[slot] = 0.5f;
+        s.DilationY[slot] = 1.5f;
+        break;
+    case Inclinazione:
+        s.ShearAxis[slot] = 1;
+        s.ShearSign[slot] = 1;
+        s.ShearX[slot] = 0;
+        s.ShearY[slot] = 0.8f;
+        break;
+    case Affinita:
+        s.AffineText[slot] = {QStringLiteral("1"), QStringLiteral("1/2"), QStringLiteral("-sqrt(3)/2"),
+                              QStringLiteral("-2"), QStringLiteral("sqrt(3)/2"), QStringLiteral("1/2")};
+        s.AffinePreset = 2;
+        break;
+    default:
+        break;
+    }
+}
+
+// The canvas after every frame of every step, direct and then inverse, as
+// digests: the pictures themselves would not fit in memory.
+QList<size_t> runLesson(PlaneHarness &plane, const std::array<int, 2> &kinds, int count)
+{
+    QList<size_t> frames;
+    auto digest = [&plane] {
+        const QImage &canvas = plane.window()->canvas();
+        return qHashBits(canvas.constBits(), size_t(canvas.sizeInBytes()));
+    };
+    auto step = [&](int kind) {
+        plane.button("continua")->click();
+        frames << digest();
+        while (plane.frame(kind))
+            frames << digest();
+    };
+    step(kinds[0]);
+    if (count == 2) {
+        step(kinds[1]);
+        plane.button("inversa")->click();
+        step(kinds[1]);
+        step(kinds[0]);
+    }
+    return frames;
+}
+
+int transformCount(const Row &row)
+{
+    return row.kinds[1] < 0 ? 1 : 2;
+}
+
+const Row Rows[] = {
+    {"triangle: translation, rotation", 2, {{15, 11}, {10, 9}, {21, 4}}, {Traslazione, Rotazione}},
+    {"quadrilateral: rotation, symmetry about a line", 3, {{2, 2}, {8, 2}, {8, 6}, {2, 6}}, {Rotazione, Simmetria}},
+    {"segment: symmetry about x = 3, homothety", 1, {{1, 0}, {5, 3}}, {Simmetria, Omotetia}},
+    {"point: homothety, dilation", 0, {{6, -4}}, {Omotetia, Dilatazione}},
+    {"triangle: dilation, shear along y", 2, {{-6, 2}, {-2, 2}, {-5, 7}}, {Dilatazione, Inclinazione}},
+    {"quadrilateral: shear, affinity", 3, {{-4, 0}, {2, 0}, {2, 6}, {-4, 6}}, {Inclinazione, Affinita}},
+    {"segment: affinity, translation", 1, {{3, 1}, {9, 4}}, {Affinita, Traslazione}},
+    {"circle: homothety, symmetry", 4, {{4, 3}, {3, 3}}, {Omotetia, Simmetria}},
+    {"frame: rotation of the axes", 2, {{6, 2}, {12, 2}, {6, 7}}, {Rotazione, -1}, true},
+};
+
+} // namespace
+
+class TestTgeoLessonFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QCOMPARE(GuiTest::unexpectedModals(), QStringList()); }
+
+    // Saved and opened again in a fresh workspace, a lesson gives the same
+    // store, the same picture and the same frames as the lesson entered
+    // through the dialogs.
+    void openedLessonIsTheLessonEnteredByHand_data()
+    {
+        QTest::addColumn<int>("row");
+        for (int i = 0; i < int(std::size(Rows)); ++i)
+            QTest::newRow(Rows[i].name) << i;
+    }
+
+    void openedLessonIsTheLessonEnteredByHand()
+    {
+        QFETCH(int, row);
+        const Row &r = Rows[row];
+        const int count = transformCount(r);
+        GuiTest::Fixture fixture;
+        QByteArray saved;
+        QImage confirmed;
+        QList<size_t> byHand;
+        {
+            PlaneHarness plane;
+            setFigure(r.figure, r.vertices);
+            for (int slot = 1; slot <= count; ++slot)
+                setParameters(slot, r.kinds[slot - 1]);
+            if (r.frame)
+                plane.choose("tipi", 1);
+            plane.setTransformations(count);
+            plane.confirmFigure();
+            for (int slot = 1; slot <= count; ++slot)
+                plane.confirmKind(slot, r.kinds[slot - 1]);
+            QVERIFY(plane.button("continua")->isEnabled());
+            saved = LessonFile::compose(plane.window()->lesson());
+            confirmed = plane.window()->canvas().copy();
+            byHand = runLesson(plane, r.kinds, count);
+        }
+        GuiTest::resetProgramValues();
+        writeFileBytes(QStringLiteral("lesson.aralda"), saved);
+        PlaneHarness plane;
+        plane.window()->openLessonFile(QStringLiteral("lesson.aralda"));
+        QCOMPARE(LessonFile::compose(plane.window()->lesson()), saved);
+        QCOMPARE(plane.window()->canvas(), confirmed);
+        QVERIFY(plane.messageLine().endsWith(QStringLiteral("[continua]")));
+        const QList<size_t> opened = runLesson(plane, r.kinds, count);
+        QVERIFY(opened.size() >= count);
+        QCOMPARE(opened, byHand);
+    }
+
+    // Every ready lesson opens without a message and runs to its end, the
+    // inverse sequence too where it has two steps.
+    void readyLessonsRun_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QDir folder(QStringLiteral(":/lessons"));
+        const QStringList names = folder.entryList(QDir::Files, QDir::Name);
+        QCOMPARE(names.size(), 12);
+        for (const QString &name : names)
+            QTest::newRow(qPrintable(name)) << folder.filePath(name);
+    }
+
+    void readyLessonsRun()
+    {
+        QFETCH(QString, path);
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        plane.window()->openLessonFile(path);
+        const Lesson lesson = plane.window()->lesson();
+        QVERIFY(!lesson.title.isEmpty() && !lesson.note.isEmpty());
+        QVERIFY(plane.window()->windowTitle().endsWith(lesson.title));
+        QVERIFY(plane.messageLine().endsWith(QStringLiteral("[continua]")));
+        runLesson(plane, lesson.kinds, lesson.transformCount);
+        // A change of frame records no image of the figure.
+        const int lastStage = lesson.transformCount == 2 ? 4 : 1;
+        QCOMPARE(TransformSettings.VertexTextX[0][lastStage].isEmpty(), lesson.frameMode);
+        QVERIFY(!plane.button("continua")->isEnabled());
+    }
+
+    // A refused file says where and why, and leaves the lesson on the
+    // screen as it was.
+    void refusedFileChangesNothing()
+    {
+        GuiTest::Fixture fixture;
+        Language.LanguageIndex = French;
+        PlaneHarness plane;
+        plane.window()->openLessonFile(QStringLiteral(":/lessons/04-parallel-axes.aralda"));
+        const QImage before = plane.window()->canvas().copy();
+        const QByteArray lesson = LessonFile::compose(plane.window()->lesson());
+        const QString controls = plane.controls();
+        writeFileBytes(QStringLiteral("bad.aralda"), "Aralda lesson 1\nfigure = triangle\na = 1 1\nb = 2\n");
+        QString shown;
+        GuiTest::whenModalOpens([&shown](QWidget *box) {
+            shown = static_cast<QMessageBox *>(box)->text();
+            box->close();
+        });
+        plane.window()->openLessonFile(QStringLiteral("bad.aralda"));
+        QCOMPARE(shown, noticeText(LessonNotOpened) + QStringLiteral("\nbad.aralda\n")
+                            + noticeText(LessonLine).arg(4).arg(noticeText(LessonBadValue).arg("2", "b")));
+        QVERIFY(shown.startsWith(QStringLiteral("La leçon ne peut pas être ouverte:")));
+        QCOMPARE(plane.window()->canvas(), before);
+        QCOMPARE(LessonFile::compose(plane.window()->lesson()), lesson);
+        QCOMPARE(plane.controls(), controls);
+    }
+};
+
+QTEST_MAIN(TestTgeoLessonFile)
+#include "tst_tgeolessonfile.moc"
