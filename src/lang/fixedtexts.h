@@ -167,6 +167,19 @@ inline constexpr const char *TableDilationY = "b = ";
 inline constexpr const char *TableShear = "k = ";
 // A circle's radius, lettered as the figure dialog letters its field.
 inline constexpr const char *TableRadius = "R = ";
+// The single transformation a composition amounts to, on the table's
+// "Composizione" page, in Italian like its other pages.
+inline constexpr const char *CompositionIdentity = "identità";
+inline constexpr const char *CompositionTranslation = "traslazione di %1";
+inline constexpr const char *CompositionRotation = "rotazione di %1° attorno a %2";
+inline constexpr const char *CompositionPointSymmetry = "simmetria centrale rispetto a %1";
+inline constexpr const char *CompositionAxialSymmetry = "simmetria assiale rispetto a %1";
+inline constexpr const char *CompositionGlideReflection = "glissosimmetria rispetto a %1, vettore %2";
+inline constexpr const char *CompositionHomothety = "omotetia di rapporto %1 e centro %2";
+inline constexpr const char *CompositionSimilarity = "similitudine di rapporto %1, angolo %2°, centro %3";
+inline constexpr const char *CompositionReversingSimilarity = "similitudine inversa di rapporto %1";
+inline constexpr const char *CompositionAffinity = "affinità";
+inline constexpr const char *CompositionDegenerate = "affinità (degenere)";
 // The affinity's equations: x' = +2.00 x +1.50 y -6.00, terms apart by one
 // blank, a sign before every coefficient.
 inline constexpr const char *TableAffineX = "x' = ";

@@ -72,17 +72,63 @@ KindTable translationTable(const SlotParameters &p)
 
 // About the centre (cx, cy): x' = cx + (x - cx) cos t - (y - cy) sin t, and
 // so on; the constants gather what the centre adds.
-KindTable rotationTable(const SlotParameters &p)
+AffineRows rotationMatrix(const SlotParameters &p)
 {
     const long double t = p.RotationAngle * DegreesToRadians;
     const long double c = std::cos(t);
     const long double s = std::sin(t);
     const int cx = p.RotationCentreX;
     const int cy = p.RotationCentreY;
-    return {{shown(text(FixedTexts::TableCentreX) + integerText(cx)),
+    return {{{c, -s, cy * s + cx * (1 - c)}, {s, c, cy * (1 - c) - cx * s}}};
+}
+
+KindTable rotationTable(const SlotParameters &p)
+{
+    const AffineRows m = rotationMatrix(p);
+    return {{shown(text(FixedTexts::TableCentreX) + integerText(p.RotationCentreX)),
              shown(symbolFontText(text(FixedTexts::TableRotationAngle) + integerText(p.RotationAngle))),
-             shown(text(FixedTexts::TableCentreY) + integerText(cy)), Hidden},
-            matrix(r3(c), r3(-s), r1(cy * s + cx * (1 - c)), r3(s), r3(c), r1(cy * (1 - c) - cx * s))};
+             shown(text(FixedTexts::TableCentreY) + integerText(p.RotationCentreY)), Hidden},
+            matrix(r3(m[0][0]), r3(m[0][1]), r1(m[0][2]), r3(m[1][0]), r3(m[1][1]), r1(m[1][2]))};
+}
+
+long double slope(const SlotParameters &p)
+{
+    const long double a = p.SymmetryAxisAngle * DegreesToRadians;
+    return std::sin(a) / std::cos(a);
+}
+
+// About y = m x + q; a vertical axis has no slope, and whatever q holds it
+// is the y axis.
+AffineRows lineSymmetryMatrix(const SlotParameters &p)
+{
+    if (p.SymmetryAxisAngle == VerticalAxisAngle)
+        return {{{-1, 0, 0}, {0, 1, 0}}};
+    const long double m = slope(p);
+    const long double d = 1 + m * m;
+    const int q = p.SymmetryAxisQ;
+    return {{{(1 - m * m) / d, 2 * m / d, -2 * m * q / d}, {2 * m / d, -(1 - m * m) / d, 2 * q / d}}};
+}
+
+AffineRows symmetryMatrix(const SlotParameters &p)
+{
+    const long double px = p.SymmetryCentreX;
+    const long double py = p.SymmetryCentreY;
+    switch (p.SymmetryKind) {
+    case AboutPoint:
+        return {{{-1, 0, 2 * px}, {0, -1, 2 * py}}};
+    case AboutVertical:
+        return {{{-1, 0, 2 * px}, {0, 1, 0}}};
+    case AboutHorizontal:
+        return {{{1, 0, 0}, {0, -1, 2 * py}}};
+    case AboutDiagonal:
+        return {{{0, 1, 0}, {1, 0, 0}}};
+    case AboutAntidiagonal:
+        return {{{0, -1, 0}, {-1, 0, 0}}};
+    case AboutLine:
+        return lineSymmetryMatrix(p);
+    default:
+        return {{{1, 0, 0}, {0, 1, 0}}};
+    }
 }
 
 KindTable symmetryTable(const SlotParameters &p)
@@ -113,24 +159,25 @@ KindTable symmetryTable(const SlotParameters &p)
     // A vertical axis has no slope; whatever q holds, it is the y axis.
     if (p.SymmetryAxisAngle == VerticalAxisAngle)
         return only(text(FixedTexts::TableAboutYAxis), integerMatrix(-1, 0, 0, 0, 1, 0));
-    const long double a = p.SymmetryAxisAngle * DegreesToRadians;
-    const long double m = std::sin(a) / std::cos(a);
-    const long double d = 1 + m * m;
-    const int q = p.SymmetryAxisQ;
-    return {{shown(text(FixedTexts::TableAboutLine)), shown(text(FixedTexts::TableSlope) + r2(m)), Hidden,
-             shown(text(FixedTexts::TableIntercept) + integerText(q))},
-            matrix(r2((1 - m * m) / d), r2(2 * m / d), r2(-2 * m * q / d), r2(2 * m / d), r2(-(1 - m * m) / d),
-                   r2(2 * q / d))};
+    const AffineRows r = lineSymmetryMatrix(p);
+    return {{shown(text(FixedTexts::TableAboutLine)), shown(text(FixedTexts::TableSlope) + r2(slope(p))), Hidden,
+             shown(text(FixedTexts::TableIntercept) + integerText(p.SymmetryAxisQ))},
+            matrix(r2(r[0][0]), r2(r[0][1]), r2(r[0][2]), r2(r[1][0]), r2(r[1][1]), r2(r[1][2]))};
+}
+
+AffineRows homothetyMatrix(const SlotParameters &p)
+{
+    const long double k = p.HomothetySign * static_cast<long double>(p.HomothetyRatio);
+    return {{{k, 0, (1 - k) * p.HomothetyCentreX}, {0, k, (1 - k) * p.HomothetyCentreY}}};
 }
 
 KindTable homothetyTable(const SlotParameters &p)
 {
-    const long double k = p.HomothetySign * static_cast<long double>(p.HomothetyRatio);
-    const int cx = p.HomothetyCentreX;
-    const int cy = p.HomothetyCentreY;
-    return {{shown(text(FixedTexts::TableCentreX) + integerText(cx)), shown(text(FixedTexts::TableRatio) + r1(k)),
-             shown(text(FixedTexts::TableCentreY) + integerText(cy)), Hidden},
-            matrix(r1(k), integerText(0), r1((1 - k) * cx), integerText(0), r1(k), r1((1 - k) * cy))};
+    const AffineRows m = homothetyMatrix(p);
+    return {{shown(text(FixedTexts::TableCentreX) + integerText(p.HomothetyCentreX)),
+             shown(text(FixedTexts::TableRatio) + r1(m[0][0])),
+             shown(text(FixedTexts::TableCentreY) + integerText(p.HomothetyCentreY)), Hidden},
+            matrix(r1(m[0][0]), integerText(0), r1(m[0][2]), integerText(0), r1(m[1][1]), r1(m[1][2]))};
 }
 
 KindTable dilationTable(const SlotParameters &p)
@@ -235,6 +282,34 @@ QString realText(long double value, int decimals)
     if (*begin == '-' && std::all_of(begin + 1, end, [](char c) { return c == '0' || c == '.'; }))
         ++begin;
     return QString::fromLatin1(begin, end - begin);
+}
+
+AffineRows kindMatrix(int kind, const SlotParameters &p)
+{
+    switch (kind) {
+    case Traslazione:
+        return {{{1, 0, static_cast<long double>(p.TranslationDX)}, {0, 1, static_cast<long double>(p.TranslationDY)}}};
+    case Rotazione:
+        return rotationMatrix(p);
+    case Simmetria:
+        return symmetryMatrix(p);
+    case Omotetia:
+        return homothetyMatrix(p);
+    case Dilatazione:
+        return {{{static_cast<long double>(p.DilationX), 0, 0}, {0, static_cast<long double>(p.DilationY), 0}}};
+    case Inclinazione: {
+        const long double g = p.ShearSign == 0 ? 1 : -1;
+        return {{{1, g * p.ShearX, 0}, {g * p.ShearY, 1, 0}}};
+    }
+    case Affinita: {
+        const auto &x = p.AffineCoeff[0];
+        const auto &y = p.AffineCoeff[1];
+        return {{{static_cast<long double>(x[1]), static_cast<long double>(x[2]), static_cast<long double>(x[0])},
+                 {static_cast<long double>(y[1]), static_cast<long double>(y[2]), static_cast<long double>(y[0])}}};
+    }
+    default:
+        return {{{1, 0, 0}, {0, 1, 0}}};
+    }
 }
 
 KindTable kindTable(int kind, const SlotParameters &parameters)

@@ -42,6 +42,11 @@ struct KindTable {
 // empty matrix.
 KindTable kindTable(int kind, const SlotParameters &parameters);
 
+// The rows (a, b, c) and (a', b', c') of a transformation's matrix as numbers,
+// the values page 3 writes out; no kind gives the identity.
+using AffineRows = std::array<std::array<long double, MatrixSize>, 2>;
+AffineRows kindMatrix(int kind, const SlotParameters &parameters);
+
 // The store's recorded coordinates, [vertex][stage].
 using VertexTexts = std::array<std::array<QString, VertexStageCount>, VertexCount>;
 

@@ -1,0 +1,161 @@
+#include "plane/composition.h"
+#include "slotvalues.h"
+
+#include <QTest>
+
+using namespace SlotValues;
+
+namespace {
+
+struct Step {
+    int kind;
+    SlotParameters parameters;
+};
+
+Composition::Rows matrixOf(const Step &step)
+{
+    return kindMatrix(step.kind, step.parameters);
+}
+
+SlotParameters affinity(float a, float b, float c, float a2, float b2, float c2)
+{
+    SlotParameters p;
+    p.AffineCoeff = {{{c, a, b}, {c2, a2, b2}}};
+    return p;
+}
+
+// About y = m x + q at `angle` degrees.
+SlotParameters line(int angle, int q)
+{
+    return symmetry(5, 0, 0, angle, q);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Step)
+
+class TestComposition : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // What the second after the first amounts to, named as the page names it.
+    void classification_data()
+    {
+        QTest::addColumn<Step>("first");
+        QTest::addColumn<Step>("second");
+        QTest::addColumn<QString>("named");
+        const Step none{-1, {}};
+        QTest::newRow("parallel axes x = 2, x = 5")
+            << Step{Simmetria, symmetry(1, 2, 0, 0, 0)} << Step{Simmetria, symmetry(1, 5, 0, 0, 0)}
+            << "traslazione di (6; 0)";
+        QTest::newRow("parallel axes, the other order")
+            << Step{Simmetria, symmetry(1, 5, 0, 0, 0)} << Step{Simmetria, symmetry(1, 2, 0, 0, 0)}
+            << "traslazione di (-6; 0)";
+        QTest::newRow("x = 2 then y = x") << Step{Simmetria, symmetry(1, 2, 0, 0, 0)} << Step{Simmetria, symmetry(3, 0, 0, 0, 0)}
+                                          << "rotazione di -90° attorno a (2; 2)";
+        QTest::newRow("the same symmetry twice")
+            << Step{Simmetria, line(30, 2)} << Step{Simmetria, line(30, 2)} << "identità";
+        QTest::newRow("perpendicular axes") << Step{Simmetria, symmetry(1, 3, 0, 0, 0)}
+                                            << Step{Simmetria, symmetry(2, 0, -1, 0, 0)}
+                                            << "simmetria centrale rispetto a (3; -1)";
+        QTest::newRow("rotation by 0") << Step{Rotazione, rotation(0, 3, 4)} << none << "identità";
+        QTest::newRow("rotation by 180") << Step{Rotazione, rotation(180, 2, -1)} << none
+                                         << "simmetria centrale rispetto a (2; -1)";
+        QTest::newRow("rotation by -180") << Step{Rotazione, rotation(-180, 2, -1)} << none
+                                          << "simmetria centrale rispetto a (2; -1)";
+        QTest::newRow("two rotations, one centre") << Step{Rotazione, rotation(30, 1, 1)}
+                                                   << Step{Rotazione, rotation(45, 1, 1)}
+                                                   << "rotazione di 75° attorno a (1; 1)";
+        QTest::newRow("rotations that cancel") << Step{Rotazione, rotation(90, 1, 0)}
+                                               << Step{Rotazione, rotation(-90, -1, 0)}
+                                               << "traslazione di (-2; -2)";
+        QTest::newRow("homothety k = -1") << Step{Omotetia, homothety(-1, 1.0f, 3, 2)} << none
+                                          << "simmetria centrale rispetto a (3; 2)";
+        QTest::newRow("homothety k = -1.5") << Step{Omotetia, homothety(-1, 1.5f, 1, 0)} << none
+                                            << "omotetia di rapporto -1.5 e centro (1; 0)";
+        QTest::newRow("homotheties to a translation") << Step{Omotetia, homothety(1, 2.0f, 0, 0)}
+                                                      << Step{Omotetia, homothety(1, 0.5f, 2, 0)}
+                                                      << "traslazione di (1; 0)";
+        QTest::newRow("shear and its opposite") << Step{Inclinazione, shear(0, 1.5f)}
+                                                << Step{Inclinazione, shear(0, -1.5f)} << "identità";
+        QTest::newRow("translation") << Step{Traslazione, translation(3, -2)} << none << "traslazione di (3; -2)";
+        QTest::newRow("translation then rotation") << Step{Traslazione, translation(6, 0)}
+                                                   << Step{Rotazione, rotation(90, 0, 0)}
+                                                   << "rotazione di 90° attorno a (-3; 3)";
+        QTest::newRow("axis y = x") << Step{Simmetria, symmetry(3, 0, 0, 0, 0)} << none
+                                    << "simmetria assiale rispetto a y = x";
+        QTest::newRow("axis y = - x") << Step{Simmetria, symmetry(4, 0, 0, 0, 0)} << none
+                                      << "simmetria assiale rispetto a y = - x";
+        QTest::newRow("axis at 60 through q = -2") << Step{Simmetria, line(60, -2)} << none
+                                                    << "simmetria assiale rispetto a y = 1.7321x - 2";
+        QTest::newRow("axis y = 3") << Step{Simmetria, symmetry(2, 0, 3, 0, 0)} << none
+                                    << "simmetria assiale rispetto a y = 3";
+        QTest::newRow("glide reflection") << Step{Simmetria, symmetry(2, 0, 1, 0, 0)}
+                                          << Step{Traslazione, translation(4, 0)}
+                                          << "glissosimmetria rispetto a y = 1, vettore (4; 0)";
+        QTest::newRow("similarity") << Step{Rotazione, rotation(90, 0, 0)} << Step{Omotetia, homothety(1, 2.0f, 0, 0)}
+                                    << "similitudine di rapporto 2, angolo 90°, centro (0; 0)";
+        QTest::newRow("indirect similarity") << Step{Simmetria, symmetry(1, 0, 0, 0, 0)}
+                                             << Step{Omotetia, homothety(1, 2.0f, 0, 0)}
+                                             << "similitudine inversa di rapporto 2";
+        QTest::newRow("dilation") << Step{Dilatazione, dilation(2.0f, 0.5f)} << none << "affinità";
+        QTest::newRow("singular affinity") << Step{Affinita, affinity(1, 2, 0, 2, 4, 1)} << none
+                                           << "affinità (degenere)";
+        // cos 60° and sin 60° as the dialog stores them, in single precision.
+        QTest::newRow("affinity within float noise of a rotation")
+            << Step{Affinita, affinity(0.5f, -0.8660254f, 0, 0.8660254f, 0.5f, 0)} << none
+            << "rotazione di 60° attorno a (0; 0)";
+        QTest::newRow("homothety then shear")
+            << Step{Omotetia, homothety(1, 2.0f, -1, 1)} << Step{Inclinazione, shear(0, 0.5f)} << "affinità";
+    }
+
+    void classification()
+    {
+        QFETCH(Step, first);
+        QFETCH(Step, second);
+        QFETCH(QString, named);
+        const Composition::Rows m = Composition::product(matrixOf(second), matrixOf(first));
+        QCOMPARE(Composition::describe(Composition::classify(m)), named);
+    }
+
+    // The homothety and the shear of the teacher's lesson, in both orders:
+    // S·H and H·S differ in their constant terms, both with det 4.
+    void productsInBothOrders()
+    {
+        const Composition::Rows h = kindMatrix(Omotetia, homothety(1, 2.0f, -1, 1));
+        const Composition::Rows s = kindMatrix(Inclinazione, shear(0, 0.5f));
+        const Composition::Rows sh = Composition::product(s, h);
+        const Composition::Rows hs = Composition::product(h, s);
+        const Composition::Rows expectedSH{{{2, 1, 0.5L}, {0, 2, -1}}};
+        const Composition::Rows expectedHS{{{2, 1, 1}, {0, 2, -1}}};
+        for (int row = 0; row < 2; ++row)
+            for (int column = 0; column < 3; ++column) {
+                QCOMPARE(double(sh[row][column]), double(expectedSH[row][column]));
+                QCOMPARE(double(hs[row][column]), double(expectedHS[row][column]));
+            }
+        QCOMPARE(double(Composition::determinant(sh)), 4.0);
+        QCOMPARE(Composition::apply(sh, QPointF(1, 1)), QPointF(3.5, 1));
+    }
+
+    void numbers_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("whole") << 6.0 << "6";
+        QTest::newRow("float noise") << 5.99999 << "6";
+        QTest::newRow("negative zero") << -0.00001 << "0";
+        QTest::newRow("half") << -0.5 << "-0.5";
+        QTest::newRow("four decimals") << 0.57735 << "0.5774";
+    }
+
+    void numbers()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, written);
+        QCOMPARE(Composition::number(value), written);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestComposition)
+#include "tst_composition.moc"
