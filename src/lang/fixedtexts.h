@@ -169,6 +169,15 @@ inline constexpr const char *TableShear = "k = ";
 inline constexpr const char *TableRadius = "R = ";
 // The single transformation a composition amounts to, on the table's
 // "Composizione" page, in Italian like its other pages.
+inline constexpr const char *CompositionCaption = "Composizione";
+inline constexpr const char *CompositionDirectTitle = "M₂·M₁: prima M₁, poi M₂ (sequenza diretta)";
+inline constexpr const char *CompositionInverseTitle = "M₁·M₂: prima M₂, poi M₁ (sequenza inversa)";
+inline constexpr const char *CompositionSingleTitle = "M₁";
+inline constexpr const char *CompositionDeterminant = "det = %1    aree × %2    %3";
+inline constexpr const char *CompositionSingular = "det = 0    aree → 0";
+inline constexpr const char *CompositionKeeps = "orientamento conservato";
+inline constexpr const char *CompositionReverses = "orientamento invertito";
+inline constexpr const char *CompositionCheck = "A%1 → %2    tabella: %3";
 inline constexpr const char *CompositionIdentity = "identità";
 inline constexpr const char *CompositionTranslation = "traslazione di %1";
 inline constexpr const char *CompositionRotation = "rotazione di %1° attorno a %2";

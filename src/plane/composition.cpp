@@ -3,6 +3,7 @@
 #include "lang/fixedtexts.h"
 
 #include <cmath>
+#include <optional>
 #include <numbers>
 
 namespace {
@@ -190,6 +191,64 @@ QString describe(const Map &map)
     default:
         return text(FixedTexts::CompositionDegenerate);
     }
+}
+
+namespace {
+
+QString determinantText(long double det)
+{
+    if (nearZero(det))
+        return text(FixedTexts::CompositionSingular);
+    return text(FixedTexts::CompositionDeterminant)
+        .arg(number(det), number(std::fabs(det)),
+             text(det > 0 ? FixedTexts::CompositionKeeps : FixedTexts::CompositionReverses));
+}
+
+// Vertex A of `stage` as the table records it, "(x; y)" read back as a point.
+std::optional<QPointF> recordedA(const DataTableInputs &inputs, int stage)
+{
+    bool xRead = false;
+    bool yRead = false;
+    const double x = inputs.textX[0][stage].toDouble(&xRead);
+    const double y = inputs.textY[0][stage].toDouble(&yRead);
+    if (!xRead || !yRead)
+        return std::nullopt;
+    return QPointF(x, y);
+}
+
+Block block(const char *title, const Rows &m, const DataTableInputs &inputs, int stage)
+{
+    Block b;
+    b.title = text(title);
+    for (int row = 0; row < 2; ++row)
+        for (int column = 0; column < MatrixSize; ++column)
+            b.matrix[row][column] = number(m[row][column]);
+    b.matrix[2] = {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1")};
+    b.determinant = determinantText(determinant(m));
+    b.name = describe(classify(m));
+    const std::optional<QPointF> start = recordedA(inputs, 0);
+    const DataTable table = dataTable(inputs);
+    if (start)
+        b.check = text(FixedTexts::CompositionCheck)
+                      .arg(point(*start), point(apply(m, *start)), table.vertices[stage][0]);
+    return b;
+}
+
+} // namespace
+
+Page page(const DataTableInputs &inputs)
+{
+    const Rows first = kindMatrix(inputs.kinds[0], inputs.parameters[0]);
+    Page page;
+    if (inputs.transformCount != 2) {
+        page.blocks[0] = block(FixedTexts::CompositionSingleTitle, first, inputs, 1);
+        return page;
+    }
+    const Rows second = kindMatrix(inputs.kinds[1], inputs.parameters[1]);
+    page.blocks[0] = block(FixedTexts::CompositionDirectTitle, product(second, first), inputs, 2);
+    page.blocks[1] = block(FixedTexts::CompositionInverseTitle, product(first, second), inputs, 4);
+    page.secondShown = true;
+    return page;
 }
 
 } // namespace Composition

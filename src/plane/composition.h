@@ -53,4 +53,22 @@ QString number(long double value);
 // The map's name with its elements, in Italian like the table's other pages.
 QString describe(const Map &map);
 
+// What the table's "Composizione" page shows: with two transformations the
+// direct product M2·M1 and the inverse M1·M2, with one that one's matrix.
+struct Block {
+    QString title;
+    MatrixTexts matrix;
+    QString determinant; // with what it does to areas and orientation
+    QString name;
+    QString check;       // the product applied to A beside the table's image of A
+};
+
+struct Page {
+    std::array<Block, 2> blocks;
+    bool secondShown = false;
+};
+
+// From the same parameters and recorded stages the table's other pages show.
+Page page(const DataTableInputs &inputs);
+
 } // namespace Composition

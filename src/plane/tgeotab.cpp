@@ -1,5 +1,7 @@
 #include "plane/tgeotab.h"
 
+#include "plane/composition.h"
+
 #include "lang/fixedtexts.h"
 #include "plane/datatable.h"
 #include "shell/imagelist.h"
@@ -129,6 +131,7 @@ Tgeotab::Tgeotab(int transformCount, const QString &kindName1, const QString &ki
     QWidget *pages[] = {TabSheet1, TabSheet2, TabSheet3};
     for (int page = 0; page < 3; ++page)
         Tabula->addTab(pages[page], QString::fromUtf8(FixedTexts::TablePageCaptions[page]));
+    Tabula->addTab(createCompositionPage(), QString::fromUtf8(FixedTexts::CompositionCaption));
     fitTabCaptions();
 
     Panel[ButtonPanel] = makePanel(ButtonPanel, this);
@@ -299,6 +302,75 @@ QWidget *Tgeotab::createMatrixPage()
     return page;
 }
 
+QWidget *Tgeotab::createCompositionPage()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet4"));
+    auto *layout = new QVBoxLayout(page);
+    layout->setSpacing(4);
+    for (int i = 0; i < 2; ++i) {
+        CompositionBlock &block = m_composition[i];
+        auto named = [i](QLabel *label, const char *name) {
+            label->setObjectName(QString::fromLatin1(name) + QString::number(i + 1));
+            return label;
+        };
+        block.title = named(new QLabel(page), "compTitle");
+        setTextColour(block.title, KindColours[i]);
+        layout->addWidget(block.title);
+        block.panel = new QFrame(page);
+        block.panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        block.panel->setAutoFillBackground(true);
+        setColours(block.panel, White, Black);
+        auto *row = new QHBoxLayout(block.panel);
+        row->setContentsMargins(8, 4, 8, 4);
+        auto *grid = new QGridLayout;
+        grid->setHorizontalSpacing(6);
+        grid->setVerticalSpacing(2);
+        grid->addWidget(new MatrixBracket(true, block.panel), 0, 0, MatrixSize, 1);
+        for (int r = 0; r < MatrixSize; ++r)
+            for (int c = 0; c < MatrixSize; ++c) {
+                QLabel *entry = new QLabel(block.panel);
+                entry->setObjectName(QStringLiteral("compMatrix%1_%2_%3").arg(i + 1).arg(r).arg(c));
+                entry->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                block.matrix[r][c] = entry;
+                grid->addWidget(entry, r, c + 1);
+            }
+        grid->addWidget(new MatrixBracket(false, block.panel), 0, MatrixSize + 1, MatrixSize, 1);
+        row->addLayout(grid);
+        row->addSpacing(10);
+        auto *lines = new QVBoxLayout;
+        for (auto [label, name] : {std::pair{&block.determinant, "compDet"}, std::pair{&block.name, "compName"},
+                                   std::pair{&block.check, "compCheck"}}) {
+            *label = named(new QLabel(block.panel), name);
+            (*label)->setWordWrap(true);
+            lines->addWidget(*label);
+        }
+        row->addLayout(lines, 1);
+        layout->addWidget(block.panel);
+    }
+    layout->addStretch();
+    return page;
+}
+
+void Tgeotab::showComposition()
+{
+    const Composition::Page page =
+        Composition::page(dataTableInputs(TransformSettings, m_transformCount, m_kindName1, m_kindName2));
+    for (int i = 0; i < 2; ++i) {
+        const Composition::Block &shown = page.blocks[i];
+        CompositionBlock &block = m_composition[i];
+        block.title->setText(shown.title);
+        for (int r = 0; r < MatrixSize; ++r)
+            for (int c = 0; c < MatrixSize; ++c)
+                block.matrix[r][c]->setText(shown.matrix[r][c]);
+        block.determinant->setText(shown.determinant);
+        block.name->setText(shown.name);
+        block.check->setText(shown.check);
+    }
+    m_composition[1].title->setVisible(page.secondShown);
+    m_composition[1].panel->setVisible(page.secondShown);
+}
+
 void Tgeotab::showEvent(QShowEvent *event)
 {
     // The table is filled once: nothing it shows can change while it is open.
@@ -346,4 +418,5 @@ void Tgeotab::FormActivate()
     }
     Label[MatrixTitles[1]]->setVisible(table.secondMatrixShown);
     Panel[MatrixPanels[1]]->setVisible(table.secondMatrixShown);
+    showComposition();
 }

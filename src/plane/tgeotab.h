@@ -10,9 +10,10 @@ class QShowEvent;
 class QTabWidget;
 class QWidget;
 
-// The data table "  Dati delle trasformazioni": on three pages, the
+// The data table "  Dati delle trasformazioni": on four pages, the
 // coordinates recorded at each stage of the lesson, the parameters of the
-// first and second transformation, and their matrices. Modal; it reads the
+// first and second transformation, their matrices, and their composition:
+// both products and the single map each amounts to. Modal; it reads the
 // store and the workspace's values when it opens and changes nothing.
 class Tgeotab : public QDialog
 {
@@ -38,6 +39,8 @@ private:
     QWidget *createCoordinatePage();
     QWidget *createParameterPage();
     QWidget *createMatrixPage();
+    QWidget *createCompositionPage();
+    void showComposition();
     void fitTabCaptions();
     QLabel *makeLabel(int number, QWidget *parent);
     QFrame *makePanel(int number, QWidget *parent);
@@ -55,4 +58,14 @@ private:
     std::array<QLabel *, LabelCount + 1> Label{};
     std::array<QFrame *, PanelCount + 1> Panel{};
     QPushButton *BitBtn1;
+    // The "Composizione" page: a block per product, the direct one first.
+    struct CompositionBlock {
+        QLabel *title = nullptr;
+        QFrame *panel = nullptr;
+        std::array<std::array<QLabel *, 3>, 3> matrix{};
+        QLabel *determinant = nullptr;
+        QLabel *name = nullptr;
+        QLabel *check = nullptr;
+    };
+    std::array<CompositionBlock, 2> m_composition;
 };

@@ -180,15 +180,15 @@ private slots:
         QVERIFY(qAbs((frame.top() - screen.top()) - (screen.bottom() - frame.bottom())) <= 4);
 
         auto *pages = table.control<QTabWidget>("Tabula");
-        QCOMPARE(pages->count(), 3);
+        QCOMPARE(pages->count(), 4);
         QStringList captions;
         for (int page = 0; page < pages->count(); ++page)
             captions << pages->widget(page)->objectName() + u'=' + pages->tabText(page);
-        // All three captions in sight at once, none scrolled away.
-        QVERIFY(pages->tabBar()->tabRect(2).right() < pages->width());
+        // All four captions in sight at once, none scrolled away.
+        QVERIFY(pages->tabBar()->tabRect(3).right() < pages->width());
         QVERIFY(w->findChild<QLabel *>(u"Label28"_qs)->font().bold());
         QCOMPARE(captions, (QStringList{"TabSheet1=Coordinate dei vertici", "TabSheet2=Parametri delle trasformazioni",
-                                        "TabSheet3=Matrici delle trasformazioni"}));
+                                        "TabSheet3=Matrici delle trasformazioni", "TabSheet4=Composizione"}));
 
         auto *ok = table.control<QPushButton>("BitBtn1");
         QCOMPARE(ok->toolTip(), u"Chiude finestra"_qs);
@@ -501,6 +501,29 @@ private slots:
                                          "Label42=" + kindName}));
         QCOMPARE(hiddenNames, (QStringList{"Label15", "Label16", "Panel2", "Label27", "Label31", "Panel4", "Label43",
                                            "Panel8", "Label29", "Label34"}));
+    }
+
+    // Two symmetries about parallel axes: the page names both products'
+    // translations, in opposite directions, and checks them against page 1.
+    void compositionPageInTheWorkspace()
+    {
+        PlaneHarness plane;
+        plane.window()->openLessonFile(u":/lessons/04-parallel-axes.aralda"_qs);
+        for (const char *button : {"continua", "continua", "inversa", "continua", "continua"})
+            plane.button(button)->click();
+        QStringList shown;
+        GuiTest::whenModalOpens([&](QWidget *window) {
+            for (const char *name : {"compTitle1", "compMatrix1_0_2", "compDet1", "compName1", "compCheck1",
+                                     "compTitle2", "compMatrix2_0_2", "compName2", "compCheck2"})
+                shown << window->findChild<QLabel *>(QString::fromLatin1(name))->text();
+            window->close();
+        });
+        plane.button("Tabel")->click();
+        QCOMPARE(shown, (QStringList{u"M₂·M₁: prima M₁, poi M₂ (sequenza diretta)"_qs, "6",
+                                     u"det = 1    aree × 1    orientamento conservato"_qs,
+                                     "traslazione di (6; 0)", u"A(-4; 2) → (2; 2)    tabella: A(2.0;2.0)"_qs,
+                                     u"M₁·M₂: prima M₂, poi M₁ (sequenza inversa)"_qs, "-6",
+                                     "traslazione di (-6; 0)", u"A(-4; 2) → (-10; 2)    tabella: A(-10.0;2.0)"_qs}));
     }
 
 private:
