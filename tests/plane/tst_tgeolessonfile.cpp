@@ -1,7 +1,9 @@
 #include "planeharness.h"
 
 #include "lang/languagetables.h"
+#include "dialogs/affinityrules.h"
 #include "lesson/lessonfile.h"
+#include "plane/composition.h"
 #include "support/guitest.h"
 #include "support/settingsbytes.h"
 
@@ -10,6 +12,8 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QToolButton>
+
+#include <random>
 
 namespace {
 
@@ -100,6 +104,56 @@ int transformCount(const Row &row)
     return row.kinds[1] < 0 ? 1 : 2;
 }
 
+// Parameters drawn from each dialog's ranges.
+void setRandomParameters(int slot, int kind, std::mt19937 &random)
+{
+    const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    TransformSettingsValues &s = TransformSettings;
+    switch (kind) {
+    case Traslazione:
+        setTranslation(slot, pick(-10, 10), pick(-8, 8));
+        break;
+    case Rotazione:
+        setRotation(slot, pick(-359, 359), pick(-5, 5), pick(-5, 5));
+        break;
+    case Simmetria:
+        s.SymmetryKind[slot] = quint8(pick(0, 5));
+        s.SymmetryCentreX[slot] = pick(-5, 5);
+        s.SymmetryCentreY[slot] = pick(-5, 5);
+        s.SymmetryAxisAngle[slot] = pick(0, 179);
+        s.SymmetryAxisQ[slot] = pick(-5, 5);
+        break;
+    case Omotetia:
+        s.HomothetyCentreX[slot] = pick(-5, 5);
+        s.HomothetyCentreY[slot] = pick(-5, 5);
+        s.HomothetyRatio[slot] = float(pick(3, 15)) / 10;
+        s.HomothetySign[slot] = qint8(pick(0, 1) ? 1 : -1);
+        break;
+    case Dilatazione:
+        s.DilationX[slot] = float(pick(5, 20)) / 10;
+        s.DilationY[slot] = float(pick(5, 20)) / 10;
+        break;
+    case Inclinazione:
+        s.ShearAxis[slot] = quint8(pick(0, 1));
+        s.ShearSign[slot] = quint8(pick(0, 1));
+        (s.ShearAxis[slot] == 0 ? s.ShearX : s.ShearY)[slot] = float(pick(5, 15)) / 10;
+        (s.ShearAxis[slot] == 0 ? s.ShearY : s.ShearX)[slot] = 0;
+        break;
+    case Affinita:
+        s.AffinePreset = quint8(pick(0, AffinePresetCount - 1));
+        s.AffineText[slot] = affinePresetTexts(s.AffinePreset);
+        break;
+    default:
+        break;
+    }
+}
+
+// Vertex A of `stage` as the table records it.
+QPointF recordedA(int stage)
+{
+    return {TransformSettings.VertexTextX[0][stage].toDouble(), TransformSettings.VertexTextY[0][stage].toDouble()};
+}
+
 const Row Rows[] = {
     {"triangle: translation, rotation", 2, {{15, 11}, {10, 9}, {21, 4}}, {Traslazione, Rotazione}},
     {"quadrilateral: rotation, symmetry about a line", 3, {{2, 2}, {8, 2}, {8, 6}, {2, 6}}, {Rotazione, Simmetria}},
@@ -166,6 +220,47 @@ private slots:
         const QList<size_t> opened = runLesson(plane, r.kinds, count);
         QVERIFY(opened.size() >= count);
         QCOMPARE(opened, byHand);
+    }
+
+    // For every pair of kinds, with parameters drawn at random: the product
+    // of the two matrices, in each order, takes A where the steps took it.
+    void productsAgreeWithTheSteps_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        for (int first = Traslazione; first <= Affinita; ++first)
+            for (int second = Traslazione; second <= Affinita; ++second)
+                QTest::addRow("%d then %d", first, second) << first << second;
+    }
+
+    void productsAgreeWithTheSteps()
+    {
+        QFETCH(int, first);
+        QFETCH(int, second);
+        std::mt19937 random(uint(first * 7 + second));
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        setFigure(2, {{2, 1}, {5, 1}, {2, 3}});
+        setRandomParameters(1, first, random);
+        setRandomParameters(2, second, random);
+        plane.setTransformations(2);
+        plane.confirmFigure();
+        plane.confirmKind(1, first);
+        plane.confirmKind(2, second);
+        runLesson(plane, {first, second}, 2);
+        const SlotParameters p1 = slotParameters(TransformSettings, 1);
+        const SlotParameters p2 = slotParameters(TransformSettings, 2);
+        const Composition::Rows m1 = kindMatrix(first, p1);
+        const Composition::Rows m2 = kindMatrix(second, p2);
+        const QPointF a(2, 1);
+        // The steps record one decimal of positions drawn in pixels.
+        for (auto [stage, product] : {std::pair{2, Composition::product(m2, m1)}, std::pair{4, Composition::product(m1, m2)}}) {
+            const QPointF computed = Composition::apply(product, a);
+            const QPointF recorded = recordedA(stage);
+            QVERIFY2(std::abs(computed.x() - recorded.x()) < 0.15 && std::abs(computed.y() - recorded.y()) < 0.15,
+                     qPrintable(QStringLiteral("stage %1: (%2; %3) against (%4; %5)").arg(stage).arg(computed.x())
+                                    .arg(computed.y()).arg(recorded.x()).arg(recorded.y())));
+        }
     }
 
     // Every ready lesson opens without a message and runs to its end, the
