@@ -120,6 +120,8 @@ enum NoticeRow {
     SaveLessonItem,
     ReadyLessonsItem,
     LessonFilterName,
+    TableCopyItem,
+    TableLatexItem,
     NoticeRowCount
 };
 

@@ -247,6 +247,8 @@ constexpr BuiltInTexts NoticeTextRows[] = {
      "Leçons p&rêtes"},
     {"Lezioni di Aralda", "Aralda lessons",
      "Leçons d'Aralda"},
+    {"&Copia la pagina", "&Copy the page", "&Copier la page"},
+    {"Copia la composizione in &LaTeX", "Copy the composition as &LaTeX", "Copier la composition en &LaTeX"},
 };
 
 const TextTable NoticeTexts(200, NoticeTextRows);

@@ -2,6 +2,8 @@
 
 #include "lang/fixedtexts.h"
 
+#include <QStringList>
+
 #include <cmath>
 #include <optional>
 #include <numbers>
@@ -249,6 +251,21 @@ Page page(const DataTableInputs &inputs)
     page.blocks[1] = block(FixedTexts::CompositionInverseTitle, product(first, second), inputs, 4);
     page.secondShown = true;
     return page;
+}
+
+QString latex(const Page &page)
+{
+    static const char *const Names[] = {"M_2 M_1", "M_1 M_2"};
+    QStringList displays;
+    for (int i = 0; i < (page.secondShown ? 2 : 1); ++i) {
+        QStringList rows;
+        for (const auto &row : page.blocks[i].matrix)
+            rows << QStringList(row.begin(), row.end()).join(QStringLiteral(" & "));
+        const QString name = page.secondShown ? QString::fromLatin1(Names[i]) : QStringLiteral("M_1");
+        displays << QStringLiteral("\\[ %1 = \\begin{pmatrix} %2 \\end{pmatrix} \\]")
+                        .arg(name, rows.join(QStringLiteral(" \\\\ ")));
+    }
+    return displays.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 } // namespace Composition

@@ -71,4 +71,8 @@ struct Page {
 // From the same parameters and recorded stages the table's other pages show.
 Page page(const DataTableInputs &inputs);
 
+// The page's products as LaTeX, one display per product:
+// "M_2 M_1 = \begin{pmatrix} 1 & 0 & 6 \\ ... \end{pmatrix}".
+QString latex(const Page &page);
+
 } // namespace Composition

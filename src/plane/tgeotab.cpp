@@ -3,10 +3,13 @@
 #include "plane/composition.h"
 
 #include "lang/fixedtexts.h"
+#include "lang/languagetables.h"
 #include "plane/datatable.h"
 #include "shell/imagelist.h"
 #include "transform/transformsettings.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -18,6 +21,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -133,6 +138,7 @@ Tgeotab::Tgeotab(int transformCount, const QString &kindName1, const QString &ki
         Tabula->addTab(pages[page], QString::fromUtf8(FixedTexts::TablePageCaptions[page]));
     Tabula->addTab(createCompositionPage(), QString::fromUtf8(FixedTexts::CompositionCaption));
     fitTabCaptions();
+    createCopyItems();
 
     Panel[ButtonPanel] = makePanel(ButtonPanel, this);
     Panel[ButtonPanel]->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -352,10 +358,55 @@ QWidget *Tgeotab::createCompositionPage()
     return page;
 }
 
+void Tgeotab::createCopyItems()
+{
+    auto *copyPage = new QAction(noticeText(TableCopyItem), this);
+    copyPage->setObjectName(QStringLiteral("copiapagina"));
+    copyPage->setShortcut(QKeySequence::Copy);
+    connect(copyPage, &QAction::triggered, this,
+            [this] { QGuiApplication::clipboard()->setText(shownPageText()); });
+    auto *copyLatex = new QAction(noticeText(TableLatexItem), this);
+    copyLatex->setObjectName(QStringLiteral("copialatex"));
+    connect(copyLatex, &QAction::triggered, this,
+            [this] { QGuiApplication::clipboard()->setText(m_compositionLatex); });
+    addActions({copyPage, copyLatex});
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+QString Tgeotab::shownPageText() const
+{
+    QWidget *page = Tabula->currentWidget();
+    QList<QLabel *> labels;
+    for (QLabel *label : page->findChildren<QLabel *>())
+        if (label->isVisibleTo(page) && !label->text().trimmed().isEmpty())
+            labels << label;
+    auto place = [page](const QLabel *label) { return label->mapTo(page, QPoint(0, label->height() / 2)); };
+    std::sort(labels.begin(), labels.end(), [&place](const QLabel *a, const QLabel *b) {
+        const QPoint pa = place(a), pb = place(b);
+        return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+    });
+    QStringList lines;
+    QStringList row;
+    int rowMiddle = -1;
+    for (const QLabel *label : labels) {
+        const int middle = place(label).y();
+        if (!row.isEmpty() && middle != rowMiddle) {
+            lines << row.join(QLatin1Char('\t'));
+            row.clear();
+        }
+        rowMiddle = middle;
+        row << label->text();
+    }
+    if (!row.isEmpty())
+        lines << row.join(QLatin1Char('\t'));
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
 void Tgeotab::showComposition()
 {
     const Composition::Page page =
         Composition::page(dataTableInputs(TransformSettings, m_transformCount, m_kindName1, m_kindName2));
+    m_compositionLatex = Composition::latex(page);
     for (int i = 0; i < 2; ++i) {
         const Composition::Block &shown = page.blocks[i];
         CompositionBlock &block = m_composition[i];

@@ -41,6 +41,10 @@ private:
     QWidget *createMatrixPage();
     QWidget *createCompositionPage();
     void showComposition();
+    void createCopyItems();
+    // The page on view as plain text: its visible labels, a row a line,
+    // tab-separated, as a spreadsheet takes them.
+    QString shownPageText() const;
     void fitTabCaptions();
     QLabel *makeLabel(int number, QWidget *parent);
     QFrame *makePanel(int number, QWidget *parent);
@@ -68,4 +72,5 @@ private:
         QLabel *check = nullptr;
     };
     std::array<CompositionBlock, 2> m_composition;
+    QString m_compositionLatex;
 };

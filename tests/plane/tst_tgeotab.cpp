@@ -13,6 +13,9 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 #include <QToolButton>
 
@@ -512,10 +515,17 @@ private slots:
         for (const char *button : {"continua", "continua", "inversa", "continua", "continua"})
             plane.button(button)->click();
         QStringList shown;
+        QString copied;
+        QString latex;
         GuiTest::whenModalOpens([&](QWidget *window) {
             for (const char *name : {"compTitle1", "compMatrix1_0_2", "compDet1", "compName1", "compCheck1",
                                      "compTitle2", "compMatrix2_0_2", "compName2", "compCheck2"})
                 shown << window->findChild<QLabel *>(QString::fromLatin1(name))->text();
+            // Ctrl+C copies the page on view; the pop-up's item, the products as LaTeX.
+            window->findChild<QAction *>(u"copiapagina"_qs)->trigger();
+            copied = QGuiApplication::clipboard()->text();
+            window->findChild<QAction *>(u"copialatex"_qs)->trigger();
+            latex = QGuiApplication::clipboard()->text();
             window->close();
         });
         plane.button("Tabel")->click();
@@ -524,6 +534,13 @@ private slots:
                                      "traslazione di (6; 0)", u"A(-4; 2) → (2; 2)    tabella: A(2.0;2.0)"_qs,
                                      u"M₁·M₂: prima M₂, poi M₁ (sequenza inversa)"_qs, "-6",
                                      "traslazione di (-6; 0)", u"A(-4; 2) → (-10; 2)    tabella: A(-10.0;2.0)"_qs}));
+        QCOMPARE(copied, QStringLiteral("Coordinate iniziali\nA(-4;2)\tB(-1;2)\tC(-4;6)\nSequenza diretta\n"
+                                        "A(8.0;2.0)\tB(5.0;2.0)\tC(8.0;6.0)\tsimmetry\n"
+                                        "A(2.0;2.0)\tB(5.0;2.0)\tC(2.0;6.0)\tsimmetry\nSequenza inversa\n"
+                                        "A(14.0;2.0)\tB(11.0;2.0)\tC(14.0;6.0)\tsimmetry\n"
+                                        "A(-10.0;2.0)\tB(-7.0;2.0)\tC(-10.0;6.0)\tsimmetry\n"));
+        QCOMPARE(latex, QStringLiteral("\\[ M_2 M_1 = \\begin{pmatrix} 1 & 0 & 6 \\\\ 0 & 1 & 0 \\\\ 0 & 0 & 1 \\end{pmatrix} \\]\n"
+                                       "\\[ M_1 M_2 = \\begin{pmatrix} 1 & 0 & -6 \\\\ 0 & 1 & 0 \\\\ 0 & 0 & 1 \\end{pmatrix} \\]\n"));
     }
 
 private:
