@@ -122,6 +122,7 @@ enum NoticeRow {
     LessonFilterName,
     TableCopyItem,
     TableLatexItem,
+    PrimesItem,
     NoticeRowCount
 };
 

@@ -249,6 +249,7 @@ constexpr BuiltInTexts NoticeTextRows[] = {
      "Leçons d'Aralda"},
     {"&Copia la pagina", "&Copy the page", "&Copier la page"},
     {"Copia la composizione in &LaTeX", "Copy the composition as &LaTeX", "Copier la composition en &LaTeX"},
+    {"A&pici sulle immagini", "&Primes on images", "&Primes sur les images"},
 };
 
 const TextTable NoticeTexts(200, NoticeTextRows);

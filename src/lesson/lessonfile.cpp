@@ -426,6 +426,7 @@ ReadResult parse(const QByteArray &bytes, int language)
     if (lesson.frameMode && lesson.transformCount != 1 && count)
         reader.fault(count->line, noticeText(LessonFrameOneStep));
     lesson.zoomDivisor = reader.choice(QStringLiteral("zoom"), FixedTexts::ZoomLevels, 0) + 1;
+    lesson.primes = reader.yes(QStringLiteral("primes"));
     readFigure(reader, lesson.values);
     for (int slot = 1; slot <= lesson.transformCount && !reader.failed(); ++slot)
         readSlot(reader, slot, lesson);
@@ -470,6 +471,7 @@ QByteArray compose(const Lesson &lesson)
     add(QStringLiteral("mode"), latin(ModeNames[lesson.frameMode ? 1 : 0]));
     add(QStringLiteral("transformations"), number(lesson.transformCount));
     add(QStringLiteral("zoom"), latin(FixedTexts::ZoomLevels[std::clamp(lesson.zoomDivisor, 1, 3) - 1]));
+    add(QStringLiteral("primes"), yesNo(lesson.primes));
     const int type = std::clamp(int(s.SelectedFigureType), 0, int(CircleFigure));
     add(QStringLiteral("figure"), latin(FigureNames[type]));
     if (type == CircleFigure) {

@@ -31,6 +31,7 @@ struct Lesson {
     bool frameMode = false; // "Assi": the axes move
     int transformCount = 1;
     int zoomDivisor = 1; // 1, 2 or 3: 100%, 50%, 33%
+    bool primes = false; // images lettered A′, A″ and coloured run by run
     // The figure and both slots' parameters, as the dialogs show them; the
     // rest of the store is not part of a lesson.
     TransformSettingsValues values;

@@ -163,7 +163,8 @@ private:
     void present();
     void drawStaticScene();
     void DrawScene();
-    void DrawVertexLabels(const FigurePoints &points, QRgb colour);
+    // `suffix` follows each letter: the prime of a marked image.
+    void DrawVertexLabels(const FigurePoints &points, QRgb colour, const QString &suffix = QString());
     void RecordVertexTexts(int stage);
     void OffScreenCheck();
     QRgb stepColour() const;
@@ -181,6 +182,7 @@ private:
     // The parts of a step's end that the kinds drawn at once share with it.
     void countFigureRun();
     void labelImage();
+    void countRun();
     void handOver();
 
     // One file per kind.
@@ -271,6 +273,10 @@ private:
     ParameterDialog::Answer m_dialogAnswer = ParameterDialog::Answer::User;
     QString m_lessonTitle;
     QString m_lessonNote;
+    // "Primes on images": off as the workspace opens, kept until it closes.
+    bool m_primes = false;
+    int m_runsDrawn = 0; // one-transformation runs since the drawing was cleared
+    QAction *m_primesItem = nullptr;
     QAction *m_openLesson = nullptr;
     QAction *m_saveLesson = nullptr;
 
@@ -304,6 +310,7 @@ private:
         std::array<QString, VertexCount> textY;
         QString label2;
         QString label3;
+        int runsDrawn = 0;
     };
     std::optional<StepStart> m_stepStart;
 };

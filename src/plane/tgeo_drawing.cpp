@@ -4,6 +4,7 @@
 #include "plane/tgeo.h"
 
 #include "lang/fixedtexts.h"
+#include "plane/imagemarks.h"
 #include "plane/vertexlabels.h"
 
 #include <QLabel>
@@ -42,7 +43,7 @@ void Tgeo::DrawScene()
     m_canvas.saveBackground();
 }
 
-void Tgeo::DrawVertexLabels(const FigurePoints &points, QRgb colour)
+void Tgeo::DrawVertexLabels(const FigurePoints &points, QRgb colour, const QString &suffix)
 {
     const QFontMetrics &metrics = m_canvas.metrics();
     const QString letters = QString::fromLatin1(FixedTexts::VertexLetters);
@@ -50,7 +51,8 @@ void Tgeo::DrawVertexLabels(const FigurePoints &points, QRgb colour)
     const LabelPositions labels = vertexLabelPositions(
         points, count, metrics.horizontalAdvance(QString::fromLatin1(FixedTexts::MeasureA)), metrics.height());
     for (int i = 0; i < count; ++i)
-        m_canvas.draw(PlaneShape::text(m_map.fromWorking(labels.x[i], labels.y[i]), letters.at(i), colour));
+        m_canvas.draw(
+            PlaneShape::text(m_map.fromWorking(labels.x[i], labels.y[i]), letters.at(i) + suffix, colour));
     m_canvas.saveBackground();
 }
 
@@ -81,7 +83,7 @@ void Tgeo::OffScreenCheck()
 
 QRgb Tgeo::stepColour() const
 {
-    return m_flow.FirstStepNext ? PlaneColour::Aqua : PlaneColour::Lime;
+    return ImageMarks::colour(m_primes, m_flow.FirstStepNext, m_flow.TransformCount, m_runsDrawn);
 }
 
 void Tgeo::placeFrame()
@@ -146,7 +148,7 @@ void Tgeo::labelImage()
     if (m_figure.isCircle)
         m_canvas.saveBackground();
     else
-        DrawVertexLabels(m_points.work, stepColour());
+        DrawVertexLabels(m_points.work, stepColour(), ImageMarks::suffix(m_primes, m_flow.FirstStepNext));
 }
 
 void Tgeo::handOver()
@@ -155,9 +157,17 @@ void Tgeo::handOver()
     m_currentTextX = texts.x;
     m_currentTextY = texts.y;
     RecordVertexTexts(m_flow.figureStepEnded());
+    countRun();
     OffScreenCheck();
     applyFlow();
     present();
     updateTransport();
     placeFocus();
+}
+
+void Tgeo::countRun()
+{
+    // Each run of a one-transformation lesson is a new image beside the others.
+    if (m_flow.TransformCount == 1)
+        ++m_runsDrawn;
 }

@@ -119,6 +119,7 @@ void Tgeo::nuovaClick()
         m_currentTextY[vertex].clear();
     }
     describeDrawing(-1);
+    m_runsDrawn = 0;
     applyFlow();
     present();
 }
@@ -363,6 +364,7 @@ void Tgeo::cancellaClick()
     if (!TransformSettings.FigureIsCircle)
         DrawVertexLabels(m_start, PlaneColour::White);
     describeDrawing(-1);
+    m_runsDrawn = 0;
     applyFlow();
     present();
 }

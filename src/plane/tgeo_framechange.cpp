@@ -26,6 +26,7 @@ void Tgeo::drawFrameChange()
     sty->move(m_frameScreen.x[FrameChange::YLabel], m_frameScreen.y[FrameChange::YLabel]);
     m_canvas.saveFrameResult();
     RecordVertexTexts(m_flow.frameStepEnded());
+    countRun();
     applyFlow();
     present();
     placeFocus();

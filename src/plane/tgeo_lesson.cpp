@@ -42,6 +42,10 @@ LessonFile::ReadResult readLesson(const QString &path)
 
 void Tgeo::createLessonItems()
 {
+    m_primesItem = PopupMenu1->addAction(noticeText(PrimesItem), this, [this](bool on) { m_primes = on; });
+    m_primesItem->setObjectName(QStringLiteral("apici"));
+    m_primesItem->setCheckable(true);
+    PopupMenu1->addSeparator();
     m_openLesson = PopupMenu1->addAction(noticeText(OpenLessonItem), this, &Tgeo::askToOpenLesson);
     m_openLesson->setObjectName(QStringLiteral("aprilezione"));
     m_saveLesson = PopupMenu1->addAction(noticeText(SaveLessonItem), this, &Tgeo::askToSaveLesson);
@@ -77,6 +81,7 @@ void Tgeo::openLesson(const Lesson &lesson)
     }
     m_lessonTitle = lesson.title;
     m_lessonNote = lesson.note;
+    m_primesItem->setChecked(lesson.primes);
     setWindowTitle(lesson.title.isEmpty() ? LongTexts.text(2) : LongTexts.text(2) + QStringLiteral(" — ") + lesson.title);
     m_surface->setToolTip(lesson.note);
 }
@@ -89,6 +94,7 @@ Lesson Tgeo::lesson() const
     lesson.frameMode = TransformSettings.FrameMode == 1;
     lesson.transformCount = m_flow.TransformCount;
     lesson.zoomDivisor = czoom->currentIndex() + 1;
+    lesson.primes = m_primes;
     lesson.values = TransformSettings;
     // The figure the dialog confirmed, not one it showed and was cancelled.
     lesson.values.SelectedFigureType = TransformSettings.FigureType;

@@ -188,8 +188,9 @@ void Tgeo::velocitaChange(int speed)
 
 void Tgeo::keepStepStart(int kind)
 {
-    m_stepStart = StepStart{kind,          m_flow,          TransformSettings, m_canvas.kept(), m_figure,
-                            m_points,      m_currentTextX,  m_currentTextY,    Label2->text(),  Label3->text()};
+    m_stepStart = StepStart{kind,           m_flow,         TransformSettings, m_canvas.kept(), m_figure,
+                            m_points,       m_currentTextX, m_currentTextY,    Label2->text(),  Label3->text(),
+                            m_runsDrawn};
     m_framesShown = 0;
 }
 
@@ -214,6 +215,7 @@ void Tgeo::ancoraClick()
     Label2->setText(start.label2);
     Label3->setText(start.label3);
     RunningKind = start.kind;
+    m_runsDrawn = start.runsDrawn;
     m_framesShown = 0;
     applyFlow();
     present();

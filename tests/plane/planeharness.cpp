@@ -107,7 +107,7 @@ bool PlaneHarness::textAt(QPoint at, const QString &text, QRgb colour) const
     return m_window->canvas().copy(QRect(at, expected.size())) == expected;
 }
 
-bool PlaneHarness::lettersAt(std::initializer_list<QPointF> vertices, QRgb colour) const
+bool PlaneHarness::lettersAt(std::initializer_list<QPointF> vertices, QRgb colour, const QString &suffix) const
 {
     const ScreenMapping &map = m_window->mapping();
     FigurePoints points;
@@ -121,7 +121,7 @@ bool PlaneHarness::lettersAt(std::initializer_list<QPointF> vertices, QRgb colou
     const LabelPositions labels =
         vertexLabelPositions(points, count, metrics.horizontalAdvance(QStringLiteral("A")), metrics.height());
     for (int i = 0; i < count; ++i)
-        if (!textAt(map.fromWorking(labels.x[i], labels.y[i]), QString(QChar(u'A' + i)), colour))
+        if (!textAt(map.fromWorking(labels.x[i], labels.y[i]), QString(QChar(u'A' + i)) + suffix, colour))
             return false;
     return true;
 }

@@ -50,7 +50,7 @@ public:
     bool textAt(QPoint at, const QString &text, QRgb colour) const;
     // Whether the letters A, B, ... of a figure with these vertices (grid
     // units) are written in `colour` where the label rule puts them.
-    bool lettersAt(std::initializer_list<QPointF> vertices, QRgb colour) const;
+    bool lettersAt(std::initializer_list<QPointF> vertices, QRgb colour, const QString &suffix = QString()) const;
 
     // `nuova` pressed and the figure dialog confirmed with the store's figure.
     void confirmFigure();

@@ -1,10 +1,12 @@
 #include "planeharness.h"
 
 #include "lang/languagetables.h"
+#include "plane/imagemarks.h"
 #include "support/dialogdriver.h"
 #include "support/guitest.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QTest>
 #include <QToolButton>
@@ -226,6 +228,40 @@ private slots:
         plane.choose("tipi", 1);
         plane.runStep(Traslazione);
         QCOMPARE(plane.pixel(plane.screen(17.5, 11)), Grey); // on the vector from A (16, 11)
+    }
+
+    // With "Primes on images" the two images of a sequence read A′ and A″,
+    // and each run of a one-transformation lesson takes the next colour.
+    void primesTellTheImagesApart()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        plane.window()->findChild<QAction *>(QStringLiteral("apici"))->trigger();
+        setFigure(1, {{1, 0}, {2, 2}});
+        setTranslation(1, 3, 0);
+        setRotation(2, 90, 0, 0);
+        plane.setTransformations(2);
+        plane.confirmFigure();
+        plane.confirmKind(1, Traslazione);
+        plane.confirmKind(2, Rotazione);
+        plane.button("continua")->click();
+        plane.runStep(Traslazione);
+        plane.button("continua")->click();
+        plane.runStep(Rotazione);
+        QVERIFY(plane.lettersAt({{4, 0}, {5, 2}}, Aqua, QStringLiteral("\u2032")));
+        QVERIFY(plane.lettersAt({{0, 4}, {-2, 5}}, Lime, QStringLiteral("\u2033")));
+
+        setTranslation(1, 0, 6);
+        plane.setTransformations(1);
+        plane.confirmFigure();
+        plane.confirmKind(1, Traslazione);
+        const QRgb runs[] = {Aqua, Lime, ImageMarks::Palette[2]};
+        for (QRgb colour : runs) {
+            plane.button("continua")->click();
+            plane.runStep(Traslazione);
+            QVERIFY(plane.lettersAt({{1, 6}, {2, 8}}, colour, QStringLiteral("\u2032")));
+            plane.confirmKind(1, Traslazione); // the same again, beside the last
+        }
     }
 };
 
