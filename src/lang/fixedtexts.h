@@ -170,6 +170,7 @@ inline constexpr const char *TableRadius = "R = ";
 // The single transformation a composition amounts to, on the table's
 // "Composizione" page, in Italian like its other pages.
 inline constexpr const char *CompositionCaption = "Composizione";
+inline constexpr const char *CompositionShow = "Mostra";
 inline constexpr const char *CompositionDirectTitle = "M₂·M₁: prima M₁, poi M₂ (sequenza diretta)";
 inline constexpr const char *CompositionInverseTitle = "M₁·M₂: prima M₂, poi M₁ (sequenza inversa)";
 inline constexpr const char *CompositionSingleTitle = "M₁";

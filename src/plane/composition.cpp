@@ -118,7 +118,9 @@ Map reversing(const Rows &m)
     const long double across = -m[0][2] * uy + m[1][2] * ux;
     map.vector = {double(along * ux), double(along * uy)};
     const QPointF on(double(-across / 2 * uy), double(across / 2 * ux));
-    map.axis = lineText(on, normalised(half * Degrees) < 0 ? half * Degrees + 180 : half * Degrees);
+    map.axisPoint = on;
+    map.axisAngle = half * Degrees < 0 ? half * Degrees + 180 : half * Degrees;
+    map.axis = lineText(on, map.axisAngle);
     map.kind = nearZero(along) ? Kind::AxialSymmetry : Kind::GlideReflection;
     return map;
 }
@@ -150,13 +152,16 @@ long double determinant(const Rows &m)
 
 Map classify(const Rows &m)
 {
-    if (nearZero(determinant(m)))
-        return {Kind::DegenerateAffinity};
+    Map affinity;
+    if (nearZero(determinant(m))) {
+        affinity.kind = Kind::DegenerateAffinity;
+        return affinity;
+    }
     if (near(m[0][0], m[1][1]) && near(m[0][1], -m[1][0]))
         return direct(m);
     if (near(m[0][0], -m[1][1]) && near(m[0][1], m[1][0]))
         return reversing(m);
-    return {Kind::Affinity};
+    return affinity;
 }
 
 QString number(long double value)
@@ -221,13 +226,14 @@ std::optional<QPointF> recordedA(const DataTableInputs &inputs, int stage)
 Block block(const char *title, const Rows &m, const DataTableInputs &inputs, int stage)
 {
     Block b;
+    b.map = classify(m);
     b.title = text(title);
     for (int row = 0; row < 2; ++row)
         for (int column = 0; column < MatrixSize; ++column)
             b.matrix[row][column] = number(m[row][column]);
     b.matrix[2] = {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1")};
     b.determinant = determinantText(determinant(m));
-    b.name = describe(classify(m));
+    b.name = describe(b.map);
     const std::optional<QPointF> start = recordedA(inputs, 0);
     const DataTable table = dataTable(inputs);
     if (start)
@@ -251,6 +257,63 @@ Page page(const DataTableInputs &inputs)
     page.blocks[1] = block(FixedTexts::CompositionInverseTitle, product(first, second), inputs, 4);
     page.secondShown = true;
     return page;
+}
+
+namespace {
+
+constexpr long double CentreMarkRadius = 3; // pixels at 100%, as the steps mark centres
+constexpr long double AxisReach = 200;      // grid units each way: past any screen
+constexpr long double ArrowheadLength = 0.6; // grid units
+constexpr long double ArrowheadDegrees = 25;
+
+void addArrow(std::vector<PlaneShape> &shapes, QPointF from, QPointF by, const ScreenMapping &mapping)
+{
+    const QPointF to = from + by;
+    shapes.push_back(PlaneShape::segment(mapping.fromGrid(from.x(), from.y()), mapping.fromGrid(to.x(), to.y()),
+                                         ElementColour));
+    const long double heading = std::atan2(by.y(), by.x());
+    for (const long double side : {-1.0L, 1.0L}) {
+        const long double back = heading + std::numbers::pi_v<long double> - side * ArrowheadDegrees / Degrees;
+        const QPointF barb(double(to.x() + ArrowheadLength * std::cos(back)),
+                           double(to.y() + ArrowheadLength * std::sin(back)));
+        shapes.push_back(PlaneShape::segment(mapping.fromGrid(to.x(), to.y()), mapping.fromGrid(barb.x(), barb.y()),
+                                             ElementColour));
+    }
+}
+
+} // namespace
+
+std::vector<PlaneShape> elementShapes(const Map &map, const ScreenMapping &mapping)
+{
+    std::vector<PlaneShape> shapes;
+    switch (map.kind) {
+    case Kind::Rotation:
+    case Kind::PointSymmetry:
+    case Kind::Homothety:
+    case Kind::Similarity:
+        if (!map.reversing)
+            shapes.push_back(PlaneShape::mark(
+                mapping.markBox(map.centre.x(), map.centre.y(), CentreMarkRadius), ElementColour));
+        break;
+    case Kind::Translation:
+        addArrow(shapes, QPointF(), map.vector, mapping);
+        break;
+    case Kind::AxialSymmetry:
+    case Kind::GlideReflection: {
+        const QPointF along(double(AxisReach * std::cos(map.axisAngle / Degrees)),
+                            double(AxisReach * std::sin(map.axisAngle / Degrees)));
+        const QPointF from = map.axisPoint - along;
+        const QPointF to = map.axisPoint + along;
+        shapes.push_back(PlaneShape::segment(mapping.fromGrid(from.x(), from.y()), mapping.fromGrid(to.x(), to.y()),
+                                             ElementColour));
+        if (map.kind == Kind::GlideReflection)
+            addArrow(shapes, map.axisPoint, map.vector, mapping);
+        break;
+    }
+    default:
+        break;
+    }
+    return shapes;
 }
 
 QString latex(const Page &page)

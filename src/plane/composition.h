@@ -1,9 +1,14 @@
 #pragma once
 
 #include "plane/datatable.h"
+#include "plane/planecanvas.h"
+#include "plane/planeshape.h"
+#include "plane/screenmapping.h"
 
 #include <QPointF>
 #include <QString>
+
+#include <vector>
 
 // What two transformations amount to: the products of their matrices in
 // both orders and the single transformation each product is. The matrices
@@ -39,6 +44,8 @@ struct Map {
     long double ratio = 1;
     bool reversing = false;
     QString axis; // as the symmetry dialog writes lines: "x = 2", "y = x", "y = 0.58x - 2"
+    QPointF axisPoint;          // a point of the axis
+    long double axisAngle = 0;  // its inclination, degrees in [0; 180)
 };
 
 // Numbers are judged with a tolerance that fits values held in single
@@ -56,6 +63,7 @@ QString describe(const Map &map);
 // What the table's "Composizione" page shows: with two transformations the
 // direct product M2·M1 and the inverse M1·M2, with one that one's matrix.
 struct Block {
+    Map map;
     QString title;
     MatrixTexts matrix;
     QString determinant; // with what it does to areas and orientation
@@ -70,6 +78,13 @@ struct Page {
 
 // From the same parameters and recorded stages the table's other pages show.
 Page page(const DataTableInputs &inputs);
+
+// The composed map's element as the workspace draws it on "Mostra", in a
+// colour of its own: the centre as a dot, the axis as a line across the
+// plane, the vector as an arrow (from the origin, or along the axis of a
+// glide). None for the identity and the affinities.
+inline constexpr QRgb ElementColour = PlaneColour::Orange;
+std::vector<PlaneShape> elementShapes(const Map &map, const ScreenMapping &mapping);
 
 // The page's products as LaTeX, one display per product:
 // "M_2 M_1 = \begin{pmatrix} 1 & 0 & 6 \\ ... \end{pmatrix}".

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plane/planecanvas.h"
+
 #include <QRgb>
 #include <QString>
 
@@ -12,7 +14,8 @@ namespace ImageMarks {
 
 // Saturated hues far from each other and from the white figure and the grey
 // traces; aqua and lime first, as without the marks.
-inline constexpr QRgb Palette[] = {0x00FFFF, 0x00FF00, 0xFFFF00, 0xFF00FF, 0xFF8000};
+inline constexpr QRgb Palette[] = {PlaneColour::Aqua, PlaneColour::Lime, PlaneColour::Yellow, PlaneColour::Magenta,
+                                   PlaneColour::Orange};
 
 // The colour of an image drawn by the step now running: `firstStep` as the
 // lesson flow tells it, `run` the one-transformation runs already drawn

@@ -8,8 +8,10 @@
 
 namespace {
 
-constexpr QRgb Palette[] = {PlaneColour::Black, PlaneColour::White, PlaneColour::Grid, PlaneColour::Trace,
-                            PlaneColour::Aqua,  PlaneColour::Lime,  PlaneColour::Red,  PlaneColour::Yellow};
+constexpr QRgb Palette[] = {PlaneColour::Black, PlaneColour::White, PlaneColour::Grid,    PlaneColour::Trace,
+                            PlaneColour::Aqua,  PlaneColour::Lime,  PlaneColour::Red,     PlaneColour::Yellow,
+                            PlaneColour::Magenta, PlaneColour::Orange};
+static_assert(std::size(Palette) == 10, "one pen and one brush per colour");
 
 // Program pixels a side: small enough for a line's cells to hug it, large
 // enough for a frame to copy rows of some length.

@@ -26,6 +26,9 @@ inline constexpr QRgb Aqua = 0x00FFFF; // images of a first step
 inline constexpr QRgb Lime = 0x00FF00; // images of a second step
 inline constexpr QRgb Red = 0xFF0000;
 inline constexpr QRgb Yellow = 0xFFFF00;
+// The further images of marked runs, and the composed map's element.
+inline constexpr QRgb Magenta = 0xFF00FF;
+inline constexpr QRgb Orange = 0xFF8000;
 } // namespace PlaneColour
 
 // The workspace's picture: the canvas the window shows, the background
@@ -173,9 +176,11 @@ private:
     qreal m_penOffset = 0;
     // Pens and brushes of the workspace's colours, made once: a frame makes
     // none.
-    std::array<QPen, 8> m_pens;
-    std::array<QPen, 8> m_dottedPens;
-    std::array<QBrush, 8> m_brushes;
+    // A pen and a brush for each colour the canvas draws in (PlaneColour).
+    static constexpr int ColourCount = 10;
+    std::array<QPen, ColourCount> m_pens;
+    std::array<QPen, ColourCount> m_dottedPens;
+    std::array<QBrush, ColourCount> m_brushes;
     QString m_zero;
 
     CellGrid m_grid;

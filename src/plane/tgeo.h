@@ -3,6 +3,7 @@
 #include "dialogs/parameterdialog.h"
 #include "lesson/lessonfile.h"
 #include "plane/animationtransport.h"
+#include "plane/composition.h"
 #include "plane/lessonflow.h"
 #include "plane/planecanvas.h"
 #include "plane/screenmapping.h"
@@ -158,6 +159,7 @@ private:
     // stages it shows; `stage` is one more stage drawn, or -1 for a drawing
     // that shows the figure alone again.
     void describeDrawing(int stage);
+    void showCompositionElement(const Composition::Map &map);
 
     // tgeo_drawing.cpp
     void present();

@@ -14,7 +14,8 @@ constexpr int FirstFigureNameRow = 16; // LongTexts rows 16..20 name the figure 
 
 void Tgeo::TabelClick()
 {
-    Tgeotab::execute(this, m_flow.TransformCount, m_tableKindName1, m_tableKindName2);
+    Tgeotab::execute(this, m_flow.TransformCount, m_tableKindName1, m_tableKindName2,
+                     [this](const Composition::Map &map) { showCompositionElement(map); });
 }
 
 void Tgeo::describeDrawing(int stage)
@@ -28,4 +29,13 @@ void Tgeo::describeDrawing(int stage)
     const QString figure = LongTexts.text(FirstFigureNameRow + TransformSettings.SelectedFigureType);
     m_surface->setAccessibleDescription(
         drawingDescription(table, figure, noticeText(DrawingImageAfter), m_stagesDrawn));
+}
+
+void Tgeo::showCompositionElement(const Composition::Map &map)
+{
+    // Over the picture, not into the background: the next frame or
+    // `cancella` draws without it.
+    for (const PlaneShape &shape : Composition::elementShapes(map, m_map))
+        m_canvas.draw(shape);
+    present();
 }

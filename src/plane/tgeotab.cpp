@@ -107,12 +107,14 @@ private:
 
 } // namespace
 
-Tgeotab::Tgeotab(int transformCount, const QString &kindName1, const QString &kindName2, QWidget *parent)
+Tgeotab::Tgeotab(int transformCount, const QString &kindName1, const QString &kindName2, QWidget *parent,
+                 ElementShower showElement)
     : QDialog(parent)
     , m_transformCount(transformCount)
     , m_kindName1(kindName1)
     , m_kindName2(kindName2)
     , Tabula(new QTabWidget(this))
+    , m_showElement(std::move(showElement))
 {
     setObjectName(QStringLiteral("Tgeotab"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -180,9 +182,10 @@ void Tgeotab::fitTabCaptions()
     }
 }
 
-int Tgeotab::execute(QWidget *parent, int transformCount, const QString &kindName1, const QString &kindName2)
+int Tgeotab::execute(QWidget *parent, int transformCount, const QString &kindName1, const QString &kindName2,
+                     ElementShower showElement)
 {
-    Tgeotab table(transformCount, kindName1, kindName2, parent);
+    Tgeotab table(transformCount, kindName1, kindName2, parent, std::move(showElement));
     return table.exec();
 }
 
@@ -352,6 +355,11 @@ QWidget *Tgeotab::createCompositionPage()
             lines->addWidget(*label);
         }
         row->addLayout(lines, 1);
+        block.show = new QPushButton(QString::fromUtf8(FixedTexts::CompositionShow), block.panel);
+        block.show->setObjectName(QStringLiteral("compShow%1").arg(i + 1));
+        block.show->setCursor(pointingCursor());
+        connect(block.show, &QPushButton::clicked, this, [this, i] { m_showElement(m_composition[i].map); });
+        row->addWidget(block.show, 0, Qt::AlignTop);
         layout->addWidget(block.panel);
     }
     layout->addStretch();
@@ -417,6 +425,8 @@ void Tgeotab::showComposition()
         block.determinant->setText(shown.determinant);
         block.name->setText(shown.name);
         block.check->setText(shown.check);
+        block.map = shown.map;
+        block.show->setVisible(m_showElement && !Composition::elementShapes(shown.map, ScreenMapping()).empty());
     }
     m_composition[1].title->setVisible(page.secondShown);
     m_composition[1].panel->setVisible(page.secondShown);

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "plane/composition.h"
+
 #include <QDialog>
+
 #include <array>
+#include <functional>
 
 class QFrame;
 class QLabel;
@@ -22,10 +26,15 @@ class Tgeotab : public QDialog
 public:
     // `transformCount` and the kind names are the workspace's TransformCount
     // and TableKindName1/2.
-    Tgeotab(int transformCount, const QString &kindName1, const QString &kindName2, QWidget *parent = nullptr);
+    // `showElement` draws a composed map's element where the table's owner
+    // shows the lesson; without it the page offers no "Mostra".
+    using ElementShower = std::function<void(const Composition::Map &)>;
+    Tgeotab(int transformCount, const QString &kindName1, const QString &kindName2, QWidget *parent = nullptr,
+            ElementShower showElement = {});
 
     // Creates the window, shows it modally and frees it.
-    static int execute(QWidget *parent, int transformCount, const QString &kindName1, const QString &kindName2);
+    static int execute(QWidget *parent, int transformCount, const QString &kindName1, const QString &kindName2,
+                       ElementShower showElement = {});
 
     void FormActivate();
 
@@ -70,7 +79,10 @@ private:
         QLabel *determinant = nullptr;
         QLabel *name = nullptr;
         QLabel *check = nullptr;
+        QPushButton *show = nullptr;
+        Composition::Map map;
     };
+    ElementShower m_showElement;
     std::array<CompositionBlock, 2> m_composition;
     QString m_compositionLatex;
 };

@@ -1,7 +1,6 @@
 #include "planeharness.h"
 
 #include "lang/languagetables.h"
-#include "plane/imagemarks.h"
 #include "support/dialogdriver.h"
 #include "support/guitest.h"
 
@@ -255,7 +254,8 @@ private slots:
         plane.setTransformations(1);
         plane.confirmFigure();
         plane.confirmKind(1, Traslazione);
-        const QRgb runs[] = {Aqua, Lime, ImageMarks::Palette[2]};
+        // Round the whole palette and back to its first colour.
+        const QRgb runs[] = {Aqua, Lime, 0xFFFF00, 0xFF00FF, 0xFF8000, Aqua};
         for (QRgb colour : runs) {
             plane.button("continua")->click();
             plane.runStep(Traslazione);

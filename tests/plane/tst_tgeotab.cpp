@@ -517,6 +517,7 @@ private slots:
         QStringList shown;
         QString copied;
         QString latex;
+        QRgb arrow = 0;
         GuiTest::whenModalOpens([&](QWidget *window) {
             for (const char *name : {"compTitle1", "compMatrix1_0_2", "compDet1", "compName1", "compCheck1",
                                      "compTitle2", "compMatrix2_0_2", "compName2", "compCheck2"})
@@ -526,6 +527,9 @@ private slots:
             copied = QGuiApplication::clipboard()->text();
             window->findChild<QAction *>(u"copialatex"_qs)->trigger();
             latex = QGuiApplication::clipboard()->text();
+            // "Mostra" draws the direct product's vector from the origin.
+            window->findChild<QPushButton *>(u"compShow1"_qs)->click();
+            arrow = plane.window()->canvasPixel(plane.screen(3, 0)) & 0xFFFFFF;
             window->close();
         });
         plane.button("Tabel")->click();
@@ -539,6 +543,10 @@ private slots:
                                         "A(2.0;2.0)\tB(5.0;2.0)\tC(2.0;6.0)\tsimmetry\nSequenza inversa\n"
                                         "A(14.0;2.0)\tB(11.0;2.0)\tC(14.0;6.0)\tsimmetry\n"
                                         "A(-10.0;2.0)\tB(-7.0;2.0)\tC(-10.0;6.0)\tsimmetry\n"));
+        QCOMPARE(arrow, Composition::ElementColour);
+        QCOMPARE(plane.window()->canvasPixel(plane.screen(3, 0)) & 0xFFFFFF, Composition::ElementColour);
+        plane.button("cancella")->click();
+        QCOMPARE(plane.window()->canvasPixel(plane.screen(3, 0)) & 0xFFFFFF, Colour::White); // the x axis again
         QCOMPARE(latex, QStringLiteral("\\[ M_2 M_1 = \\begin{pmatrix} 1 & 0 & 6 \\\\ 0 & 1 & 0 \\\\ 0 & 0 & 1 \\end{pmatrix} \\]\n"
                                        "\\[ M_1 M_2 = \\begin{pmatrix} 1 & 0 & -6 \\\\ 0 & 1 & 0 \\\\ 0 & 0 & 1 \\end{pmatrix} \\]\n"));
     }
