@@ -38,6 +38,24 @@ LessonFile::ReadResult readLesson(const QString &path)
     return LessonFile::parse(resource.read(LessonFile::SizeLimit), Language.LanguageIndex);
 }
 
+// Qt's own file dialog, as the picture's, for a lesson to open or save; the
+// name chosen, or nothing.
+QString askLessonName(QWidget *parent, QFileDialog::AcceptMode mode)
+{
+    const bool opening = mode == QFileDialog::AcceptOpen;
+    QFileDialog dialog(parent, dialogTitle(noticeText(opening ? OpenLessonItem : SaveLessonItem)), QString(),
+                       lessonFilter());
+    dialog.setObjectName(QLatin1String(opening ? "aprilezione" : "salvalezione"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(opening ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (!opening)
+        dialog.setDefaultSuffix(QString::fromLatin1(LessonFile::Suffix));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 } // namespace
 
 void Tgeo::createLessonItems()
@@ -127,29 +145,19 @@ void Tgeo::openLessonFile(const QString &path)
 
 void Tgeo::askToOpenLesson()
 {
-    QFileDialog dialog(this, dialogTitle(noticeText(OpenLessonItem)), QString(), lessonFilter());
-    dialog.setObjectName(QStringLiteral("aprilezione"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        openLessonFile(dialog.selectedFiles().constFirst());
+    const QString path = askLessonName(this, QFileDialog::AcceptOpen);
+    if (!path.isEmpty())
+        openLessonFile(path);
     placeFocus();
 }
 
 void Tgeo::askToSaveLesson()
 {
-    QFileDialog dialog(this, dialogTitle(noticeText(SaveLessonItem)), QString(), lessonFilter());
-    dialog.setObjectName(QStringLiteral("salvalezione"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QString::fromLatin1(LessonFile::Suffix));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    const QString path = askLessonName(this, QFileDialog::AcceptSave);
+    if (path.isEmpty()) {
         placeFocus();
         return;
     }
-    const QString path = dialog.selectedFiles().constFirst();
     if (const auto failure = LessonFile::write(lesson(), path)) {
         QMessageBox box(QMessageBox::Warning, LongTexts.text(0),
                         noticeText(LessonNotSaved) + QLatin1Char('\n') + path + QLatin1Char('\n') + *failure,

@@ -1,6 +1,6 @@
 // The lesson files' type as a desktop reads it from the installed tree:
 // shared-mime-info's own compiler builds the database there, and Qt's MIME
-// database, which follows the same specification, finds the type by the
+// database, which follows the same freedesktop standard, finds the type by the
 // name's ending and by the first line alone.
 #include <QDir>
 #include <QMimeDatabase>

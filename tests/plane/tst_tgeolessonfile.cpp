@@ -5,6 +5,7 @@
 #include "lesson/lessonfile.h"
 #include "plane/composition.h"
 #include "support/guitest.h"
+#include "support/picturedialogs.h"
 #include "support/settingsbytes.h"
 
 #include <QComboBox>
@@ -290,6 +291,27 @@ private slots:
         const int lastStage = lesson.transformCount == 2 ? 4 : 1;
         QCOMPARE(TransformSettings.VertexTextX[0][lastStage].isEmpty(), lesson.frameMode);
         QVERIFY(!plane.button("continua")->isEnabled());
+    }
+
+    // Saving asks for a name in Qt's own dialog, adds the ending, and a
+    // failed write says why.
+    void savedThroughTheDialog()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        plane.window()->openLessonFile(QStringLiteral(":/lessons/10-order-matters.aralda"));
+        GuiTest::SaveAnswer seen;
+        GuiTest::answerSaveDialog(fixture.filePath(QStringLiteral("mine")), seen);
+        plane.window()->askToSaveLesson();
+        QVERIFY(seen.saveDialog);
+        QCOMPARE(seen.defaultSuffix, QStringLiteral("aralda"));
+        QCOMPARE(fileBytes(fixture.filePath(QStringLiteral("mine.aralda"))),
+                 LessonFile::compose(plane.window()->lesson()));
+        GuiTest::SaveAnswer failed;
+        GuiTest::answerSaveDialog(QStringLiteral("/proc/mine.aralda"), failed);
+        plane.window()->askToSaveLesson();
+        QVERIFY2(failed.failureMessage.startsWith(noticeText(LessonNotSaved) + QStringLiteral("\n/proc/mine.aralda\n")),
+                 qPrintable(failed.failureMessage));
     }
 
     // A refused file says where and why, and leaves the lesson on the
