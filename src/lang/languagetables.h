@@ -123,6 +123,7 @@ enum NoticeRow {
     TableCopyItem,
     TableLatexItem,
     PrimesItem,
+    LightBoardItem,
     NoticeRowCount
 };
 

@@ -250,6 +250,7 @@ constexpr BuiltInTexts NoticeTextRows[] = {
     {"&Copia la pagina", "&Copy the page", "&Copier la page"},
     {"Copia la composizione in &LaTeX", "Copy the composition as &LaTeX", "Copier la composition en &LaTeX"},
     {"A&pici sulle immagini", "&Primes on images", "&Primes sur les images"},
+    {"&Lavagna chiara", "&Light board", "&Tableau clair"},
 };
 
 const TextTable NoticeTexts(200, NoticeTextRows);

@@ -2,6 +2,7 @@
 
 #include "info/tnote.h"
 #include "lang/languagetables.h"
+#include "plane/lightboard.h"
 #include "shell/helpcontexts.h"
 #include "shell/helpviewer.h"
 #include "shell/hintswitch.h"
@@ -74,9 +75,13 @@ bool Tgeo::eventFilter(QObject *watched, QEvent *event)
             // Frames change scattered cells: each is copied alone.
             for (const QRect &exposed : static_cast<QPaintEvent *>(event)->region()) {
                 if (!canvas.contains(exposed))
-                    painter.fillRect(exposed, Qt::black);
+                    painter.fillRect(exposed, QColor(m_lightBoard ? LightBoard::colour(PlaneColour::Black) : 0xFF000000));
                 // The source rectangle is in image pixels, the target in ours.
-                painter.drawImage(exposed.topLeft(), m_canvas.image(), m_canvas.imageRect(exposed));
+                const QRect source = m_canvas.imageRect(exposed);
+                if (m_lightBoard)
+                    painter.drawImage(exposed.topLeft(), LightBoard::recoloured(m_canvas.image(), source));
+                else
+                    painter.drawImage(exposed.topLeft(), m_canvas.image(), source);
             }
             return true;
         }

@@ -279,6 +279,7 @@ private:
     bool m_primes = false;
     int m_runsDrawn = 0; // one-transformation runs since the drawing was cleared
     QAction *m_primesItem = nullptr;
+    bool m_lightBoard = false; // "Light board": shown recoloured, off at first
     QAction *m_openLesson = nullptr;
     QAction *m_saveLesson = nullptr;
 

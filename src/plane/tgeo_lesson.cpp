@@ -63,6 +63,12 @@ void Tgeo::createLessonItems()
     m_primesItem = PopupMenu1->addAction(noticeText(PrimesItem), this, [this](bool on) { m_primes = on; });
     m_primesItem->setObjectName(QStringLiteral("apici"));
     m_primesItem->setCheckable(true);
+    QAction *lightBoard = PopupMenu1->addAction(noticeText(LightBoardItem), this, [this](bool on) {
+        m_lightBoard = on;
+        m_surface->update();
+    });
+    lightBoard->setObjectName(QStringLiteral("lavagna"));
+    lightBoard->setCheckable(true);
     PopupMenu1->addSeparator();
     m_openLesson = PopupMenu1->addAction(noticeText(OpenLessonItem), this, &Tgeo::askToOpenLesson);
     m_openLesson->setObjectName(QStringLiteral("aprilezione"));

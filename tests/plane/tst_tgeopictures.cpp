@@ -134,6 +134,38 @@ private slots:
         QCOMPARE(saved.dotsPerMeterY(), saved.dotsPerMeterX());
     }
 
+    // "Light board" recolours what the screen shows, and only that: white
+    // paper, black axes, dark images; off again, the screen is as before.
+    void lightBoardRecoloursTheScreenOnly()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        setFigure(2, {{0, 0}, {6, 0}, {0, 4}});
+        setTranslation(1, 5, 3);
+        plane.runLesson(Traslazione);
+        const QImage canvas = plane.window()->canvas().copy();
+        QWidget *surface = plane.window()->widget();
+        const QImage dark = surface->grab().toImage();
+        auto *item = plane.window()->findChild<QAction *>(u"lavagna"_qs);
+        item->trigger();
+        const QImage light = surface->grab().toImage();
+        QCOMPARE(plane.window()->canvas(), canvas);
+        const QPoint paper = plane.screen(-30.5, -20.5); // between the grid's dots
+        const QPoint axis = plane.screen(-20, 0);
+        const QPoint image = plane.screen(8, 3); // A', aqua on the canvas
+        QCOMPARE(dark.pixel(paper) & 0xFFFFFF, 0x000000u);
+        QCOMPARE(light.pixel(paper) & 0xFFFFFF, 0xFFFFFFu);
+        QCOMPARE(dark.pixel(axis) & 0xFFFFFF, 0xFFFFFFu);
+        QCOMPARE(light.pixel(axis) & 0xFFFFFF, 0x000000u);
+        QCOMPARE(canvas.pixel(image) & 0xFFFFFF, 0x00FFFFu);
+        QCOMPARE(light.pixel(image) & 0xFFFFFF, 0x00707Au);
+        item->trigger();
+        // The drawing, below the tool bars, whose buttons may have changed their look.
+        const int top = plane.window()->topBarHeight();
+        const QRect drawing(0, top, dark.width(), dark.height() - top - plane.window()->panelHeight());
+        QCOMPARE(surface->grab(drawing).toImage(), dark.copy(drawing));
+    }
+
     void failedSaveIsTold_data()
     {
         QTest::addColumn<QString>("name");

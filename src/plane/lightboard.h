@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QRgb>
+
+// The workspace's drawing on a light board, for a bright room or a washed-out
+// projector: white paper, a light grey grid, black axes and figure, and dark
+// versions of the step colours that stay apart on white. Only what the screen
+// shows changes; the canvas and everything read from it stay as they are.
+namespace LightBoard {
+
+// The light board's colour for a colour of the canvas; any other colour is
+// shown inverted.
+QRgb colour(QRgb canvasColour);
+
+// The `source` rectangle of `canvas` (image pixels) as the light board shows it.
+QImage recoloured(const QImage &canvas, const QRect &source);
+
+} // namespace LightBoard
