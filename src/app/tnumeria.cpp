@@ -262,7 +262,8 @@ void Tnumeria::ApplyMainTexts()
     apriLezione->setText(noticeText(OpenLessonItem));
     salvaLezione->setText(noticeText(SaveLessonItem));
     lezioniPronte->setTitle(noticeText(ReadyLessonsItem));
-    fillReadyLessons();
+    // Filled when it first opens in this language: the start-up reads no lesson.
+    lezioniPronte->clear();
     if (m_splash)
         m_splash->placeTitle();
 }
@@ -378,13 +379,16 @@ void Tnumeria::createLessonItems()
     salvaLezione->setEnabled(false);
     lezioniPronte = Ambiente1->addMenu(QString());
     lezioniPronte->setObjectName(QStringLiteral("lezioniPronte"));
+    connect(lezioniPronte, &QMenu::aboutToShow, this, [this] {
+        if (lezioniPronte->isEmpty())
+            fillReadyLessons();
+    });
     Ambiente1->addSeparator()->setObjectName(QStringLiteral("lessonsEnd"));
 }
 
 // One item per ready lesson, named by its title in the language in force.
 void Tnumeria::fillReadyLessons()
 {
-    lezioniPronte->clear();
     const QDir folder(QStringLiteral(":/lessons"));
     for (const QString &name : folder.entryList(QDir::Files, QDir::Name)) {
         const QString path = folder.filePath(name);

@@ -563,6 +563,25 @@ private slots:
         QCOMPARE(item(*window, QStringLiteral("Ambiente1"))->text(), QStringLiteral("&Fichier"));
     }
 
+    // The ready lessons are named in the language in force and open the
+    // workspace with the lesson.
+    void readyLessonsFromTheFileMenu()
+    {
+        auto window = startedWindow("fr_FR");
+        auto *ready = window->findChild<QMenu *>(QStringLiteral("lezioniPronte"));
+        QVERIFY(ready->isEmpty()); // read only when the menu first opens
+        emit ready->aboutToShow();
+        const QList<QAction *> lessons = ready->actions();
+        QCOMPARE(lessons.size(), 12);
+        QCOMPARE(lessons.first()->text(), QStringLiteral("Une translation"));
+        QVERIFY(!item(*window, QStringLiteral("salvaLezione"))->isEnabled());
+        lessons[3]->trigger();
+        const auto *plane = window->findChild<Tgeo *>();
+        QVERIFY(plane);
+        QVERIFY(plane->windowTitle().endsWith(QStringLiteral("Deux symétries d'axes parallèles")));
+        QVERIFY(item(*window, QStringLiteral("salvaLezione"))->isEnabled());
+    }
+
     void nothingChangedWritesNoFile()
     {
         auto window = startedWindow();
