@@ -124,6 +124,7 @@ enum NoticeRow {
     TableLatexItem,
     PrimesItem,
     LightBoardItem,
+    ThickLinesItem,
     NoticeRowCount
 };
 

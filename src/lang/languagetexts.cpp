@@ -251,6 +251,7 @@ constexpr BuiltInTexts NoticeTextRows[] = {
     {"Copia la composizione in &LaTeX", "Copy the composition as &LaTeX", "Copier la composition en &LaTeX"},
     {"A&pici sulle immagini", "&Primes on images", "&Primes sur les images"},
     {"&Lavagna chiara", "&Light board", "&Tableau clair"},
+    {"Linee spess&e", "T&hick lines", "Traits épai&s"},
 };
 
 const TextTable NoticeTexts(200, NoticeTextRows);

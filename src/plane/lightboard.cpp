@@ -2,6 +2,8 @@
 
 #include "plane/planecanvas.h"
 
+#include <QtMath>
+
 #include <iterator>
 #include <utility>
 
@@ -27,10 +29,9 @@ QRgb colour(QRgb canvasColour)
     return 0xFF000000 | (~rgb & 0xFFFFFF);
 }
 
-QImage recoloured(const QImage &canvas, const QRect &source)
+QImage recoloured(QImage part)
 {
-    QImage part = canvas.copy(source).convertToFormat(QImage::Format_RGB32);
-    part.setDevicePixelRatio(canvas.devicePixelRatio());
+    part = part.convertToFormat(QImage::Format_RGB32);
     // The canvas holds a handful of colours, in runs: one look-up per run.
     QRgb last = 0;
     QRgb shown = colour(0);
@@ -42,6 +43,44 @@ QImage recoloured(const QImage &canvas, const QRect &source)
                 shown = colour(last);
             }
             line[x] = shown;
+        }
+    }
+    return part;
+}
+
+namespace {
+
+bool paper(QRgb pixel)
+{
+    const QRgb rgb = pixel & 0xFFFFFF;
+    return rgb == PlaneColour::Black || rgb == PlaneColour::Grid;
+}
+
+} // namespace
+
+QImage thickened(const QImage &canvas, const QRect &source)
+{
+    // As many image pixels as make a program pixel.
+    const int reach = qCeil(canvas.devicePixelRatio());
+    const QImage original = canvas.convertToFormat(QImage::Format_RGB32);
+    QImage part = original.copy(source);
+    part.setDevicePixelRatio(canvas.devicePixelRatio());
+    const QRect bounds = original.rect();
+    for (int y = 0; y < part.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(part.scanLine(y));
+        for (int x = 0; x < part.width(); ++x) {
+            if (!paper(line[x]))
+                continue;
+            const QPoint at = source.topLeft() + QPoint(x, y);
+            for (int step = 1; step <= reach && paper(line[x]); ++step) {
+                for (const QPoint offset : {QPoint(-step, 0), QPoint(step, 0), QPoint(0, -step), QPoint(0, step)}) {
+                    const QPoint from = at + offset;
+                    if (bounds.contains(from) && !paper(original.pixel(from))) {
+                        line[x] = original.pixel(from);
+                        break;
+                    }
+                }
+            }
         }
     }
     return part;

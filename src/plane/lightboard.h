@@ -14,7 +14,13 @@ namespace LightBoard {
 // shown inverted.
 QRgb colour(QRgb canvasColour);
 
-// The `source` rectangle of `canvas` (image pixels) as the light board shows it.
-QImage recoloured(const QImage &canvas, const QRect &source);
+// `part` of the canvas as the light board shows it.
+QImage recoloured(QImage part);
+
+// The `source` rectangle of `canvas` (image pixels) with every line, letter
+// and mark a program pixel thicker on each side, for a far wall: each pixel
+// of the paper (black, or a grid dot) takes the colour of a drawn neighbour.
+// The grid's dots stay as they are.
+QImage thickened(const QImage &canvas, const QRect &source);
 
 } // namespace LightBoard

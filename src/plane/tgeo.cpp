@@ -78,8 +78,8 @@ bool Tgeo::eventFilter(QObject *watched, QEvent *event)
                     painter.fillRect(exposed, QColor(m_lightBoard ? LightBoard::colour(PlaneColour::Black) : 0xFF000000));
                 // The source rectangle is in image pixels, the target in ours.
                 const QRect source = m_canvas.imageRect(exposed);
-                if (m_lightBoard)
-                    painter.drawImage(exposed.topLeft(), LightBoard::recoloured(m_canvas.image(), source));
+                if (m_lightBoard || m_thickLines)
+                    painter.drawImage(exposed.topLeft(), shownPart(source));
                 else
                     painter.drawImage(exposed.topLeft(), m_canvas.image(), source);
             }
@@ -91,6 +91,12 @@ bool Tgeo::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return MdiChildWindow::eventFilter(watched, event);
+}
+
+QImage Tgeo::shownPart(const QRect &source) const
+{
+    QImage part = m_thickLines ? LightBoard::thickened(m_canvas.image(), source) : m_canvas.image().copy(source);
+    return m_lightBoard ? LightBoard::recoloured(part) : part;
 }
 
 void Tgeo::FormActivate()

@@ -185,6 +185,8 @@ private:
     void countFigureRun();
     void labelImage();
     void countRun();
+    // The canvas's `source` image pixels as the screen shows them.
+    QImage shownPart(const QRect &source) const;
     void handOver();
 
     // One file per kind.
@@ -280,6 +282,7 @@ private:
     int m_runsDrawn = 0; // one-transformation runs since the drawing was cleared
     QAction *m_primesItem = nullptr;
     bool m_lightBoard = false; // "Light board": shown recoloured, off at first
+    bool m_thickLines = false; // "Thick lines": shown thicker, off at first
     QAction *m_openLesson = nullptr;
     QAction *m_saveLesson = nullptr;
 

@@ -13,8 +13,17 @@
 void Tgeo::present()
 {
     const QRegion changed = m_canvas.takeChanged();
-    if (!changed.isEmpty())
+    if (changed.isEmpty())
+        return;
+    if (!m_thickLines) {
         m_surface->update(changed);
+        return;
+    }
+    // A thick line reaches a program pixel past the cells that changed.
+    QRegion reach;
+    for (const QRect &rect : changed)
+        reach += rect.adjusted(-1, -1, 1, 1);
+    m_surface->update(reach);
 }
 
 void Tgeo::drawStaticScene()

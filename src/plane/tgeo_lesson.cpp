@@ -69,6 +69,12 @@ void Tgeo::createLessonItems()
     });
     lightBoard->setObjectName(QStringLiteral("lavagna"));
     lightBoard->setCheckable(true);
+    QAction *thick = PopupMenu1->addAction(noticeText(ThickLinesItem), this, [this](bool on) {
+        m_thickLines = on;
+        m_surface->update();
+    });
+    thick->setObjectName(QStringLiteral("lineespesse"));
+    thick->setCheckable(true);
     PopupMenu1->addSeparator();
     m_openLesson = PopupMenu1->addAction(noticeText(OpenLessonItem), this, &Tgeo::askToOpenLesson);
     m_openLesson->setObjectName(QStringLiteral("aprilezione"));

@@ -166,6 +166,32 @@ private slots:
         QCOMPARE(surface->grab(drawing).toImage(), dark.copy(drawing));
     }
 
+    // "Thick lines" widens what the screen shows by a pixel on each side,
+    // leaves the grid's dots and the canvas alone, and goes with the light
+    // board.
+    void thickLinesWidenTheScreenOnly()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        setFigure(2, {{0, 0}, {6, 0}, {0, 4}});
+        setTranslation(1, 5, 3);
+        plane.runLesson(Traslazione);
+        const QImage canvas = plane.window()->canvas().copy();
+        QWidget *surface = plane.window()->widget();
+        plane.window()->findChild<QAction *>(u"lineespesse"_qs)->trigger();
+        const QImage thick = surface->grab().toImage();
+        QCOMPARE(plane.window()->canvas(), canvas);
+        const QPoint axis = plane.screen(-20, 0); // the x axis, one pixel high
+        QCOMPARE(thick.pixel(axis + QPoint(0, 1)) & 0xFFFFFF, 0xFFFFFFu);
+        QCOMPARE(thick.pixel(axis - QPoint(0, 1)) & 0xFFFFFF, 0xFFFFFFu);
+        QCOMPARE(thick.pixel(axis + QPoint(0, 2)) & 0xFFFFFF, canvas.pixel(axis + QPoint(0, 2)) & 0xFFFFFF);
+        const QPoint dot = plane.screen(-30, -20);
+        QCOMPARE(canvas.pixel(dot) & 0xFFFFFF, 0xC0C0C0u);
+        QCOMPARE(thick.pixel(dot + QPoint(1, 0)) & 0xFFFFFF, 0x000000u);
+        plane.window()->findChild<QAction *>(u"lavagna"_qs)->trigger();
+        QCOMPARE(surface->grab().toImage().pixel(axis + QPoint(0, 1)) & 0xFFFFFF, 0x000000u);
+    }
+
     void failedSaveIsTold_data()
     {
         QTest::addColumn<QString>("name");
