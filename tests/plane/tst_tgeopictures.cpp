@@ -134,9 +134,10 @@ private slots:
         QCOMPARE(saved.dotsPerMeterY(), saved.dotsPerMeterX());
     }
 
-    // "Light board" recolours what the screen shows, and only that: white
-    // paper, black axes, dark images; off again, the screen is as before.
-    void lightBoardRecoloursTheScreenOnly()
+    // "Light board" recolours what the screen shows and "Thick lines" widens
+    // it by a pixel on each side, leaving the grid's dots alone; neither
+    // touches the canvas, and off again the screen is as before.
+    void screenOnlyViews()
     {
         GuiTest::Fixture fixture;
         PlaneHarness plane;
@@ -146,50 +147,34 @@ private slots:
         const QImage canvas = plane.window()->canvas().copy();
         QWidget *surface = plane.window()->widget();
         const QImage dark = surface->grab().toImage();
-        auto *item = plane.window()->findChild<QAction *>(u"lavagna"_qs);
-        item->trigger();
-        const QImage light = surface->grab().toImage();
-        QCOMPARE(plane.window()->canvas(), canvas);
+        auto *lightBoard = plane.window()->findChild<QAction *>(u"lavagna"_qs);
+        auto *thickLines = plane.window()->findChild<QAction *>(u"lineespesse"_qs);
         const QPoint paper = plane.screen(-30.5, -20.5); // between the grid's dots
-        const QPoint axis = plane.screen(-20, 0);
-        const QPoint image = plane.screen(8, 3); // A', aqua on the canvas
-        QCOMPARE(dark.pixel(paper) & 0xFFFFFF, 0x000000u);
-        QCOMPARE(light.pixel(paper) & 0xFFFFFF, 0xFFFFFFu);
-        QCOMPARE(dark.pixel(axis) & 0xFFFFFF, 0xFFFFFFu);
-        QCOMPARE(light.pixel(axis) & 0xFFFFFF, 0x000000u);
+        const QPoint axis = plane.screen(-20, 0);        // the x axis, one pixel high
+        const QPoint image = plane.screen(8, 3);         // A', aqua on the canvas
+        const QPoint dot = plane.screen(-30, -20);
+        auto shown = [surface](QPoint at) { return surface->grab().toImage().pixel(at) & 0xFFFFFF; };
+
+        lightBoard->trigger();
+        QCOMPARE(shown(paper), 0xFFFFFFu);
+        QCOMPARE(shown(axis), 0x000000u);
         QCOMPARE(canvas.pixel(image) & 0xFFFFFF, 0x00FFFFu);
-        QCOMPARE(light.pixel(image) & 0xFFFFFF, 0x00707Au);
-        item->trigger();
+        QCOMPARE(shown(image), 0x00707Au);
+        lightBoard->trigger();
         // The drawing, below the tool bars, whose buttons may have changed their look.
         const int top = plane.window()->topBarHeight();
         const QRect drawing(0, top, dark.width(), dark.height() - top - plane.window()->panelHeight());
         QCOMPARE(surface->grab(drawing).toImage(), dark.copy(drawing));
-    }
 
-    // "Thick lines" widens what the screen shows by a pixel on each side,
-    // leaves the grid's dots and the canvas alone, and goes with the light
-    // board.
-    void thickLinesWidenTheScreenOnly()
-    {
-        GuiTest::Fixture fixture;
-        PlaneHarness plane;
-        setFigure(2, {{0, 0}, {6, 0}, {0, 4}});
-        setTranslation(1, 5, 3);
-        plane.runLesson(Traslazione);
-        const QImage canvas = plane.window()->canvas().copy();
-        QWidget *surface = plane.window()->widget();
-        plane.window()->findChild<QAction *>(u"lineespesse"_qs)->trigger();
-        const QImage thick = surface->grab().toImage();
-        QCOMPARE(plane.window()->canvas(), canvas);
-        const QPoint axis = plane.screen(-20, 0); // the x axis, one pixel high
-        QCOMPARE(thick.pixel(axis + QPoint(0, 1)) & 0xFFFFFF, 0xFFFFFFu);
-        QCOMPARE(thick.pixel(axis - QPoint(0, 1)) & 0xFFFFFF, 0xFFFFFFu);
-        QCOMPARE(thick.pixel(axis + QPoint(0, 2)) & 0xFFFFFF, canvas.pixel(axis + QPoint(0, 2)) & 0xFFFFFF);
-        const QPoint dot = plane.screen(-30, -20);
+        thickLines->trigger();
+        QCOMPARE(shown(axis + QPoint(0, 1)), 0xFFFFFFu);
+        QCOMPARE(shown(axis - QPoint(0, 1)), 0xFFFFFFu);
+        QCOMPARE(shown(axis + QPoint(0, 2)), 0x000000u);
         QCOMPARE(canvas.pixel(dot) & 0xFFFFFF, 0xC0C0C0u);
-        QCOMPARE(thick.pixel(dot + QPoint(1, 0)) & 0xFFFFFF, 0x000000u);
-        plane.window()->findChild<QAction *>(u"lavagna"_qs)->trigger();
-        QCOMPARE(surface->grab().toImage().pixel(axis + QPoint(0, 1)) & 0xFFFFFF, 0x000000u);
+        QCOMPARE(shown(dot + QPoint(1, 0)), 0x000000u);
+        lightBoard->trigger();
+        QCOMPARE(shown(axis + QPoint(0, 1)), 0x000000u);
+        QCOMPARE(plane.window()->canvas(), canvas);
     }
 
     void failedSaveIsTold_data()
