@@ -124,6 +124,8 @@ inline constexpr const char *ReadoutWidthSample = "123,5;234,8---123,5;234,8";
 // to a name typed without one.
 inline constexpr const char *PictureFilters[][2] = {
     {"PNG (*.png)", "png"}, {"JPEG (*.jpg *.jpeg)", "jpg"}, {"BMP (*.bmp)", "bmp"}};
+// Offered beside them by a window that can draw its picture again as shapes.
+inline constexpr const char *VectorPictureFilters[][2] = {{"SVG (*.svg)", "svg"}, {"PDF (*.pdf)", "pdf"}};
 // The workspace's pop-up menu, in Italian in every language.
 inline constexpr const char *PlaneShowHintsItem = "&mostra suggerimenti";
 inline constexpr const char *PlaneFlatItem = "&aspetto piatto";

@@ -1,6 +1,7 @@
 #include "plane/planecanvas.h"
 
 #include "lang/fixedtexts.h"
+#include "plane/lightboard.h"
 
 #include <QPolygon>
 #include <algorithm>
@@ -18,6 +19,16 @@ static_assert(std::size(Palette) == 10, "one pen and one brush per colour");
 constexpr int CellSide = 8;
 
 constexpr quint32 OpaqueBlack = 0xFF000000;
+
+// Program pixels between two dots of the grid.
+constexpr int GridStep = 10;
+// The margin of a picture of the figures only: two grid units.
+constexpr int FiguresMargin = 2 * GridStep;
+
+QRgb asDrawn(QRgb colour)
+{
+    return colour;
+}
 
 int paletteIndex(QRgb colour)
 {
@@ -40,14 +51,31 @@ bool sameEllipse(const PlaneShape &a, const PlaneShape &b)
 
 } // namespace
 
-PlaneCanvas::PlaneCanvas()
-    : m_zero(QString::fromLatin1(FixedTexts::CircleCentre))
+PlaneCanvas::Inks::Inks(QRgb (*shade)(QRgb))
 {
     for (int i = 0; i < int(std::size(Palette)); ++i) {
-        m_pens[i] = QPen(QColor(Palette[i]));
-        m_dottedPens[i] = QPen(QColor(Palette[i]), 1, Qt::DotLine);
-        m_brushes[i] = QBrush(QColor(Palette[i]));
+        const QColor colour(shade(Palette[i]));
+        pens[i] = QPen(colour);
+        dottedPens[i] = QPen(colour, 1, Qt::DotLine);
+        brushes[i] = QBrush(colour);
     }
+}
+
+const QPen &PlaneCanvas::Style::pen(QRgb colour) const
+{
+    return inks.pens[paletteIndex(colour)];
+}
+
+const QBrush &PlaneCanvas::Style::brush(QRgb colour) const
+{
+    return inks.brushes[paletteIndex(colour)];
+}
+
+PlaneCanvas::PlaneCanvas()
+    : m_inks(asDrawn)
+    , m_lightInks(LightBoard::colour)
+    , m_zero(QString::fromLatin1(FixedTexts::CircleCentre))
+{
 }
 
 void PlaneCanvas::create(QSize clientSize, int panelHeight, const QFont &font, qreal devicePixelRatio)
@@ -75,6 +103,10 @@ void PlaneCanvas::create(QSize clientSize, int panelHeight, const QFont &font, q
     m_frameResult.base = Base::Black;
     m_lastFrame.clear();
     m_lastFrameShown = true;
+    m_background.clear();
+    m_overDrawn.clear();
+    m_figureResult.drawing.clear();
+    m_frameResult.drawing.clear();
 }
 
 QPainter &PlaneCanvas::painter()
@@ -82,19 +114,19 @@ QPainter &PlaneCanvas::painter()
     if (!m_painter.isActive()) {
         m_painter.begin(&m_canvas);
         m_painter.setFont(m_font);
-        drawAtCentres(m_painter);
+        drawAtCentres(m_painter, canvasStyle());
     }
     return m_painter;
 }
 
-void PlaneCanvas::drawAtCentres(QPainter &p) const
+void PlaneCanvas::drawAtCentres(QPainter &p, const Style &style) const
 {
-    p.setTransform(QTransform::fromTranslate(m_penOffset, m_penOffset));
+    p.setTransform(QTransform::fromTranslate(style.shift.x() + style.penOffset, style.shift.y() + style.penOffset));
 }
 
-void PlaneCanvas::drawAtCorners(QPainter &p) const
+void PlaneCanvas::drawAtCorners(QPainter &p, const Style &style) const
 {
-    p.resetTransform();
+    p.setTransform(QTransform::fromTranslate(style.shift.x(), style.shift.y()));
 }
 
 void PlaneCanvas::endPainting() const
@@ -103,10 +135,10 @@ void PlaneCanvas::endPainting() const
         m_painter.end();
 }
 
-void PlaneCanvas::setColour(QPainter &p, QRgb pen, QRgb brush) const
+void PlaneCanvas::setColour(QPainter &p, const Style &style, QRgb pen, QRgb brush) const
 {
-    p.setPen(m_pens[paletteIndex(pen)]);
-    p.setBrush(m_brushes[paletteIndex(brush)]);
+    p.setPen(style.pen(pen));
+    p.setBrush(style.brush(brush));
 }
 
 QRect PlaneCanvas::imageRect(const QRect &rect) const
@@ -153,7 +185,8 @@ QRegion PlaneCanvas::programRegion(const CellSet &cells)
 PlaneCanvas::Kept PlaneCanvas::kept() const
 {
     endPainting();
-    return {m_canvas.copy(), m_base, m_drawn, m_under, m_lastFrame, m_lastFrameShown, m_figureResult, m_frameResult};
+    return {m_canvas.copy(), m_base,         m_drawn,       m_under,     m_lastFrame,
+            m_lastFrameShown, m_figureResult, m_frameResult, m_background, m_overDrawn};
 }
 
 void PlaneCanvas::restore(const Kept &kept)
@@ -167,6 +200,8 @@ void PlaneCanvas::restore(const Kept &kept)
     m_lastFrameShown = kept.lastFrameShown;
     m_figureResult = kept.figureResult;
     m_frameResult = kept.frameResult;
+    m_background = kept.background;
+    m_overDrawn = kept.overDrawn;
     m_changed.insertAll();
 }
 
@@ -177,31 +212,16 @@ QRegion PlaneCanvas::takeChanged()
     return changed;
 }
 
-void PlaneCanvas::paintScene(QPainter &p, bool clear) const
+void PlaneCanvas::paintScene(QPainter &p, const Style &style, bool clear, QPoint origin, int topBarHeight) const
 {
-    const int ox = m_sceneOrigin.x();
-    const int oy = m_sceneOrigin.y();
+    const int ox = origin.x();
+    const int oy = origin.y();
     if (clear)
-        clearDrawingArea(p);
-    drawAtCorners(p);
+        clearDrawingArea(p, style);
+    paintGrid(p, style, origin);
+    drawAtCentres(p, style);
 
-    // Integer division truncates toward zero, so the dots stay symmetric
-    // about the origin. A dot is a filled program pixel, not a drawn point,
-    // so that it covers every image pixel of that program pixel.
-    const QBrush &grid = m_brushes[paletteIndex(PlaneColour::Grid)];
-    for (int j = -oy / 10; j <= oy / 10; ++j) {
-        const int y = oy + 10 * j;
-        if (y < 0 || y >= m_size.height())
-            continue;
-        for (int i = -ox / 10; i <= ox / 10; ++i) {
-            const int x = ox + 10 * i;
-            if (x >= 0 && x < m_size.width())
-                p.fillRect(QRect(x, y, 1, 1), grid);
-        }
-    }
-    drawAtCentres(p);
-
-    setColour(p, PlaneColour::White, PlaneColour::White);
+    setColour(p, style, PlaneColour::White, PlaneColour::White);
     p.drawLine(0, oy, m_size.width(), oy);
     p.drawPolygon(QPolygon({QPoint(ox + 10, oy), QPoint(ox + 7, oy - 2), QPoint(ox + 7, oy + 2)}));
     p.drawLine(ox, 0, ox, m_size.height());
@@ -209,43 +229,81 @@ void PlaneCanvas::paintScene(QPainter &p, bool clear) const
 
     const QString x = QString::fromLatin1(FixedTexts::AxisX);
     const QString capitalX = QString::fromLatin1(FixedTexts::MeasureX);
-    paintText(p, QPoint(2 * ox - m_metrics.horizontalAdvance(x) - 4, oy - m_metrics.height() - 4), x,
+    paintText(p, style, QPoint(2 * ox - m_metrics.horizontalAdvance(x) - 4, oy - m_metrics.height() - 4), x,
               PlaneColour::White);
-    paintText(p, QPoint(ox - 4 - m_metrics.horizontalAdvance(capitalX), m_sceneTopBar + 4),
+    paintText(p, style, QPoint(ox - 4 - m_metrics.horizontalAdvance(capitalX), topBarHeight + 4),
               QString::fromLatin1(FixedTexts::AxisY), PlaneColour::White);
 }
 
-void PlaneCanvas::clearDrawingArea(QPainter &p) const
+void PlaneCanvas::paintGrid(QPainter &p, const Style &style, QPoint origin) const
 {
-    drawAtCorners(p);
-    p.fillRect(m_drawingArea, m_brushes[paletteIndex(PlaneColour::Black)]);
-    drawAtCentres(p);
+    const int ox = origin.x();
+    const int oy = origin.y();
+    // Integer division truncates toward zero, so the dots stay symmetric
+    // about the origin.
+    int firstX = ox - GridStep * (ox / GridStep);
+    int lastX = std::min(ox + GridStep * (ox / GridStep), m_size.width() - 1);
+    int firstY = oy - GridStep * (oy / GridStep);
+    int lastY = std::min(oy + GridStep * (oy / GridStep), m_size.height() - 1);
+    const QBrush &grid = style.brush(PlaneColour::Grid);
+    if (style.vector) {
+        // The dots of the part shown only, one dotted line a row, each
+        // beginning at a dot: renderers agree on where a dash pattern
+        // starts, not on how it runs on outside the view.
+        const auto dotAtOrAfter = [](int first, int from) {
+            return from <= first ? first : first + (from - first + GridStep - 1) / GridStep * GridStep;
+        };
+        firstX = dotAtOrAfter(firstX, style.part.left());
+        lastX = std::min(lastX, style.part.right());
+        firstY = dotAtOrAfter(firstY, style.part.top());
+        lastY = std::min(lastY, style.part.bottom());
+        drawAtCentres(p, style);
+        QPen dots(grid, 1, Qt::CustomDashLine, Qt::FlatCap);
+        dots.setDashPattern({1, GridStep - 1});
+        p.setPen(dots);
+        for (int y = firstY; y <= lastY && firstX <= lastX; y += GridStep)
+            p.drawLine(QLineF(firstX - 0.5, y, lastX + 0.5, y));
+        return;
+    }
+    // A dot is a filled program pixel, not a drawn point, so that it covers
+    // every image pixel of that program pixel.
+    drawAtCorners(p, style);
+    for (int y = firstY; y <= lastY; y += GridStep)
+        for (int x = firstX; x <= lastX; x += GridStep)
+            p.fillRect(QRect(x, y, 1, 1), grid);
 }
 
-void PlaneCanvas::paintText(QPainter &p, QPoint at, const QString &text, QRgb colour) const
+void PlaneCanvas::clearDrawingArea(QPainter &p, const Style &style) const
 {
-    drawAtCorners(p);
-    p.setPen(m_pens[paletteIndex(colour)]);
+    drawAtCorners(p, style);
+    p.fillRect(m_drawingArea, style.brush(PlaneColour::Black));
+    drawAtCentres(p, style);
+}
+
+void PlaneCanvas::paintText(QPainter &p, const Style &style, QPoint at, const QString &text, QRgb colour) const
+{
+    drawAtCorners(p, style);
+    p.setPen(style.pen(colour));
     p.setBackgroundMode(Qt::OpaqueMode);
-    p.setBackground(m_brushes[paletteIndex(PlaneColour::Black)]);
+    p.setBackground(style.brush(PlaneColour::Black));
     // Texts are placed by their top-left corner, not by their baseline.
     p.drawText(at.x(), at.y() + m_metrics.ascent(), text);
     p.setBackgroundMode(Qt::TransparentMode);
-    drawAtCentres(p);
+    drawAtCentres(p, style);
 }
 
-void PlaneCanvas::paintShape(QPainter &p, const PlaneShape &shape) const
+void PlaneCanvas::paintShape(QPainter &p, const Style &style, const PlaneShape &shape) const
 {
     const auto &at = shape.points;
-    const QPen &pen = m_pens[paletteIndex(shape.colour)];
-    drawAtCentres(p);
+    const QPen &pen = style.pen(shape.colour);
+    drawAtCentres(p, style);
     switch (shape.kind) {
     case PlaneShape::Kind::Segment:
         p.setPen(pen);
         p.drawLine(at[0], at[1]);
         break;
     case PlaneShape::Kind::DottedSegment:
-        p.setPen(m_dottedPens[paletteIndex(shape.colour)]);
+        p.setPen(style.inks.dottedPens[paletteIndex(shape.colour)]);
         p.drawLine(at[0], at[1]);
         break;
     case PlaneShape::Kind::Arc:
@@ -253,7 +311,7 @@ void PlaneCanvas::paintShape(QPainter &p, const PlaneShape &shape) const
         p.drawArc(QRectF(shape.box), shape.startAngle, shape.spanAngle);
         break;
     case PlaneShape::Kind::Mark:
-        setColour(p, shape.colour, shape.colour);
+        setColour(p, style, shape.colour, shape.colour);
         p.drawEllipse(shape.box);
         break;
     case PlaneShape::Kind::Figure:
@@ -264,9 +322,9 @@ void PlaneCanvas::paintShape(QPainter &p, const PlaneShape &shape) const
         p.setPen(pen);
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(shape.box);
-        p.setPen(m_pens[paletteIndex(PlaneColour::Red)]);
+        p.setPen(style.pen(PlaneColour::Red));
         p.drawPoint(at[0]);
-        paintText(p, QPoint(at[0].x() + 2, at[0].y() - m_metrics.height()), m_zero, PlaneColour::White);
+        paintText(p, style, QPoint(at[0].x() + 2, at[0].y() - m_metrics.height()), m_zero, PlaneColour::White);
         break;
     case PlaneShape::Kind::Pixels:
         if (shape.pixelPoints.empty())
@@ -275,10 +333,10 @@ void PlaneCanvas::paintShape(QPainter &p, const PlaneShape &shape) const
         p.drawPoints(shape.pixelPoints.data(), int(shape.pixelPoints.size()));
         break;
     case PlaneShape::Kind::Text:
-        paintText(p, at[0], shape.label, shape.colour);
+        paintText(p, style, at[0], shape.label, shape.colour);
         break;
     case PlaneShape::Kind::FrameAxes: {
-        setColour(p, shape.colour, shape.colour);
+        setColour(p, style, shape.colour, shape.colour);
         p.drawLine(at[0], at[1]);
         const QPoint yArrow[] = {at[7], at[8], at[9]};
         p.drawPolygon(yArrow, 3);
@@ -309,9 +367,11 @@ void PlaneCanvas::drawStaticScene(QPoint origin, int topBarHeight, bool clear)
     m_sceneOrigin = origin;
     m_sceneTopBar = topBarHeight;
     keepUnderScene();
-    paintScene(painter(), clear);
+    paintScene(painter(), canvasStyle(), clear, origin, topBarHeight);
     if (clear)
         m_drawn.clear();
+    Drawn scene{clear ? Drawn::What::ClearedScene : Drawn::What::Scene, {}, origin, topBarHeight};
+    append(m_overDrawn, {std::move(scene)});
     m_base = Base::Scene;
     m_changed.insertAll();
     m_lastFrameShown = false;
@@ -337,7 +397,8 @@ void PlaneCanvas::draw(const PlaneShape &shape)
     m_damage.clear();
     insertCover(m_damage);
     keepUnder(m_damage);
-    paintShape(painter(), shape);
+    paintShape(painter(), canvasStyle(), shape);
+    m_overDrawn.push_back({Drawn::What::Shape, shape, {}, 0});
     m_drawn.unite(m_damage);
     m_changed.unite(m_damage);
     m_lastFrameShown = false;
@@ -361,6 +422,9 @@ void PlaneCanvas::drawFrame(const PlaneFrame &frame)
             m_under.keep(m_canvas, cell);
     });
     paintFrame(frame);
+    m_overDrawn.clear();
+    for (const PlaneShape &shape : frame)
+        m_overDrawn.push_back({Drawn::What::Shape, shape, {}, 0});
     m_drawn.unite(m_damage);
     m_changed.unite(m_damage);
     m_lastFrame = frame;
@@ -390,6 +454,7 @@ void PlaneCanvas::insertChanges(const PlaneFrame &before, const PlaneFrame &afte
 void PlaneCanvas::paintFrame(const PlaneFrame &frame)
 {
     QPainter &p = painter();
+    const Style style = canvasStyle();
     // A letter drawn again over itself can change pixels: at ratio 2 the
     // black box behind it has blended edges, which darken what lies under
     // them once more. A frame that holds one is drawn only into the damaged
@@ -397,10 +462,10 @@ void PlaneCanvas::paintFrame(const PlaneFrame &frame)
     // again over themselves change nothing, so the other frames skip the
     // cost of that clip.
     if (std::any_of(frame.begin(), frame.end(), holdsText)) {
-        drawAtCorners(p);
+        drawAtCorners(p, style);
         p.setClipRegion(programRegion(m_damage));
         for (const PlaneShape &shape : frame)
-            paintShapeNearDamage(p, shape);
+            paintShapeNearDamage(p, style, shape);
         p.setClipping(false);
         return;
     }
@@ -418,19 +483,19 @@ void PlaneCanvas::paintFrame(const PlaneFrame &frame)
             const QRect damaged = damagedPart(shape);
             if (damaged.isEmpty())
                 continue;
-            drawAtCorners(p);
+            drawAtCorners(p, style);
             p.setClipRect(damaged);
         }
-        paintShape(p, shape);
+        paintShape(p, style, shape);
         p.setClipping(false);
     }
 }
 
-void PlaneCanvas::paintShapeNearDamage(QPainter &p, const PlaneShape &shape) const
+void PlaneCanvas::paintShapeNearDamage(QPainter &p, const Style &style, const PlaneShape &shape) const
 {
     // The arcs of the traces are long and mostly far from what moved.
     if (shape.kind != PlaneShape::Kind::Arc || !damagedPart(shape).isEmpty())
-        paintShape(p, shape);
+        paintShape(p, style, shape);
 }
 
 QRect PlaneCanvas::damagedPart(const PlaneShape &arc) const
@@ -450,6 +515,8 @@ QRect PlaneCanvas::damagedPart(const PlaneShape &arc) const
 
 void PlaneCanvas::saveBackground()
 {
+    append(m_background, m_overDrawn);
+    m_overDrawn.clear();
     m_under.clear();
     m_lastFrame.clear();
     m_lastFrameShown = true;
@@ -458,6 +525,7 @@ void PlaneCanvas::saveBackground()
 void PlaneCanvas::saveResult(Picture &result)
 {
     result.base = m_base;
+    result.drawing = shownDrawing();
     result.cells.clear();
     m_drawn.forEach([&](int cell) { result.cells.keep(m_canvas, cell); });
 }
@@ -479,7 +547,7 @@ QImage PlaneCanvas::composed(const Picture &picture) const
     if (picture.base == Base::Scene) {
         QPainter p(&image);
         p.setFont(m_font);
-        paintScene(p, true);
+        paintScene(p, canvasStyle(), true, m_sceneOrigin, m_sceneTopBar);
     } else {
         image.fill(PlaneColour::Black);
     }
@@ -505,9 +573,10 @@ void PlaneCanvas::overlayResults()
 
     QPainter &p = painter();
     if (scene)
-        paintScene(p, true);
+        paintScene(p, canvasStyle(), true, m_sceneOrigin, m_sceneTopBar);
     else
-        clearDrawingArea(p);
+        clearDrawingArea(p, canvasStyle());
+    overlayDrawings(scene);
     m_drawn.clear();
     m_drawn.unite(m_figureResult.cells);
     m_drawn.unite(m_frameResult.cells);
@@ -534,4 +603,88 @@ void PlaneCanvas::overlayCell(int cell)
             line[x] = f | g;
         }
     }
+}
+
+void PlaneCanvas::append(Drawing &drawing, const Drawing &items)
+{
+    for (const Drawn &item : items) {
+        if (item.what == Drawn::What::ClearedScene || item.what == Drawn::What::Cleared)
+            drawing.clear();
+        drawing.push_back(item);
+    }
+}
+
+PlaneCanvas::Drawing PlaneCanvas::shownDrawing() const
+{
+    Drawing drawing = m_background;
+    append(drawing, m_overDrawn);
+    return drawing;
+}
+
+void PlaneCanvas::overlayDrawings(bool scene)
+{
+    // Over the background, as the overlay's pixels are: the next frame
+    // takes them away.
+    Drawing overlay{{scene ? Drawn::What::ClearedScene : Drawn::What::Cleared, {}, m_sceneOrigin, m_sceneTopBar}};
+    for (const Picture *result : {&m_frameResult, &m_figureResult})
+        for (const Drawn &item : result->drawing)
+            if (item.what == Drawn::What::Shape)
+                overlay.push_back(item);
+    m_overDrawn = std::move(overlay);
+}
+
+void PlaneCanvas::paintDrawing(QPainter &p, const Style &style, const Drawing &drawing) const
+{
+    clearDrawingArea(p, style);
+    for (const Drawn &item : drawing) {
+        switch (item.what) {
+        case Drawn::What::Shape:
+            paintShape(p, style, item.shape);
+            break;
+        case Drawn::What::Scene:
+        case Drawn::What::ClearedScene:
+            paintScene(p, style, item.what == Drawn::What::ClearedScene, item.origin, item.topBarHeight);
+            break;
+        case Drawn::What::Cleared:
+            clearDrawingArea(p, style);
+            break;
+        }
+    }
+}
+
+QRect PlaneCanvas::picturePart(bool onlyFigures) const
+{
+    if (!onlyFigures)
+        return m_drawingArea;
+    std::vector<QRect> cover;
+    for (const Drawn &item : shownDrawing())
+        if (item.what == Drawn::What::Shape)
+            appendCover(item.shape, m_metrics, cover);
+    QRect figures;
+    for (const QRect &rect : cover)
+        figures |= rect;
+    // Nothing drawn yet: the whole drawing area rather than an empty picture.
+    if (figures.isEmpty())
+        return m_drawingArea;
+    return figures.adjusted(-FiguresMargin, -FiguresMargin, FiguresMargin, FiguresMargin) & m_drawingArea;
+}
+
+QImage PlaneCanvas::picture(const PictureLook &look) const
+{
+    endPainting();
+    const QImage part = m_canvas.copy(imageRect(picturePart(look.onlyFigures)));
+    return look.light ? LightBoard::recoloured(part) : part;
+}
+
+void PlaneCanvas::paintPicture(QPainter &p, const PictureLook &look) const
+{
+    const QRect part = picturePart(look.onlyFigures);
+    // A vector line one unit wide is centred on its path: about the centre
+    // of a program pixel it covers that pixel, as the canvas's pen does.
+    const Style style{look.light ? m_lightInks : m_inks, 0.5, -part.topLeft(), part};
+    p.save();
+    p.setFont(m_font);
+    p.setClipRect(QRect(QPoint(0, 0), part.size()));
+    paintDrawing(p, style, shownDrawing());
+    p.restore();
 }

@@ -31,6 +31,17 @@ inline constexpr QRgb Magenta = 0xFF00FF;
 inline constexpr QRgb Orange = 0xFF8000;
 } // namespace PlaneColour
 
+// How a picture of the drawing is taken; both off, it is the drawing area as
+// the canvas holds it.
+struct PictureLook {
+    // The figures, images, traces and labels with a margin of two grid
+    // units, instead of the whole drawing area.
+    bool onlyFigures = false;
+    // White paper, a light grid, black axes and dark step colours, as the
+    // light board shows them.
+    bool light = false;
+};
+
 // The workspace's picture: the canvas the window shows, the background
 // every animation frame starts from, and the last figure-mode and frame-mode
 // results that the overlay superimposes. The canvas has the client's size,
@@ -52,6 +63,10 @@ inline constexpr QRgb Orange = 0xFF8000;
 // list of shapes compared with the frame before: only the cells where the
 // two can differ are put back and repainted, so a frame costs in proportion
 // to what moves, not to the traces it leaves or to the window.
+//
+// Beside its pixels the canvas keeps what it shows as the shapes drawn, so
+// that a picture can be drawn again as lines, curves and letters at any
+// resolution.
 //
 // One painter draws into the canvas from call to call; the pixels it sets
 // are in the canvas at once, so cells are kept and put back around it. It is
@@ -102,13 +117,33 @@ public:
     // The part of the canvas changed since the last call, to be shown.
     QRegion takeChanged();
 
+    // The part of the drawing area, in program pixels, that a picture shows.
+    QRect picturePart(bool onlyFigures) const;
+    // That part of the canvas, at its resolution.
+    QImage picture(const PictureLook &look) const;
+    // The same picture drawn again as shapes by `p`, one unit a program
+    // pixel, the part's top-left corner at the origin: for vector files.
+    void paintPicture(QPainter &p, const PictureLook &look) const;
+
 private:
     // What a picture is where it was not drawn on.
     enum class Base { Black, Scene };
-    // A saved picture: its base, and its pixels where it may differ from it.
+    // One thing drawn, as kept for the pictures drawn again.
+    struct Drawn {
+        enum class What : quint8 { Shape, Scene, ClearedScene, Cleared };
+        What what = What::Shape;
+        PlaneShape shape;  // Shape
+        QPoint origin;     // Scene, ClearedScene
+        int topBarHeight = 0;
+    };
+    // What was drawn, in order, since the drawing area was last cleared.
+    using Drawing = std::vector<Drawn>;
+    // A saved picture: its base, its pixels where it may differ from it,
+    // and what was drawn.
     struct Picture {
         Base base = Base::Black;
         CellPixels cells;
+        Drawing drawing;
     };
 
 public:
@@ -124,24 +159,62 @@ public:
         bool lastFrameShown = true;
         Picture figureResult;
         Picture frameResult;
+        Drawing background;
+        Drawing overDrawn;
     };
     Kept kept() const;
     void restore(const Kept &kept);
 
 private:
 
+    // A pen and a brush for each colour the canvas draws in (PlaneColour),
+    // made once: a frame makes none.
+    static constexpr int ColourCount = 10;
+    struct Inks {
+        // The pens and brushes of the colours that `shade` gives for the
+        // canvas's colours.
+        explicit Inks(QRgb (*shade)(QRgb));
+        std::array<QPen, ColourCount> pens;
+        std::array<QPen, ColourCount> dottedPens;
+        std::array<QBrush, ColourCount> brushes;
+    };
+    // How a painter draws the canvas's things: in which inks, about which
+    // point of a program pixel, moved by `shift`; and, for a vector file of
+    // the `part` shown, the grid's dots there as dotted lines rather than
+    // one square each.
+    struct Style {
+        const Inks &inks;
+        qreal penOffset = 0;
+        QPoint shift;
+        QRect part;
+        bool vector = !part.isNull();
+        const QPen &pen(QRgb colour) const;
+        const QBrush &brush(QRgb colour) const;
+    };
+    Style canvasStyle() const { return {m_inks, m_penOffset, {}, {}}; }
+
     QPainter &painter();
     void endPainting() const;
-    void setColour(QPainter &p, QRgb pen, QRgb brush) const;
+    void setColour(QPainter &p, const Style &style, QRgb pen, QRgb brush) const;
     // Pens draw about the centre of a program pixel, fills and texts from
     // its corner: see m_penOffset.
-    void drawAtCentres(QPainter &p) const;
-    void drawAtCorners(QPainter &p) const;
-    void paintScene(QPainter &p, bool clear) const;
-    void clearDrawingArea(QPainter &p) const;
-    void paintShape(QPainter &p, const PlaneShape &shape) const;
-    void paintText(QPainter &p, QPoint at, const QString &text, QRgb colour) const;
+    void drawAtCentres(QPainter &p, const Style &style) const;
+    void drawAtCorners(QPainter &p, const Style &style) const;
+    void paintScene(QPainter &p, const Style &style, bool clear, QPoint origin, int topBarHeight) const;
+    void paintGrid(QPainter &p, const Style &style, QPoint origin) const;
+    void clearDrawingArea(QPainter &p, const Style &style) const;
+    void paintShape(QPainter &p, const Style &style, const PlaneShape &shape) const;
+    void paintText(QPainter &p, const Style &style, QPoint at, const QString &text, QRgb colour) const;
     void paintFrame(const PlaneFrame &frame);
+    void paintDrawing(QPainter &p, const Style &style, const Drawing &drawing) const;
+
+    // What the canvas shows, as drawn since it was last cleared.
+    Drawing shownDrawing() const;
+    // Adds `items` to `drawing`, and forgets what a clearing item hides.
+    static void append(Drawing &drawing, const Drawing &items);
+    // The overlay's drawing: its base, then the shapes of the frame result
+    // and of the figure result.
+    void overlayDrawings(bool scene);
 
     // The cells that the program-pixel rectangles of m_cover reach, into `cells`.
     void insertCover(CellSet &cells) const;
@@ -150,7 +223,7 @@ private:
     // pixels.
     QRect damagedPart(const PlaneShape &arc) const;
     // `shape`, unless it is an arc that reaches no damaged cell.
-    void paintShapeNearDamage(QPainter &p, const PlaneShape &shape) const;
+    void paintShapeNearDamage(QPainter &p, const Style &style, const PlaneShape &shape) const;
     // Keeps the background under the cells of `cells` not yet kept.
     void keepUnder(const CellSet &cells);
     void keepUnderScene();
@@ -174,13 +247,8 @@ private:
     // pixels; moved by half a program pixel it covers exactly the one it
     // covers at ratio 1. At ratio 1 no move is needed, and none is made.
     qreal m_penOffset = 0;
-    // Pens and brushes of the workspace's colours, made once: a frame makes
-    // none.
-    // A pen and a brush for each colour the canvas draws in (PlaneColour).
-    static constexpr int ColourCount = 10;
-    std::array<QPen, ColourCount> m_pens;
-    std::array<QPen, ColourCount> m_dottedPens;
-    std::array<QBrush, ColourCount> m_brushes;
+    Inks m_inks;
+    Inks m_lightInks;
     QString m_zero;
 
     CellGrid m_grid;
@@ -194,6 +262,9 @@ private:
     CellSet m_changed;
     Picture m_figureResult;
     Picture m_frameResult;
+    // What was drawn up to the background, and over it since.
+    Drawing m_background;
+    Drawing m_overDrawn;
     // Reused by every frame, so that a frame allocates nothing for them.
     CellSet m_damage;
     std::vector<QRect> m_cover;

@@ -50,8 +50,12 @@ public:
     // The colour of the canvas's program pixel `at`, at any device pixel ratio.
     QRgb canvasPixel(QPoint at) const { return m_canvas.pixel(at); }
     // At the canvas's own resolution, so a picture taken on a projector is
-    // as sharp as the screen showed it.
-    QImage drawingPicture() const { return m_canvas.image().copy(m_canvas.imageRect(m_canvas.drawingArea())); }
+    // as sharp as the screen showed it; cropped and recoloured as the
+    // picture items ask.
+    QImage drawingPicture() const { return m_canvas.picture(m_pictureLook); }
+    QRect picturePart() const { return m_canvas.picturePart(m_pictureLook.onlyFigures); }
+    // The same drawing as shapes, for the SVG and PDF files.
+    void paintDrawingPicture(QPainter &p) const { m_canvas.paintPicture(p, m_pictureLook); }
     QImage figureResultBitmap() const { return m_canvas.figureResult(); }
     QImage frameResultBitmap() const { return m_canvas.frameResult(); }
     const QFont &canvasFont() const { return m_canvas.font(); }
@@ -135,6 +139,7 @@ private:
 
     // tgeo_lesson.cpp
     void createLessonItems();
+    void createPictureItems();
 
     // tgeo_transport.cpp
     void createTransportBar();
@@ -283,6 +288,7 @@ private:
     QAction *m_primesItem = nullptr;
     bool m_lightBoard = false; // "Light board": shown recoloured, off at first
     bool m_thickLines = false; // "Thick lines": shown thicker, off at first
+    PictureLook m_pictureLook; // the picture items' options, off at first
     QAction *m_openLesson = nullptr;
     QAction *m_saveLesson = nullptr;
 

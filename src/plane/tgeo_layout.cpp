@@ -242,9 +242,8 @@ void Tgeo::createTopBar()
     piatto->setObjectName(QStringLiteral("piatto"));
     piatto->setCheckable(true);
     piatto->setChecked(Shell.FlatToolbars);
-    m_pictures = new PictureCommands(this, [this] { return drawingPicture(); });
     PopupMenu1->addSeparator();
-    PopupMenu1->addActions({m_pictures->copyAction(), m_pictures->saveAction()});
+    createPictureItems();
     PopupMenu1->addSeparator();
     createLessonItems();
     // The pop-up opens over the drawing as over the tool bars.

@@ -36,10 +36,39 @@ QString dialogTitle(const QString &item)
     return title;
 }
 
-PictureCommands::PictureCommands(QWidget *window, std::function<QImage()> picture)
+QString askSaveName(QWidget *parent, const QString &item, const char *objectName, const QStringList &filters,
+                    const QStringList &suffixes)
+{
+    QFileDialog dialog(parent, dialogTitle(item));
+    dialog.setObjectName(QString::fromLatin1(objectName));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(suffixes.value(0));
+    // A name typed without an ending takes the format chosen in the list.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters, suffixes](const QString &filter) {
+        if (const qsizetype chosen = filters.indexOf(filter); chosen >= 0)
+            dialog.setDefaultSuffix(suffixes.value(chosen));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void tellNotSaved(QWidget *parent, NoticeRow headline, const QString &path, const QString &failure)
+{
+    QMessageBox box(QMessageBox::Warning, LongTexts.text(0),
+                    noticeText(headline) + QLatin1Char('\n') + path + QLatin1Char('\n') + failure, QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
+
+PictureCommands::PictureCommands(QWidget *window, std::function<QImage()> picture, VectorDrawing vector)
     : QObject(window)
     , m_window(window)
     , m_picture(std::move(picture))
+    , m_vector(std::move(vector))
     , m_copy(windowAction(window, CopyPictureItem, QKeySequence::Copy, "copiaimmagine"))
     , m_save(windowAction(window, SavePictureItem, QKeySequence::Save, "salvaimmagine"))
 {
@@ -55,28 +84,28 @@ void PictureCommands::copyPicture()
 void PictureCommands::savePicture()
 {
     const QImage picture = m_picture();
-    QFileDialog dialog(m_window, dialogTitle(m_save->text()));
-    dialog.setObjectName(QStringLiteral("salvaimmagine"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    const bool vector = bool(m_vector.paint);
     QStringList filters;
-    for (const auto &[filter, suffix] : FixedTexts::PictureFilters)
-        filters << QString::fromLatin1(filter);
-    dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(QString::fromLatin1(FixedTexts::PictureFilters[0][1]));
-    // A name typed without an ending takes the format chosen in the list.
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString &filter) {
-        if (const qsizetype chosen = filters.indexOf(filter); chosen >= 0)
-            dialog.setDefaultSuffix(QString::fromLatin1(FixedTexts::PictureFilters[chosen][1]));
-    });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    QStringList suffixes;
+    const auto offer = [&](const auto &table) {
+        for (const auto &[filter, suffix] : table) {
+            filters << QString::fromLatin1(filter);
+            suffixes << QString::fromLatin1(suffix);
+        }
+    };
+    offer(FixedTexts::PictureFilters);
+    if (vector)
+        offer(FixedTexts::VectorPictureFilters);
+    const QString path = askSaveName(m_window, m_save->text(), "salvaimmagine", filters, suffixes);
+    if (path.isEmpty())
         return;
-    const QString path = dialog.selectedFiles().constFirst();
-    if (const auto failure = writePictureFile(picture, path)) {
-        QMessageBox box(QMessageBox::Warning, LongTexts.text(0),
-                        noticeText(PictureNotSaved) + QLatin1Char('\n') + path + QLatin1Char('\n') + *failure,
-                        QMessageBox::Ok, m_window);
-        box.exec();
-    }
+    std::optional<QString> failure;
+    if (vector && isVectorPictureName(path))
+        failure = writeVectorPicture(m_vector, path, m_window->windowTitle().trimmed());
+    else if (vector && pictureFormat(path).isEmpty())
+        failure = noticeText(PictureOrVectorNameUnknown);
+    else
+        failure = writePictureFile(picture, path);
+    if (failure)
+        tellNotSaved(m_window, PictureNotSaved, path, *failure);
 }

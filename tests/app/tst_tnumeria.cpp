@@ -375,19 +375,19 @@ private slots:
         QTest::addColumn<QStringList>("captions"); // in the order of menuItemNames()
         QTest::addColumn<int>("flag");
         // altra stays empty: no language file is loaded.
-        const QStringList italian{"&Archivio", u"&Apri lezione…"_qs, u"&Salva lezione…"_qs, "Lezioni p&ronte", "&Calcolatrice", "&Funzione dei pulsanti", "&Lingua",
+        const QStringList italian{"&Archivio", u"Apri lezi&one…"_qs, u"Salva le&zione…"_qs, "Lezioni p&ronte", "&Calcolatrice", "&Funzione dei pulsanti", "&Lingua",
                                   " &Francese", " &Inglese", " I&taliana", "",
                                   "Caricare un'altra &versione", "Lingua &predefinita", "&Esci",
                                   "&Traformazioni nel piano", "&Rotazioni nello spazio",
                                   "&Finestre", "&Precedente", "&Successiva", "&Chiude tutte",
                                   "   ?   ", "&Guida", "&e-mail", "&Q&&R Home page", "&Informazioni"};
-        const QStringList english{"&File", u"&Open lesson…"_qs, u"&Save lesson…"_qs, "&Ready lessons", "&Calculator", "&Hints", "&Language",
+        const QStringList english{"&File", u"&Open lesson…"_qs, u"Sa&ve lesson…"_qs, "&Ready lessons", "&Calculator", "&Hints", "&Language",
                                   " &French", " &English", " &Italian", "",
                                   "Load another &version", "&Default language", "E&xit",
                                   "&Transformations on the plane", "&Rotations in space",
                                   "&Windows", "&Previous", "&Next", "&All closed",
                                   "   ?   ", "&Help", "&e-mail", "&Q&&R Home page", "&About"};
-        const QStringList french{"&Fichier", u"&Ouvrir une leçon…"_qs, u"&Enregistrer la leçon…"_qs, u"Leçons p&rêtes"_qs, "&Calculatrice", "&Bulles d'aide", "&Langue",
+        const QStringList french{"&Fichier", u"&Ouvrir une leçon…"_qs, u"Enregistrer la le&çon…"_qs, u"Leçons p&rêtes"_qs, "&Calculatrice", "&Bulles d'aide", "&Langue",
                                  u" &Française"_qs, " &Anglaise", " &Italienne", "",
                                  "Charger une autre &version", "Langue de &defaut", "&Quitter",
                                  "&Transformations dans le plane", "&Rotations dans l'espace",

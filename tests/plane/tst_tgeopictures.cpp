@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTest>
 
 namespace {
@@ -175,6 +177,57 @@ private slots:
         lightBoard->trigger();
         QCOMPARE(shown(axis + QPoint(0, 1)), 0x000000u);
         QCOMPARE(plane.window()->canvas(), canvas);
+    }
+
+    // Cropped to the figures and on white, the SVG is drawn by shapes at
+    // the canvas's geometry: rendered again, A'B' and a grid dot are where
+    // and in the colour the light board shows them, on white paper.
+    void vectorPictureHoldsTheFigure()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        setFigure(2, {{0, 0}, {6, 0}, {0, 4}});
+        setTranslation(1, 5, 3);
+        plane.runLesson(Traslazione);
+        plane.window()->findChild<QAction *>(u"solofigure"_qs)->trigger();
+        plane.window()->findChild<QAction *>(u"fondobianco"_qs)->trigger();
+        const QImage cropped = plane.window()->drawingPicture();
+        // The figures span (0; 0) to (11; 7), their letters a little more,
+        // and the margin is two grid units.
+        const QRect part = plane.window()->picturePart();
+        const QRect figures = QRect(plane.screen(0, 7), plane.screen(11, 0)).adjusted(-20, -20, 20, 20);
+        QVERIFY2(part.contains(figures) && figures.adjusted(-30, -30, 30, 30).contains(part),
+                 qPrintable(u"%1 %2 %3 %4"_qs.arg(part.x()).arg(part.y()).arg(part.width()).arg(part.height())));
+        QCOMPARE(cropped.size(), part.size());
+        const QPoint corner = part.topLeft();
+        for (const char *name : {"disegno.svg", "disegno.pdf"}) {
+            GuiTest::SaveAnswer seen;
+            GuiTest::answerSaveDialog(fixture.filePath(QString::fromLatin1(name)), seen);
+            QVERIFY(pressInWindow(plane.window(), Qt::Key_S));
+            QCOMPARE(seen.failureMessage, QString());
+        }
+        QSvgRenderer svg(fixture.filePath(u"disegno.svg"_qs));
+        QVERIFY(svg.isValid());
+        QCOMPARE(svg.viewBox().size(), cropped.size());
+        QImage rendered(cropped.size(), QImage::Format_RGB32);
+        QPainter painter(&rendered);
+        svg.render(&painter);
+        painter.end();
+        const auto at = [&](double x, double y) { return rendered.pixel(plane.screen(x, y) - corner) & 0xFFFFFF; };
+        QCOMPARE(at(8, 3), 0x00707Au);  // A'B'
+        QCOMPARE(at(5, 5), 0x00707Au);  // A'C'
+        QCOMPARE(at(2, 1), 0xB4B4B4u);  // a grid dot
+        QCOMPARE(at(2.5, 1.5), 0xFFFFFFu);
+        QCOMPARE(at(3, 0), 0x000000u);  // the x axis
+        for (const QPoint &edge : {plane.screen(8, 3), plane.screen(2, 1)})
+            QCOMPARE(cropped.pixel(edge - corner), rendered.pixel(edge - corner));
+
+        const QByteArray pdf = fileBytes(fixture.filePath(u"disegno.pdf"_qs));
+        QVERIFY(pdf.startsWith("%PDF-"));
+        QCOMPARE(pdf.count("/Type /Page\n"), 1);
+        // One page of the picture's size, a point a pixel.
+        const QString box = u"/MediaBox [0 0 %1.000000 %2.000000]"_qs.arg(cropped.width()).arg(cropped.height());
+        QVERIFY2(pdf.contains(box.toLatin1()), pdf.left(2000).constData());
     }
 
     void failedSaveIsTold_data()
