@@ -35,12 +35,19 @@
 // events and paints that came meanwhile, then the resume latency at x1: the
 // time from the Space that resumes to the next frame on the screen, over a
 // series of resumes, each paused again at once.
+//
+//   bench_plane --exports [client width] [client height]
+//
+// times what a teacher takes out of the room after a 90-degree rotation of
+// a quadrilateral: its GIF, whole and cropped to the figures, and the PDF
+// worksheet, over ten of each, with the size of each file.
 #include "benchclock.h"
 
 #include "plane/tgeo.h"
 #include "shell/shellvalues.h"
 #include "transform/transformsettings.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -57,6 +64,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <new>
 #include <vector>
@@ -555,9 +563,52 @@ void reportPaused(Tgeo *window, double seconds, PaintCounter &counter)
                 "resume latency", figures.count, timer->interval(), figures.median, figures.worst);
 }
 
+// `make` run ten times; prints the median and worst wall time and the
+// size of what it made.
+void reportExport(const char *name, const std::function<QByteArray()> &make)
+{
+    std::vector<double> times;
+    QByteArray made;
+    for (int i = 0; i < 10; ++i) {
+        QElapsedTimer wall;
+        wall.start();
+        made = make();
+        times.push_back(wall.nsecsElapsed() / 1e6);
+    }
+    const BenchFigures figures = benchFigures(times);
+    std::printf("%-38s median %.1f ms, worst %.1f ms, %lld bytes\n", name, figures.median, figures.worst,
+                static_cast<long long>(made.size()));
+}
+
+void reportExports(Tgeo *window, PaintCounter &counter)
+{
+    TransformSettingsValues &s = TransformSettings;
+    setQuadrilateral(s);
+    s.RotationAngle[1] = 90;
+    s.RotationCentreX[1] = 2;
+    s.RotationCentreY[1] = -2;
+    if (!newLesson(window, Rotazione)) {
+        std::printf("%-38s not run: its parameters were not confirmed\n", "exports");
+        return;
+    }
+    press(window, "continua");
+    const Run run = runStep(window, "rotazione", counter);
+    std::printf("rotation 90: %zu frames drawn\n", run.events.size() - 1);
+    const auto gif = [window] {
+        QByteArray bytes;
+        window->animation(bytes);
+        return bytes;
+    };
+    reportExport("GIF of the rotation, whole", gif);
+    window->findChild<QAction *>(QStringLiteral("solofigure"))->trigger();
+    reportExport("GIF of the rotation, the figures only", gif);
+    window->findChild<QAction *>(QStringLiteral("solofigure"))->trigger();
+}
+
 struct Options {
     bool shearRate = false;
     bool paused = false;
+    bool exports = false;
     double seconds = 5;
     int runs = 5;
     QSize client{1920, 1080};
@@ -573,6 +624,8 @@ Options readOptions(int argc, char *argv[])
             (argument == "--paused" ? options.paused : options.shearRate) = true;
             if (i + 1 < argc && QByteArray(argv[i + 1]).toDouble() > 0 && size.empty())
                 options.seconds = std::atof(argv[++i]);
+        } else if (argument == "--exports") {
+            options.exports = true;
         } else if (argument == "--runs" && i + 1 < argc) {
             options.runs = std::max(1, std::atoi(argv[++i]));
         } else {
@@ -623,12 +676,14 @@ int main(int argc, char *argv[])
     window->widget()->installEventFilter(&counter);
     std::printf("client area %d x %d, canvas %d x %d, platform %s, %d runs\n", window->widget()->width(),
                 window->widget()->height(), window->canvas().width(), window->canvas().height(),
-                qPrintable(QGuiApplication::platformName()), options.shearRate || options.paused ? 1 : options.runs);
+                qPrintable(QGuiApplication::platformName()), options.shearRate || options.paused || options.exports ? 1 : options.runs);
 
     if (options.shearRate) {
         reportShearRates(window, options.seconds, counter);
     } else if (options.paused) {
         reportPaused(window, options.seconds, counter);
+    } else if (options.exports) {
+        reportExports(window, counter);
     } else {
         Results results;
         for (int run = 0; run < options.runs; ++run)

@@ -669,11 +669,11 @@ QRect PlaneCanvas::picturePart(bool onlyFigures) const
     return figures.adjusted(-FiguresMargin, -FiguresMargin, FiguresMargin, FiguresMargin) & m_drawingArea;
 }
 
-QImage PlaneCanvas::picture(const PictureLook &look) const
+QImage PlaneCanvas::picture(const PictureLook &look, const QRect &part) const
 {
     endPainting();
-    const QImage part = m_canvas.copy(imageRect(picturePart(look.onlyFigures)));
-    return look.light ? LightBoard::recoloured(part) : part;
+    const QImage pixels = m_canvas.copy(imageRect(part));
+    return look.light ? LightBoard::recoloured(pixels) : pixels;
 }
 
 void PlaneCanvas::paintPicture(QPainter &p, const PictureLook &look) const

@@ -120,7 +120,9 @@ public:
     // The part of the drawing area, in program pixels, that a picture shows.
     QRect picturePart(bool onlyFigures) const;
     // That part of the canvas, at its resolution.
-    QImage picture(const PictureLook &look) const;
+    QImage picture(const PictureLook &look) const { return picture(look, picturePart(look.onlyFigures)); }
+    // The program pixels of `part` of the canvas, light or not as `look` says.
+    QImage picture(const PictureLook &look, const QRect &part) const;
     // The same picture drawn again as shapes by `p`, one unit a program
     // pixel, the part's top-left corner at the origin: for vector files.
     void paintPicture(QPainter &p, const PictureLook &look) const;

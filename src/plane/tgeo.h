@@ -13,6 +13,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class HintSwitch;
@@ -54,6 +55,9 @@ public:
     // picture items ask.
     QImage drawingPicture() const { return m_canvas.picture(m_pictureLook); }
     QRect picturePart() const { return m_canvas.picturePart(m_pictureLook.onlyFigures); }
+    // The GIF of the last step, as the picture items' options ask, or why
+    // there is none.
+    std::optional<QString> animation(QByteArray &bytes);
     // The same drawing as shapes, for the SVG and PDF files.
     void paintDrawingPicture(QPainter &p) const { m_canvas.paintPicture(p, m_pictureLook); }
     QImage figureResultBitmap() const { return m_canvas.figureResult(); }
@@ -140,6 +144,11 @@ private:
     // tgeo_lesson.cpp
     void createLessonItems();
     void createPictureItems();
+    // The last step run once more at once, off the screen, from where it
+    // started: `frame` takes each picture with how long it is shown, the
+    // start and the end held longer. The canvas is as before afterwards.
+    void replayLastStep(const std::function<void(int delayMs)> &frame);
+    void askToSaveAnimation();
 
     // tgeo_transport.cpp
     void createTransportBar();
@@ -153,6 +162,8 @@ private:
     void frameShown();
     void keepStepStart(int kind);
     void forgetStepStart();
+    // The state the last step started from, back in place.
+    void restoreStepStart();
     // The keys of the workspace and of a presenter remote; true when used.
     bool transportKey(const QKeyEvent *key);
     bool kindBoxKey(QObject *watched, const QKeyEvent *key);
@@ -289,6 +300,8 @@ private:
     bool m_lightBoard = false; // "Light board": shown recoloured, off at first
     bool m_thickLines = false; // "Thick lines": shown thicker, off at first
     PictureLook m_pictureLook; // the picture items' options, off at first
+    bool m_loopAnimation = true; // "Loop the animation"
+    std::function<void(int delayMs)> m_frameRecorder; // while a step is replayed for a file
     QAction *m_openLesson = nullptr;
     QAction *m_saveLesson = nullptr;
 

@@ -1,13 +1,19 @@
 // What leaves the room: pictures of the drawing, whole or cropped to the
-// figures, on black or on white, as pixels or as shapes.
+// figures, on black or on white, as pixels or as shapes; and the last step
+// as an animated GIF for slides.
 #include "plane/tgeo.h"
 
 #include "lang/languagetables.h"
+#include "lang/regularfile.h"
+#include "shell/gifanimation.h"
 #include "shell/picturecommands.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
+#include <QTimer>
 
 void Tgeo::createPictureItems()
 {
@@ -22,4 +28,78 @@ void Tgeo::createPictureItems()
     };
     option(OnlyFiguresItem, "solofigure", &PictureLook::onlyFigures);
     option(LightPictureItem, "fondobianco", &PictureLook::light);
+    QAction *save = PopupMenu1->addAction(noticeText(SaveAnimationItem), this, &Tgeo::askToSaveAnimation);
+    save->setObjectName(QStringLiteral("salvaanimazione"));
+    QAction *loop = PopupMenu1->addAction(noticeText(LoopAnimationItem), this, [this](bool on) { m_loopAnimation = on; });
+    loop->setObjectName(QStringLiteral("animazioneciclo"));
+    loop->setCheckable(true);
+    loop->setChecked(m_loopAnimation);
+}
+
+namespace {
+
+// How long the picture before the step and the one after it are held.
+constexpr int StartHold = 1000;
+constexpr int EndHold = 2000;
+
+} // namespace
+
+void Tgeo::replayLastStep(const std::function<void(int delayMs)> &frame)
+{
+    const PlaneCanvas::Kept shown = m_canvas.kept();
+    restoreStepStart();
+    frame(StartHold);
+    m_frameRecorder = frame;
+    startStep(m_stepStart->kind);
+    // Each kind's frame handler, called as its timer would call it, until
+    // the step ends; the kinds drawn at once have ended already.
+    if (!m_flow.FrameMode && AnimationTransport::animated(RunningKind)) {
+        while (stepTimer()->isActive())
+            runStepFrame();
+    }
+    m_frameRecorder = nullptr;
+    frame(EndHold);
+    m_canvas.restore(shown);
+    present();
+    updateTransport();
+}
+
+void Tgeo::askToSaveAnimation()
+{
+    if (!m_stepStart || stepAnimating()) {
+        QMessageBox box(QMessageBox::Information, LongTexts.text(0), noticeText(NoAnimation), QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("noAnimation"));
+        box.exec();
+        return;
+    }
+    const QString path = askSaveName(this, noticeText(SaveAnimationItem), "salvaanimazione",
+                                     {noticeText(AnimationFilterName)}, {QStringLiteral("gif")});
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().toLower() != QLatin1String("gif")) {
+        tellNotSaved(this, AnimationNotSaved, path, noticeText(AnimationNameUnknown));
+        return;
+    }
+    QByteArray bytes;
+    std::optional<QString> failure = animation(bytes);
+    if (!failure) {
+        if (const auto written = RegularFile::write(path, bytes, RegularFile::Existing::Replace))
+            failure = written->reason();
+    }
+    if (failure)
+        tellNotSaved(this, AnimationNotSaved, path, *failure);
+}
+
+std::optional<QString> Tgeo::animation(QByteArray &bytes)
+{
+    // Cropped, the part shown holds every frame's figures: the step is
+    // replayed once to find it.
+    QRect part;
+    if (m_pictureLook.onlyFigures)
+        replayLastStep([this, &part](int) { part |= m_canvas.picturePart(true); });
+    else
+        part = m_canvas.drawingArea();
+    GifAnimation gif(m_canvas.imageRect(part).size(), m_loopAnimation);
+    replayLastStep([&](int delay) { gif.addFrame(m_canvas.picture(m_pictureLook, part), delay); });
+    return gif.finish(bytes);
 }

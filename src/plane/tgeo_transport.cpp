@@ -135,6 +135,8 @@ void Tgeo::updateTransport()
 void Tgeo::frameShown()
 {
     ++m_framesShown;
+    if (m_frameRecorder)
+        m_frameRecorder(RunningKind == Inclinazione ? AnimationTransport::ShearInterval : AnimationTransport::FrameInterval);
     present();
     if (m_paused)
         updateTransport();
@@ -204,6 +206,14 @@ void Tgeo::ancoraClick()
 {
     if (!m_stepStart || stepAnimating())
         return;
+    restoreStepStart();
+    present();
+    startStep(m_stepStart->kind);
+    updateTransport();
+}
+
+void Tgeo::restoreStepStart()
+{
     const StepStart start = *m_stepStart;
     m_flow = start.flow;
     TransformSettings = start.settings;
@@ -218,9 +228,6 @@ void Tgeo::ancoraClick()
     m_runsDrawn = start.runsDrawn;
     m_framesShown = 0;
     applyFlow();
-    present();
-    startStep(start.kind);
-    updateTransport();
 }
 
 void Tgeo::setBlank(std::optional<QRgb> colour)

@@ -8,9 +8,12 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QBuffer>
+#include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -228,6 +231,60 @@ private slots:
         // One page of the picture's size, a point a pixel.
         const QString box = u"/MediaBox [0 0 %1.000000 %2.000000]"_qs.arg(cropped.width()).arg(cropped.height());
         QVERIFY2(pdf.contains(box.toLatin1()), pdf.left(2000).constData());
+    }
+
+    // The GIF of a 90° rotation: the picture before the step, each frame the
+    // workspace drew, and the picture after it, pixel for pixel, at the
+    // frames' own interval; the start and the end held longer.
+    void animationOfTheLastStep()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        setFigure(2, {{0, 0}, {6, 0}, {0, 4}});
+        setRotation(1, 90, 0, 0);
+        plane.confirmFigure();
+        plane.confirmKind(1, Rotazione);
+        const QImage before = expectedDrawing(plane.window());
+        plane.button("continua")->click();
+        const int drawn = plane.runStep(Rotazione);
+        const QImage after = expectedDrawing(plane.window());
+        const QImage canvas = plane.window()->canvas().copy();
+
+        QByteArray bytes;
+        QCOMPARE(plane.window()->animation(bytes), std::nullopt);
+        QCOMPARE(plane.window()->canvas(), canvas);
+        QBuffer file(&bytes);
+        QImageReader gif(&file, "gif");
+        QCOMPARE(drawn, 91); // 0° to 90°
+        QCOMPARE(gif.imageCount(), drawn + 2);
+        QList<QImage> frames;
+        QList<int> delays;
+        for (QImage frame; gif.read(&frame);) {
+            frames.append(frame.convertToFormat(QImage::Format_RGB32));
+            delays.append(gif.nextImageDelay());
+        }
+        QCOMPARE(frames.size(), drawn + 2);
+        QCOMPARE(frames.first(), before);
+        QCOMPARE(frames.last(), after);
+        QVERIFY(frames[1] != before && frames[45] != frames[44]);
+        QCOMPARE(delays.first(), 1000);
+        QCOMPARE(delays[1], 50);
+        QCOMPARE(delays.last(), 2000);
+        QCOMPARE(gif.loopCount(), -1); // over and over
+
+        plane.window()->findChild<QAction *>(u"animazioneciclo"_qs)->trigger();
+        plane.window()->findChild<QAction *>(u"solofigure"_qs)->trigger();
+        QCOMPARE(plane.window()->animation(bytes), std::nullopt);
+        QBuffer once(&bytes);
+        QImageReader cropped(&once, "gif");
+        QCOMPARE(cropped.loopCount(), 0);
+        QCOMPARE(cropped.imageCount(), drawn + 2);
+        // Cropped to every frame's figures, which hold the end's, and far
+        // smaller than the drawing area.
+        const QSize part = cropped.size();
+        const QRect end = plane.window()->picturePart();
+        QVERIFY(part.width() >= end.width() && part.height() >= end.height());
+        QVERIFY(part.width() < before.width() / 2 && part.height() < before.height() / 2);
     }
 
     void failedSaveIsTold_data()
