@@ -49,6 +49,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -603,6 +605,17 @@ void reportExports(Tgeo *window, PaintCounter &counter)
     window->findChild<QAction *>(QStringLiteral("solofigure"))->trigger();
     reportExport("GIF of the rotation, the figures only", gif);
     window->findChild<QAction *>(QStringLiteral("solofigure"))->trigger();
+    reportExport("worksheet as PDF, two A4 pages", [window] {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF());
+        Worksheet::paint(pdf, window->worksheet());
+        buffer.close();
+        return bytes;
+    });
 }
 
 struct Options {

@@ -212,17 +212,6 @@ QString determinantText(long double det)
 }
 
 // Vertex A of `stage` as the table records it, "(x; y)" read back as a point.
-std::optional<QPointF> recordedA(const DataTableInputs &inputs, int stage)
-{
-    bool xRead = false;
-    bool yRead = false;
-    const double x = inputs.textX[0][stage].toDouble(&xRead);
-    const double y = inputs.textY[0][stage].toDouble(&yRead);
-    if (!xRead || !yRead)
-        return std::nullopt;
-    return QPointF(x, y);
-}
-
 Block block(const char *title, const Rows &m, const DataTableInputs &inputs, int stage)
 {
     Block b;
@@ -234,7 +223,7 @@ Block block(const char *title, const Rows &m, const DataTableInputs &inputs, int
     b.matrix[2] = {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1")};
     b.determinant = determinantText(determinant(m));
     b.name = describe(b.map);
-    const std::optional<QPointF> start = recordedA(inputs, 0);
+    const std::optional<QPointF> start = recordedPoint(inputs, 0, 0);
     const DataTable table = dataTable(inputs);
     if (start)
         b.check = text(FixedTexts::CompositionCheck)

@@ -393,21 +393,38 @@ QString drawingDescription(const DataTable &table, const QString &figureName, co
                 texts << vertex;
         return texts.join(QLatin1Char(' '));
     };
-    // Stages 1 and 2 run the first and the second transformation, 3 and 4
-    // (the inverse sequence) the second and then the first.
-    constexpr std::array<int, VertexStageCount> Slot{0, 0, 1, 1, 0};
     QString description = figureName + QStringLiteral(": ") + points(0);
     for (int stage = 1; stage < VertexStageCount; ++stage) {
         if (!drawn[stage] || table.vertices[stage][0].isEmpty())
             continue;
-        QStringList parameters;
-        for (const TableCell &cell : table.kinds[Slot[stage]].parameters)
-            if (cell.shown && !cell.text.isEmpty())
-                parameters << cell.text.trimmed();
-        QString transformation = table.stageNames[stage];
-        if (!parameters.isEmpty())
-            transformation += QStringLiteral(" (") + parameters.join(QStringLiteral(", ")) + QLatin1Char(')');
-        description += QStringLiteral("; ") + imageAfter.arg(transformation) + QStringLiteral(": ") + points(stage);
+        description += QStringLiteral("; ") + imageAfter.arg(stageTransformation(table, stage)) + QStringLiteral(": ")
+            + points(stage);
     }
     return description;
+}
+
+QString stageTransformation(const DataTable &table, int stage)
+{
+    // Stages 1 and 2 run the first and the second transformation, 3 and 4
+    // (the inverse sequence) the second and then the first.
+    constexpr std::array<int, VertexStageCount> Slot{0, 0, 1, 1, 0};
+    QStringList parameters;
+    for (const TableCell &cell : table.kinds[Slot[stage]].parameters)
+        if (cell.shown && !cell.text.isEmpty())
+            parameters << cell.text.trimmed();
+    QString transformation = table.stageNames[stage];
+    if (!parameters.isEmpty())
+        transformation += QStringLiteral(" (") + parameters.join(QStringLiteral(", ")) + QLatin1Char(')');
+    return transformation;
+}
+
+std::optional<QPointF> recordedPoint(const DataTableInputs &inputs, int vertex, int stage)
+{
+    bool xRead = false;
+    bool yRead = false;
+    const double x = inputs.textX[vertex][stage].toDouble(&xRead);
+    const double y = inputs.textY[vertex][stage].toDouble(&yRead);
+    if (!xRead || !yRead)
+        return std::nullopt;
+    return QPointF(x, y);
 }

@@ -2,8 +2,10 @@
 
 #include "transform/transformsettings.h"
 
+#include <QPointF>
 #include <QString>
 #include <array>
+#include <optional>
 
 // What the data table shows: the coordinates recorded at each stage of the
 // direct and inverse sequences, and the parameters and homogeneous matrix of
@@ -97,6 +99,14 @@ struct DataTable {
 };
 
 DataTable dataTable(const DataTableInputs &inputs);
+
+// The recorded coordinates of `vertex` at `stage` as numbers, when both are
+// recorded.
+std::optional<QPointF> recordedPoint(const DataTableInputs &inputs, int vertex, int stage);
+
+// The transformation of `stage` with its parameters, as the table shows
+// them: "rotation (Xc = 2, α = 70, Yc = -2)".
+QString stageTransformation(const DataTable &table, int stage);
 
 // What the drawing shows, in words a screen reader can read out: the figure
 // with its points, then for each stage recorded so far the image after that

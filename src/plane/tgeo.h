@@ -8,6 +8,7 @@
 #include "plane/planecanvas.h"
 #include "plane/screenmapping.h"
 #include "plane/steppreparation.h"
+#include "plane/worksheet.h"
 #include "shell/mdichildwindow.h"
 #include "transform/transformsettings.h"
 
@@ -55,6 +56,8 @@ public:
     // picture items ask.
     QImage drawingPicture() const { return m_canvas.picture(m_pictureLook); }
     QRect picturePart() const { return m_canvas.picturePart(m_pictureLook.onlyFigures); }
+    // The worksheet of the lesson as the table records it.
+    Worksheet::Sheet worksheet() const;
     // The GIF of the last step, as the picture items' options ask, or why
     // there is none.
     std::optional<QString> animation(QByteArray &bytes);
@@ -149,6 +152,7 @@ private:
     // start and the end held longer. The canvas is as before afterwards.
     void replayLastStep(const std::function<void(int delayMs)> &frame);
     void askToSaveAnimation();
+    void printWorksheet();
 
     // tgeo_transport.cpp
     void createTransportBar();

@@ -1,9 +1,10 @@
 // What leaves the room: pictures of the drawing, whole or cropped to the
 // figures, on black or on white, as pixels or as shapes; and the last step
-// as an animated GIF for slides.
+// as an animated GIF for slides; and a worksheet to print.
 #include "plane/tgeo.h"
 
 #include "lang/languagetables.h"
+#include "plane/worksheet.h"
 #include "lang/regularfile.h"
 #include "shell/gifanimation.h"
 #include "shell/picturecommands.h"
@@ -13,6 +14,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QTimer>
 
 void Tgeo::createPictureItems()
@@ -34,6 +37,11 @@ void Tgeo::createPictureItems()
     loop->setObjectName(QStringLiteral("animazioneciclo"));
     loop->setCheckable(true);
     loop->setChecked(m_loopAnimation);
+    QAction *print = PopupMenu1->addAction(noticeText(PrintWorksheetItem), this, &Tgeo::printWorksheet);
+    print->setObjectName(QStringLiteral("stampascheda"));
+    print->setShortcut(QKeySequence::Print);
+    print->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(print);
 }
 
 namespace {
@@ -102,4 +110,34 @@ std::optional<QString> Tgeo::animation(QByteArray &bytes)
     GifAnimation gif(m_canvas.imageRect(part).size(), m_loopAnimation);
     replayLastStep([&](int delay) { gif.addFrame(m_canvas.picture(m_pictureLook, part), delay); });
     return gif.finish(bytes);
+}
+
+Worksheet::Sheet Tgeo::worksheet() const
+{
+    const Worksheet::Texts texts{m_lessonTitle.isEmpty() ? noticeText(WorksheetTitle) : m_lessonTitle,
+                                 noticeText(WorksheetName),
+                                 noticeText(WorksheetScale),
+                                 noticeText(WorksheetTask),
+                                 noticeText(WorksheetStart),
+                                 noticeText(WorksheetAfter),
+                                 noticeText(WorksheetKey),
+                                 noticeText(WorksheetStep),
+                                 noticeText(WorksheetMatrix)};
+    return Worksheet::sheet(
+        dataTableInputs(TransformSettings, m_flow.TransformCount, m_tableKindName1, m_tableKindName2), texts);
+}
+
+void Tgeo::printWorksheet()
+{
+    const Worksheet::Sheet sheet = worksheet();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(Worksheet::paperForLocale(QLocale()));
+    printer.setFullPage(true);
+    printer.setDocName(sheet.texts.title);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("anteprimascheda"));
+    preview.setWindowTitle(dialogTitle(noticeText(PrintWorksheetItem)));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&sheet](QPrinter *device) { Worksheet::paint(*device, sheet); });
+    preview.exec();
 }

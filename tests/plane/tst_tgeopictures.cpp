@@ -11,6 +11,7 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QPainter>
+#include <QPrintPreviewWidget>
 #include <QSvgRenderer>
 #include <QTest>
 #include <QToolButton>
@@ -285,6 +286,32 @@ private slots:
         const QRect end = plane.window()->picturePart();
         QVERIFY(part.width() >= end.width() && part.height() >= end.height());
         QVERIFY(part.width() < before.width() / 2 && part.height() < before.height() / 2);
+    }
+
+    // Ctrl+P previews the lesson's worksheet: two pages, titled after the
+    // lesson, with the start coordinates the table records.
+    void worksheetPreview()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        setFigure(2, {{0, 0}, {6, 0}, {0, 4}});
+        setTranslation(1, 5, 3);
+        plane.runLesson(Traslazione);
+        const Worksheet::Sheet sheet = plane.window()->worksheet();
+        QCOMPARE(sheet.stages.size(), size_t(2));
+        QCOMPARE(sheet.stages[0].labels.front(), u"A(0;0)"_qs);
+        QCOMPARE(sheet.stages[1].vertices.front(), QPointF(5, 3));
+        QString opened;
+        int pages = 0;
+        GuiTest::whenModalOpens([&](QWidget *window) {
+            opened = window->objectName();
+            if (auto *preview = window->findChild<QPrintPreviewWidget *>())
+                pages = preview->pageCount();
+            window->close();
+        });
+        QVERIFY(pressInWindow(plane.window(), Qt::Key_P));
+        QCOMPARE(opened, u"anteprimascheda"_qs);
+        QCOMPARE(pages, 2);
     }
 
     void failedSaveIsTold_data()
