@@ -121,12 +121,13 @@ QPainter &PlaneCanvas::painter()
 
 void PlaneCanvas::drawAtCentres(QPainter &p, const Style &style) const
 {
-    p.setTransform(QTransform::fromTranslate(style.shift.x() + style.penOffset, style.shift.y() + style.penOffset));
+    p.setTransform(QTransform::fromTranslate(style.shift.x() + style.penOffset, style.shift.y() + style.penOffset)
+                   * style.view);
 }
 
 void PlaneCanvas::drawAtCorners(QPainter &p, const Style &style) const
 {
-    p.setTransform(QTransform::fromTranslate(style.shift.x(), style.shift.y()));
+    p.setTransform(QTransform::fromTranslate(style.shift.x(), style.shift.y()) * style.view);
 }
 
 void PlaneCanvas::endPainting() const
@@ -652,10 +653,8 @@ void PlaneCanvas::paintDrawing(QPainter &p, const Style &style, const Drawing &d
     }
 }
 
-QRect PlaneCanvas::picturePart(bool onlyFigures) const
+QRect PlaneCanvas::figuresBounds() const
 {
-    if (!onlyFigures)
-        return m_drawingArea;
     std::vector<QRect> cover;
     for (const Drawn &item : shownDrawing())
         if (item.what == Drawn::What::Shape)
@@ -663,6 +662,12 @@ QRect PlaneCanvas::picturePart(bool onlyFigures) const
     QRect figures;
     for (const QRect &rect : cover)
         figures |= rect;
+    return figures;
+}
+
+QRect PlaneCanvas::picturePart(bool onlyFigures) const
+{
+    const QRect figures = onlyFigures ? figuresBounds() : QRect();
     // Nothing drawn yet: the whole drawing area rather than an empty picture.
     if (figures.isEmpty())
         return m_drawingArea;
@@ -685,6 +690,16 @@ void PlaneCanvas::paintPicture(QPainter &p, const PictureLook &look) const
     p.save();
     p.setFont(m_font);
     p.setClipRect(QRect(QPoint(0, 0), part.size()));
+    paintDrawing(p, style, shownDrawing());
+    p.restore();
+}
+
+void PlaneCanvas::paintView(QPainter &p, bool light, const QRect &visible) const
+{
+    // The style's moves come before the view's own.
+    const Style style{light ? m_lightInks : m_inks, 0.5, {}, visible, p.transform()};
+    p.save();
+    p.setFont(m_font);
     paintDrawing(p, style, shownDrawing());
     p.restore();
 }

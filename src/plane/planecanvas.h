@@ -119,6 +119,13 @@ public:
 
     // The part of the drawing area, in program pixels, that a picture shows.
     QRect picturePart(bool onlyFigures) const;
+    // Where the figures, images, traces and labels drawn may set pixels, in
+    // program pixels, inside the drawing area or not; empty before any.
+    QRect figuresBounds() const;
+    // The drawing as shapes by `p`, whose transformation places it, for a
+    // magnified view of `visible` (program pixels), where the grid's dots
+    // are drawn.
+    void paintView(QPainter &p, bool light, const QRect &visible) const;
     // That part of the canvas, at its resolution.
     QImage picture(const PictureLook &look) const { return picture(look, picturePart(look.onlyFigures)); }
     // The program pixels of `part` of the canvas, light or not as `look` says.
@@ -181,7 +188,8 @@ private:
         std::array<QBrush, ColourCount> brushes;
     };
     // How a painter draws the canvas's things: in which inks, about which
-    // point of a program pixel, moved by `shift`; and, for a vector file of
+    // point of a program pixel, moved by `shift` and then by `view`; and,
+    // for a vector file or view of
     // the `part` shown, the grid's dots there as dotted lines rather than
     // one square each.
     struct Style {
@@ -189,11 +197,13 @@ private:
         qreal penOffset = 0;
         QPoint shift;
         QRect part;
+        // Where the painter's own transformation puts it all: a magnified view.
+        QTransform view;
         bool vector = !part.isNull();
         const QPen &pen(QRgb colour) const;
         const QBrush &brush(QRgb colour) const;
     };
-    Style canvasStyle() const { return {m_inks, m_penOffset, {}, {}}; }
+    Style canvasStyle() const { return {m_inks, m_penOffset, {}, {}, {}}; }
 
     QPainter &painter();
     void endPainting() const;

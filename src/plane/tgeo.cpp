@@ -69,6 +69,11 @@ bool Tgeo::eventFilter(QObject *watched, QEvent *event)
             QPainter(m_surface).fillRect(m_surface->rect(), QColor(*m_blank));
             return true;
         }
+        if (event->type() == QEvent::Paint && viewMoved()) {
+            QPainter painter(m_surface);
+            paintView(painter, static_cast<QPaintEvent *>(event)->region());
+            return true;
+        }
         if (event->type() == QEvent::Paint) {
             QPainter painter(m_surface);
             const QRect canvas(QPoint(), m_canvas.size());
@@ -111,7 +116,10 @@ void Tgeo::FormActivate()
 
 void Tgeo::FormMouseMove(QPoint position)
 {
-    Label5->setText(m_map.readout(position));
+    // The readout names the point of the plane under the mouse, wherever
+    // the view shows it.
+    const QPointF program = m_viewOrigin + QPointF(position) / m_magnification;
+    Label5->setText(m_map.readout(viewMoved() ? program.toPoint() : position));
 }
 
 void Tgeo::mostraClick()

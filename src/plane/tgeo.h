@@ -56,6 +56,9 @@ public:
     // picture items ask.
     QImage drawingPicture() const { return m_canvas.picture(m_pictureLook); }
     QRect picturePart() const { return m_canvas.picturePart(m_pictureLook.onlyFigures); }
+    // Where the screen shows the program pixel `program`: the canvas's own
+    // place, unless the view is magnified or moved.
+    QPointF viewPoint(QPointF program) const;
     // The worksheet of the lesson as the table records it.
     Worksheet::Sheet worksheet() const;
     // The GIF of the last step, as the picture items' options ask, or why
@@ -153,6 +156,15 @@ private:
     void replayLastStep(const std::function<void(int delayMs)> &frame);
     void askToSaveAnimation();
     void printWorksheet();
+    void createViewItems();
+    // The drawing area below the tool bars, which the view fits into.
+    QRect visibleDrawing() const;
+    bool viewMoved() const;
+    void setView(qreal magnification, QPointF origin);
+    // One step more or less magnified, ×1 to ×3.
+    void magnify(qreal step);
+    void fitFigures();
+    void paintView(QPainter &painter, const QRegion &exposed);
 
     // tgeo_transport.cpp
     void createTransportBar();
@@ -305,6 +317,9 @@ private:
     bool m_thickLines = false; // "Thick lines": shown thicker, off at first
     PictureLook m_pictureLook; // the picture items' options, off at first
     bool m_loopAnimation = true; // "Loop the animation"
+    // The view: the screen shows program pixel p at (p - origin) × magnification.
+    qreal m_magnification = 1;
+    QPointF m_viewOrigin;
     std::function<void(int delayMs)> m_frameRecorder; // while a step is replayed for a file
     QAction *m_openLesson = nullptr;
     QAction *m_saveLesson = nullptr;

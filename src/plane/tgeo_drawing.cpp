@@ -15,6 +15,11 @@ void Tgeo::present()
     const QRegion changed = m_canvas.takeChanged();
     if (changed.isEmpty())
         return;
+    if (viewMoved()) {
+        // Every part of a magnified view can show what changed.
+        m_surface->update();
+        return;
+    }
     if (!m_thickLines) {
         m_surface->update(changed);
         return;

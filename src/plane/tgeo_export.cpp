@@ -42,6 +42,8 @@ void Tgeo::createPictureItems()
     print->setShortcut(QKeySequence::Print);
     print->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(print);
+    PopupMenu1->addSeparator();
+    createViewItems();
 }
 
 namespace {

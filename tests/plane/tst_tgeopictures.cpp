@@ -314,6 +314,54 @@ private slots:
         QCOMPARE(pages, 2);
     }
 
+    // Ctrl+0 brings an image that left the drawing area back into view;
+    // Ctrl++ magnifies sharply, and Ctrl+- back to x1 shows the canvas as
+    // before. The canvas never changes.
+    void projectorView()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        setFigure(2, {{0, 10}, {6, 10}, {0, 14}});
+        setTranslation(1, 5, 20);
+        plane.runLesson(Traslazione);
+        Tgeo *window = plane.window();
+        const QImage canvas = window->canvas().copy();
+        QWidget *surface = window->widget();
+        const QImage shown = surface->grab().toImage();
+        const QRect visible(0, window->topBarHeight(), surface->width(),
+                            surface->height() - window->topBarHeight() - window->panelHeight());
+        const QList<QPoint> images{plane.screen(5, 30), plane.screen(11, 30), plane.screen(5, 34)};
+        QVERIFY(!visible.contains(images[2]));
+
+        QVERIFY(pressInWindow(window, Qt::Key_0));
+        for (const QPoint &vertex : images)
+            QVERIFY2(visible.contains(window->viewPoint(vertex).toPoint()), qPrintable(QString::number(vertex.y())));
+        const QImage fitted = surface->grab().toImage();
+        // A'B' between two grid dots, aqua.
+        const QPointF between = window->viewPoint(QPointF(plane.screen(7.5, 30)) + QPointF(0.5, 0.5));
+        // Smaller than x1, a line is less than a pixel wide: it is in one
+        // of the pixels about its place.
+        QSet<QRgb> near;
+        for (int dy = -1; dy <= 1; ++dy)
+            near.insert(fitted.pixel(between.toPoint() + QPoint(0, dy)) & 0xFFFFFF);
+        QVERIFY(near.contains(0x00FFFFu));
+        QCOMPARE(window->canvas(), canvas);
+
+        QVERIFY(pressInWindow(window, Qt::Key_0)); // no further once fitted
+        QCOMPARE(surface->grab().toImage(), fitted);
+        for (int i = 0; i < 12; ++i)
+            QVERIFY(pressInWindow(window, Qt::Key_Minus));
+        const QRect drawing = visible;
+        QCOMPARE(surface->grab(drawing).toImage(), shown.copy(drawing));
+        QVERIFY(pressInWindow(window, Qt::Key_Plus));
+        // x1.25 about the middle: the origin moves away from the middle.
+        const QPointF origin(plane.screen(0, 0));
+        const QPointF centre = QRectF(visible).center();
+        const QPointF moved = window->viewPoint(origin);
+        QVERIFY(std::abs((moved - centre).x() - 1.25 * (origin - centre).x()) < 1);
+        QCOMPARE(window->canvas(), canvas);
+    }
+
     void failedSaveIsTold_data()
     {
         QTest::addColumn<QString>("name");
