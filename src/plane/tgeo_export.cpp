@@ -139,6 +139,8 @@ void Tgeo::printWorksheet()
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("anteprimascheda"));
     preview.setWindowTitle(dialogTitle(noticeText(PrintWorksheetItem)));
+    // A page high, whole, as the main window leaves room for.
+    preview.resize(window()->size() * 0.9);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [&sheet](QPrinter *device) { Worksheet::paint(*device, sheet); });
     preview.exec();

@@ -24,6 +24,7 @@ constexpr double PlaneGapMm = 6;
 constexpr int NumberEvery = 5;        // units between the numbers on the axes
 constexpr double StepBlockMm = 26;    // a step's name and its matrix
 constexpr QRgb GridColour = 0xB4B4B4;
+constexpr double MostRows = 24;
 
 // The step colours on paper: the light board's.
 QColor stageColour(int stage)
@@ -143,8 +144,8 @@ void paintStage(Page &page, const PlaneView &view, const Stage &stage, int index
     p.setBrush(Qt::NoBrush);
     page.setFont(TextPoints, true);
     p.setPen(colour);
-    for (size_t i = 0; i < shape.size() && i < stage.labels.size(); ++i)
-        p.drawText(shape[int(i)] + QPointF(page.px(1), -page.px(1)), primed(stage.labels[i], index));
+    for (qsizetype i = 0; i < shape.size() && size_t(i) < stage.labels.size(); ++i)
+        p.drawText(shape[i] + QPointF(page.px(1), -page.px(1)), primed(stage.labels[size_t(i)], index));
 }
 
 void paintTable(Page &page, const Sheet &sheet, double top, bool answers)
@@ -159,7 +160,7 @@ void paintTable(Page &page, const Sheet &sheet, double top, bool answers)
     page.setFont(TextPoints);
     for (int c = 0; c < columns; ++c) {
         const double x = MarginMm + c * column;
-        const QString head = c == 0 ? sheet.texts.start : sheet.texts.after.arg(sheet.stepNames[size_t(c - 1)]);
+        const QString head = c == 0 ? sheet.texts.start : sheet.texts.after.arg(sheet.stepKinds[size_t(c - 1)]);
         page.setPen(Qt::black, 0.25);
         p.setBrush(QColor(0xEEEEEE));
         p.drawRect(page.rect(x, top, column, LineMm));
@@ -176,7 +177,7 @@ void paintTable(Page &page, const Sheet &sheet, double top, bool answers)
     }
 }
 
-void paintSteps(Page &page, const Sheet &sheet, double top)
+void paintSteps(Page &page, const Sheet &sheet, double top, bool answers)
 {
     QPainter &p = page.painter();
     for (size_t i = 0; i < sheet.stepNames.size(); ++i) {
@@ -185,6 +186,8 @@ void paintSteps(Page &page, const Sheet &sheet, double top)
         p.setPen(stageColour(int(i) + 1));
         p.drawText(page.rect(MarginMm, y, 180, LineMm), Qt::AlignLeft | Qt::AlignVCenter,
                    sheet.texts.step.arg(i + 1).arg(sheet.stepNames[i]));
+        if (!answers)
+            continue;
         page.setFont(TextPoints);
         p.setPen(Qt::black);
         p.drawText(page.rect(MarginMm, y + LineMm, 25, 5), Qt::AlignLeft | Qt::AlignVCenter, sheet.texts.matrix);
@@ -227,6 +230,7 @@ Sheet sheet(const DataTableInputs &inputs, const Texts &texts)
             break;
         sheet.stages.push_back(recordedStage(inputs, table, stage));
         sheet.stepNames.push_back(stageTransformation(table, stage));
+        sheet.stepKinds.push_back(table.stageNames[stage]);
         sheet.matrices.push_back(table.kinds[stage - 1].matrix);
     }
     return sheet;
@@ -248,19 +252,13 @@ QRectF planePart(const std::vector<Stage> &stages, double widthMm, double height
     if (left > right)
         left = right = top = bottom = 0;
     const QRectF bounds(QPointF(left, top), QPointF(right, bottom));
-    const QSizeF most(std::floor(widthMm / UnitMm), std::floor(heightMm / UnitMm));
-    const QRectF wanted = bounds.adjusted(-2, -2, 2, 2);
-    // The origin, when the figures and it fit together.
-    const QRectF withOrigin = wanted.united(QRectF(-1, -1, 2, 2));
-    QRectF part = withOrigin.width() <= most.width() && withOrigin.height() <= most.height() ? withOrigin : wanted;
-    // Whole units, centred on the figures when they do not fit.
-    QRectF whole(QPointF(std::floor(part.left()), std::floor(part.top())),
-                 QPointF(std::ceil(part.right()), std::ceil(part.bottom())));
-    if (whole.width() > most.width())
-        whole = QRectF(std::round(whole.center().x() - most.width() / 2), whole.top(), most.width(), whole.height());
-    if (whole.height() > most.height())
-        whole = QRectF(whole.left(), std::round(whole.center().y() - most.height() / 2), whole.width(), most.height());
-    return whole;
+    // As much of the plane as the page holds, up to MostRows units high so
+    // that the table and the steps keep their room, centred on the figures:
+    // a student has space to draw in.
+    const QSizeF most(std::floor(widthMm / UnitMm), std::min(std::floor(heightMm / UnitMm), MostRows));
+    const QPointF centre = bounds.center();
+    return QRectF(std::floor(centre.x() - most.width() / 2), std::floor(centre.y() - most.height() / 2),
+                  most.width(), most.height());
 }
 
 void paintPage(QPainter &p, const Sheet &sheet, int page)
@@ -296,8 +294,7 @@ void paintPage(QPainter &p, const Sheet &sheet, int page)
     y += part.height() * UnitMm + PlaneGapMm;
     paintTable(layout, sheet, y, answers);
     y += tableHeight(sheet) + PlaneGapMm;
-    if (answers)
-        paintSteps(layout, sheet, y);
+    paintSteps(layout, sheet, y, answers);
 }
 
 void paint(QPagedPaintDevice &device, const Sheet &sheet)

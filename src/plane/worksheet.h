@@ -15,9 +15,9 @@ class QPainter;
 
 // A printable worksheet of the lesson on the plane: the first page has the
 // plane about the figure at a true scale, the figure, and a table of its
-// start coordinates with empty boxes for the images; the second, the answer
-// key, draws the images and fills the boxes, with each step's parameters
-// and matrix.
+// start coordinates with empty boxes for the images, and the steps with
+// their parameters; the second, the answer key, draws the images, fills the
+// boxes and gives each step's matrix.
 namespace Worksheet {
 
 // Millimetres on paper of one unit of the plane: a student can measure it.
@@ -50,7 +50,8 @@ struct Sheet {
     Texts texts;
     // The start figure, then the images of the direct sequence.
     std::vector<Stage> stages;
-    std::vector<QString> stepNames;  // the transformation of each image
+    std::vector<QString> stepNames;  // the transformation of each image, with its parameters
+    std::vector<QString> stepKinds;  // and its name alone, for the table's heads
     std::vector<MatrixTexts> matrices;
     // The part of the plane shown, whole units.
     QRectF plane;
@@ -60,9 +61,8 @@ struct Sheet {
 // image of the direct sequence recorded so far.
 Sheet sheet(const DataTableInputs &inputs, const Texts &texts);
 
-// The part of the plane about `stages` that the page can hold at UnitMm,
-// `widthMm` by `heightMm` at most: their bounds with two units more all
-// round, with the origin when it fits.
+// The part of the plane about `stages` that the page shows at UnitMm in
+// `widthMm` by `heightMm` at most: whole units, centred on the figures.
 QRectF planePart(const std::vector<Stage> &stages, double widthMm, double heightMm);
 
 // Page 0 (the questions) or 1 (the answer key) of the sheet, over the whole

@@ -113,11 +113,11 @@ private slots:
         QTest::addColumn<QPointF>("from");
         QTest::addColumn<QPointF>("to");
         QTest::addColumn<QRectF>("part");
-        // Two units about the figures, with the origin when it fits.
-        QTest::newRow("near the origin") << QPointF(1, 1) << QPointF(8, 6) << QRectF(-1, -1, 11, 9);
-        QTest::newRow("far: the origin left out") << QPointF(20, 30) << QPointF(24, 33) << QRectF(18, 28, 8, 7);
-        QTest::newRow("too wide: centred, as wide as the page") << QPointF(-30, 0) << QPointF(30, 1)
-                                                                 << QRectF(-18, -2, 36, 5);
+        // As wide as the page, 24 units high at most, centred on the figures.
+        QTest::newRow("near the origin") << QPointF(1, 1) << QPointF(8, 6) << QRectF(-14, -9, 36, 24);
+        QTest::newRow("far") << QPointF(20, 30) << QPointF(24, 33) << QRectF(4, 19, 36, 24);
+        QTest::newRow("wider than the page") << QPointF(-30, 0) << QPointF(30, 1) << QRectF(-18, -12, 36, 24);
+        QTest::newRow("one point") << QPointF(3, 3) << QPointF(3, 3) << QRectF(-15, -9, 36, 24);
     }
 
     void planePart()
@@ -149,12 +149,13 @@ private slots:
         }
     }
 
-    // The questions draw the figure alone; the answer key its image too.
+    // The questions draw the figure alone on the plane; the answer key its
+    // image too. (The step's name below is in its colour on both.)
     void imagesOnTheKeyOnly()
     {
         const Worksheet::Sheet sheet = Worksheet::sheet(translatedTriangle(), Words);
         const auto darkAqua = [](const QImage &image) {
-            for (int y = 0; y < image.height(); y += 2)
+            for (int y = 0; y < 165 * PixelsPerMm; y += 2)
                 for (int x = 0; x < image.width(); x += 2)
                     if ((image.pixel(x, y) & 0xFFFFFF) == 0x00707A)
                         return true;
