@@ -366,8 +366,16 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("old"); // empty: no earlier file
-        QTest::newRow("folder that takes no file") << "/proc/disegno.png" << QByteArray();
-        QTest::newRow("full disk over an old picture") << "old.png" << QByteArray("an old picture");
+        QTest::addColumn<bool>("animation"); // "Save animation..." rather than Ctrl+S
+        QTest::addColumn<QString>("headline");
+        const QString picture = u"L'image ne peut pas être enregistrée:"_qs;
+        const QString animation = u"L'animation n'a pas été enregistrée:"_qs;
+        QTest::newRow("folder that takes no file") << "/proc/disegno.png" << QByteArray() << false << picture;
+        QTest::newRow("full disk over an old picture") << "old.png" << QByteArray("an old picture") << false << picture;
+        QTest::newRow("full disk over an old SVG") << "old.svg" << QByteArray("<svg/>") << false << picture;
+        QTest::newRow("PDF in a folder that takes no file") << "/proc/disegno.pdf" << QByteArray() << false << picture;
+        QTest::newRow("GIF on a full disk") << "old.gif" << QByteArray("GIF89a") << true << animation;
+        QTest::newRow("animation named as a picture") << "moto.png" << QByteArray() << true << animation;
     }
 
     // The user reads why, in the language in force; an earlier file stays
@@ -376,9 +384,14 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, old);
+        QFETCH(bool, animation);
+        QFETCH(QString, headline);
         GuiTest::Fixture fixture;
         Language.LanguageIndex = French;
         PlaneHarness plane;
+        setFigure(2, {{0, 0}, {6, 0}, {0, 4}});
+        setTranslation(1, 5, 3);
+        plane.runLesson(Traslazione);
         const QString path = QDir(fixture.folder()).absoluteFilePath(name);
         if (!old.isEmpty())
             writeFileBytes(path, old);
@@ -386,15 +399,32 @@ private slots:
         GuiTest::answerSaveDialog(path, seen);
         {
             const FileSizeLimit limit(old.size());
-            QVERIFY(pressInWindow(plane.window(), Qt::Key_S));
+            if (animation)
+                plane.window()->findChild<QAction *>(u"salvaanimazione"_qs)->trigger();
+            else
+                QVERIFY(pressInWindow(plane.window(), Qt::Key_S));
         }
         QVERIFY(seen.saveDialog);
-        QVERIFY2(seen.failureMessage.startsWith(u"L'image ne peut pas être enregistrée:\n"_qs + path),
-                 qPrintable(seen.failureMessage));
+        QVERIFY2(seen.failureMessage.startsWith(headline + u"\n"_qs + path), qPrintable(seen.failureMessage));
         QCOMPARE(QFile::exists(path), !old.isEmpty());
         QCOMPARE(fileBytes(path), old);
         QCOMPARE(QDir(fixture.folder()).entryList(QDir::Files | QDir::Hidden | QDir::System),
                  old.isEmpty() ? QStringList() : QStringList(name));
+    }
+
+    // Before any step there is nothing to animate, and the user is told so.
+    void noAnimationBeforeAStep()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        QString told;
+        GuiTest::whenModalOpens([&told](QWidget *window) {
+            if (auto *box = qobject_cast<QMessageBox *>(window))
+                told = box->text();
+            window->close();
+        });
+        plane.window()->findChild<QAction *>(u"salvaanimazione"_qs)->trigger();
+        QCOMPARE(told, noticeText(NoAnimation));
     }
 
     void popupItems_data() { GuiTest::pictureItemRows(); }
