@@ -526,17 +526,25 @@ double resumeLatencyMs(Tgeo *window, QTimer *timer)
     return latency;
 }
 
-void reportPaused(Tgeo *window, double seconds, PaintCounter &counter)
+// A new lesson: the quadrilateral turned by 90 degrees about (2; -2).
+// Returns whether its dialog confirmed it, and says so when not.
+bool quarterTurnLesson(Tgeo *window, const char *scenario)
 {
     TransformSettingsValues &s = TransformSettings;
     setQuadrilateral(s);
     s.RotationAngle[1] = 90;
     s.RotationCentreX[1] = 2;
     s.RotationCentreY[1] = -2;
-    if (!newLesson(window, Rotazione)) {
-        std::printf("%-38s not run: its parameters were not confirmed\n", "paused rotation 90");
+    if (newLesson(window, Rotazione))
+        return true;
+    std::printf("%-38s not run: its parameters were not confirmed\n", scenario);
+    return false;
+}
+
+void reportPaused(Tgeo *window, double seconds, PaintCounter &counter)
+{
+    if (!quarterTurnLesson(window, "paused rotation 90"))
         return;
-    }
     QTimer *timer = window->findChild<QTimer *>(QStringLiteral("rotazione"));
     press(window, "continua");
     idle(5 * timer->interval());
@@ -584,15 +592,8 @@ void reportExport(const char *name, const std::function<QByteArray()> &make)
 
 void reportExports(Tgeo *window, PaintCounter &counter)
 {
-    TransformSettingsValues &s = TransformSettings;
-    setQuadrilateral(s);
-    s.RotationAngle[1] = 90;
-    s.RotationCentreX[1] = 2;
-    s.RotationCentreY[1] = -2;
-    if (!newLesson(window, Rotazione)) {
-        std::printf("%-38s not run: its parameters were not confirmed\n", "exports");
+    if (!quarterTurnLesson(window, "exports"))
         return;
-    }
     press(window, "continua");
     const Run run = runStep(window, "rotazione", counter);
     std::printf("rotation 90: %zu frames drawn\n", run.events.size() - 1);

@@ -49,6 +49,14 @@ bool pressInWindow(Tgeo *window, Qt::Key key)
     return true;
 }
 
+// The triangle (0; 0), (6; 0), (0; 4) translated by (5; 3), run to its end.
+void runTranslatedTriangle(PlaneHarness &plane)
+{
+    setFigure(2, {{0, 0}, {6, 0}, {0, 4}});
+    setTranslation(1, 5, 3);
+    plane.runLesson(Traslazione);
+}
+
 } // namespace
 
 class TestTgeoPictures : public QObject
@@ -62,9 +70,7 @@ private slots:
     {
         GuiTest::Fixture fixture;
         PlaneHarness plane;
-        setFigure(2, {{0, 0}, {6, 0}, {0, 4}});
-        setTranslation(1, 5, 3);
-        plane.runLesson(Traslazione);
+        runTranslatedTriangle(plane);
         const QImage expected = expectedDrawing(plane.window());
         QVERIFY(colourCount(expected) >= 3); // black, the grid, the figures
 
@@ -147,9 +153,7 @@ private slots:
     {
         GuiTest::Fixture fixture;
         PlaneHarness plane;
-        setFigure(2, {{0, 0}, {6, 0}, {0, 4}});
-        setTranslation(1, 5, 3);
-        plane.runLesson(Traslazione);
+        runTranslatedTriangle(plane);
         const QImage canvas = plane.window()->canvas().copy();
         QWidget *surface = plane.window()->widget();
         const QImage dark = surface->grab().toImage();
@@ -190,9 +194,7 @@ private slots:
     {
         GuiTest::Fixture fixture;
         PlaneHarness plane;
-        setFigure(2, {{0, 0}, {6, 0}, {0, 4}});
-        setTranslation(1, 5, 3);
-        plane.runLesson(Traslazione);
+        runTranslatedTriangle(plane);
         plane.window()->findChild<QAction *>(u"solofigure"_qs)->trigger();
         plane.window()->findChild<QAction *>(u"fondobianco"_qs)->trigger();
         const QImage cropped = plane.window()->drawingPicture();
@@ -294,9 +296,7 @@ private slots:
     {
         GuiTest::Fixture fixture;
         PlaneHarness plane;
-        setFigure(2, {{0, 0}, {6, 0}, {0, 4}});
-        setTranslation(1, 5, 3);
-        plane.runLesson(Traslazione);
+        runTranslatedTriangle(plane);
         const Worksheet::Sheet sheet = plane.window()->worksheet();
         QCOMPARE(sheet.stages.size(), size_t(2));
         QCOMPARE(sheet.stages[0].labels.front(), u"A(0;0)"_qs);
@@ -389,9 +389,7 @@ private slots:
         GuiTest::Fixture fixture;
         Language.LanguageIndex = French;
         PlaneHarness plane;
-        setFigure(2, {{0, 0}, {6, 0}, {0, 4}});
-        setTranslation(1, 5, 3);
-        plane.runLesson(Traslazione);
+        runTranslatedTriangle(plane);
         const QString path = QDir(fixture.folder()).absoluteFilePath(name);
         if (!old.isEmpty())
             writeFileBytes(path, old);
