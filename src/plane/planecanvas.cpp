@@ -5,6 +5,7 @@
 
 #include <QPolygon>
 #include <algorithm>
+#include <functional>
 #include <cmath>
 
 namespace {
@@ -423,9 +424,13 @@ void PlaneCanvas::drawFrame(const PlaneFrame &frame)
             m_under.keep(m_canvas, cell);
     });
     paintFrame(frame);
-    m_overDrawn.clear();
-    for (const PlaneShape &shape : frame)
-        m_overDrawn.push_back({Drawn::What::Shape, shape, {}, 0});
+    // Assigned in place, so that the shapes' own storage is reused from
+    // frame to frame.
+    m_overDrawn.resize(frame.size());
+    for (size_t i = 0; i < frame.size(); ++i) {
+        m_overDrawn[i].what = Drawn::What::Shape;
+        m_overDrawn[i].shape = frame[i];
+    }
     m_drawn.unite(m_damage);
     m_changed.unite(m_damage);
     m_lastFrame = frame;
@@ -617,9 +622,23 @@ void PlaneCanvas::append(Drawing &drawing, const Drawing &items)
 
 PlaneCanvas::Drawing PlaneCanvas::shownDrawing() const
 {
-    Drawing drawing = m_background;
-    append(drawing, m_overDrawn);
+    Drawing drawing;
+    forEachShown([&drawing](const Drawn &item) { drawing.push_back(item); });
     return drawing;
+}
+
+void PlaneCanvas::forEachShown(const std::function<void(const Drawn &)> &visit) const
+{
+    // The background holds nothing before its last clearing item; what was
+    // drawn over it may clear it.
+    const auto clears = [](const Drawn &item) {
+        return item.what == Drawn::What::ClearedScene || item.what == Drawn::What::Cleared;
+    };
+    const auto cleared = std::find_if(m_overDrawn.rbegin(), m_overDrawn.rend(), clears);
+    if (cleared == m_overDrawn.rend())
+        std::for_each(m_background.begin(), m_background.end(), visit);
+    std::for_each(cleared == m_overDrawn.rend() ? m_overDrawn.begin() : std::prev(cleared.base()), m_overDrawn.end(),
+                  visit);
 }
 
 void PlaneCanvas::overlayDrawings(bool scene)
@@ -634,10 +653,10 @@ void PlaneCanvas::overlayDrawings(bool scene)
     m_overDrawn = std::move(overlay);
 }
 
-void PlaneCanvas::paintDrawing(QPainter &p, const Style &style, const Drawing &drawing) const
+void PlaneCanvas::paintShown(QPainter &p, const Style &style) const
 {
     clearDrawingArea(p, style);
-    for (const Drawn &item : drawing) {
+    forEachShown([&](const Drawn &item) {
         switch (item.what) {
         case Drawn::What::Shape:
             paintShape(p, style, item.shape);
@@ -650,15 +669,16 @@ void PlaneCanvas::paintDrawing(QPainter &p, const Style &style, const Drawing &d
             clearDrawingArea(p, style);
             break;
         }
-    }
+    });
 }
 
 QRect PlaneCanvas::figuresBounds() const
 {
     std::vector<QRect> cover;
-    for (const Drawn &item : shownDrawing())
+    forEachShown([&](const Drawn &item) {
         if (item.what == Drawn::What::Shape)
             appendCover(item.shape, m_metrics, cover);
+    });
     QRect figures;
     for (const QRect &rect : cover)
         figures |= rect;
@@ -686,11 +706,11 @@ void PlaneCanvas::paintPicture(QPainter &p, const PictureLook &look) const
     const QRect part = picturePart(look.onlyFigures);
     // A vector line one unit wide is centred on its path: about the centre
     // of a program pixel it covers that pixel, as the canvas's pen does.
-    const Style style{look.light ? m_lightInks : m_inks, 0.5, -part.topLeft(), part};
+    const Style style{look.light ? m_lightInks : m_inks, 0.5, -part.topLeft(), part, {}};
     p.save();
     p.setFont(m_font);
     p.setClipRect(QRect(QPoint(0, 0), part.size()));
-    paintDrawing(p, style, shownDrawing());
+    paintShown(p, style);
     p.restore();
 }
 
@@ -700,6 +720,6 @@ void PlaneCanvas::paintView(QPainter &p, bool light, const QRect &visible) const
     const Style style{light ? m_lightInks : m_inks, 0.5, {}, visible, p.transform()};
     p.save();
     p.setFont(m_font);
-    paintDrawing(p, style, shownDrawing());
+    paintShown(p, style);
     p.restore();
 }

@@ -4,6 +4,7 @@
 #include "plane/planeshape.h"
 
 #include <array>
+#include <functional>
 
 #include <QBrush>
 #include <QColor>
@@ -218,10 +219,12 @@ private:
     void paintShape(QPainter &p, const Style &style, const PlaneShape &shape) const;
     void paintText(QPainter &p, const Style &style, QPoint at, const QString &text, QRgb colour) const;
     void paintFrame(const PlaneFrame &frame);
-    void paintDrawing(QPainter &p, const Style &style, const Drawing &drawing) const;
+    // The drawing area cleared, then what it shows drawn again.
+    void paintShown(QPainter &p, const Style &style) const;
 
     // What the canvas shows, as drawn since it was last cleared.
     Drawing shownDrawing() const;
+    void forEachShown(const std::function<void(const Drawn &)> &visit) const;
     // Adds `items` to `drawing`, and forgets what a clearing item hides.
     static void append(Drawing &drawing, const Drawing &items);
     // The overlay's drawing: its base, then the shapes of the frame result
