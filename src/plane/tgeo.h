@@ -150,9 +150,11 @@ private:
     // tgeo_lesson.cpp
     void createLessonItems();
     void createPictureItems();
-    // The last step run once more at once, off the screen, from where it
-    // started: `frame` takes each picture with how long it is shown, the
-    // start and the end held longer. The canvas is as before afterwards.
+    // The last step (with the first, when it is the second of a sequence)
+    // run once more at once, off the screen, from where it started: `frame`
+    // takes each picture with how long it is shown, the start, the picture
+    // between two steps and the end held longer. The canvas is as before
+    // afterwards.
     void replayLastStep(const std::function<void(int delayMs)> &frame);
     void askToSaveAnimation();
     void printWorksheet();
@@ -178,8 +180,12 @@ private:
     void frameShown();
     void keepStepStart(int kind);
     void forgetStepStart();
-    // The state the last step started from, back in place.
-    void restoreStepStart();
+    // A state a step started from, back in place.
+    struct StepStart;
+    void restoreStepStart(const StepStart &start);
+    // The step that `start` began run again at once, `frame` taking each
+    // of its frames.
+    void replayStep(const StepStart &start, const std::function<void(int delayMs)> &frame);
     // The keys of the workspace and of a presenter remote; true when used.
     bool transportKey(const QKeyEvent *key);
     bool kindBoxKey(QObject *watched, const QKeyEvent *key);
@@ -357,4 +363,6 @@ private:
         int runsDrawn = 0;
     };
     std::optional<StepStart> m_stepStart;
+    // The first step's, while the last is the second of a sequence.
+    std::optional<StepStart> m_sequenceStart;
 };

@@ -57,10 +57,21 @@ constexpr int EndHold = 2000;
 void Tgeo::replayLastStep(const std::function<void(int delayMs)> &frame)
 {
     const PlaneCanvas::Kept shown = m_canvas.kept();
-    restoreStepStart();
+    if (m_sequenceStart)
+        replayStep(*m_sequenceStart, frame);
+    replayStep(*m_stepStart, frame);
+    frame(EndHold);
+    m_canvas.restore(shown);
+    present();
+    updateTransport();
+}
+
+void Tgeo::replayStep(const StepStart &start, const std::function<void(int delayMs)> &frame)
+{
+    restoreStepStart(start);
     frame(StartHold);
     m_frameRecorder = frame;
-    startStep(m_stepStart->kind);
+    startStep(start.kind);
     // Each kind's frame handler, called as its timer would call it, until
     // the step ends; the kinds drawn at once have ended already.
     if (!m_flow.FrameMode && AnimationTransport::animated(RunningKind)) {
@@ -68,10 +79,6 @@ void Tgeo::replayLastStep(const std::function<void(int delayMs)> &frame)
             runStepFrame();
     }
     m_frameRecorder = nullptr;
-    frame(EndHold);
-    m_canvas.restore(shown);
-    present();
-    updateTransport();
 }
 
 void Tgeo::askToSaveAnimation()

@@ -257,6 +257,9 @@ void Tgeo::continuaClick()
     m_tableKindName1 = trasfuno->currentText().left(TableKindNameLength);
     m_tableKindName2 = trasfdue->currentText().left(TableKindNameLength);
     applyFlow();
+    // The second step of a sequence goes on from the first, which a GIF
+    // of the sequence plays before it.
+    m_sequenceStart = choice.fromFigure ? std::nullopt : m_stepStart;
     keepStepStart(kind);
     startStep(kind);
     updateTransport();

@@ -199,6 +199,7 @@ void Tgeo::keepStepStart(int kind)
 void Tgeo::forgetStepStart()
 {
     m_stepStart.reset();
+    m_sequenceStart.reset();
     updateTransport();
 }
 
@@ -206,15 +207,15 @@ void Tgeo::ancoraClick()
 {
     if (!m_stepStart || stepAnimating())
         return;
-    restoreStepStart();
+    restoreStepStart(*m_stepStart);
     present();
     startStep(m_stepStart->kind);
     updateTransport();
 }
 
-void Tgeo::restoreStepStart()
+void Tgeo::restoreStepStart(const StepStart &kept)
 {
-    const StepStart start = *m_stepStart;
+    const StepStart start = kept;
     m_flow = start.flow;
     TransformSettings = start.settings;
     m_canvas.restore(start.canvas);

@@ -362,6 +362,41 @@ private slots:
         QCOMPARE(window->canvas(), canvas);
     }
 
+    // After the second step of a sequence the GIF plays both: the picture
+    // before the first, its frames, the picture between, the second's
+    // frames and the picture after.
+    void animationOfASequence()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        setFigure(2, {{0, 0}, {6, 0}, {0, 4}});
+        setTranslation(1, 5, 3);
+        setRotation(2, 30, 0, 0);
+        plane.setTransformations(2);
+        plane.confirmFigure();
+        plane.confirmKind(1, Traslazione);
+        plane.confirmKind(2, Rotazione);
+        const QImage before = expectedDrawing(plane.window());
+        plane.button("continua")->click();
+        const int first = plane.runStep(Traslazione);
+        const QImage between = expectedDrawing(plane.window());
+        plane.button("continua")->click();
+        const int second = plane.runStep(Rotazione);
+        const QImage after = expectedDrawing(plane.window());
+
+        QByteArray bytes;
+        QCOMPARE(plane.window()->animation(bytes), std::nullopt);
+        QBuffer file(&bytes);
+        QImageReader gif(&file, "gif");
+        QList<QImage> frames;
+        for (QImage frame; gif.read(&frame);)
+            frames.append(frame.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(frames.size(), first + second + 3);
+        QCOMPARE(frames.first(), before);
+        QCOMPARE(frames[first + 1], between);
+        QCOMPARE(frames.last(), after);
+    }
+
     void failedSaveIsTold_data()
     {
         QTest::addColumn<QString>("name");
