@@ -4,8 +4,8 @@
 #include "plane/tgeo.h"
 
 #include "lang/languagetables.h"
-#include "plane/worksheet.h"
 #include "lang/regularfile.h"
+#include "plane/worksheet.h"
 #include "shell/gifanimation.h"
 #include "shell/picturecommands.h"
 
@@ -37,11 +37,9 @@ void Tgeo::createPictureItems()
     loop->setObjectName(QStringLiteral("animazioneciclo"));
     loop->setCheckable(true);
     loop->setChecked(m_loopAnimation);
-    QAction *print = PopupMenu1->addAction(noticeText(PrintWorksheetItem), this, &Tgeo::printWorksheet);
-    print->setObjectName(QStringLiteral("stampascheda"));
-    print->setShortcut(QKeySequence::Print);
-    print->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addAction(print);
+    QAction *print = windowAction(this, PrintWorksheetItem, QKeySequence::Print, "stampascheda");
+    connect(print, &QAction::triggered, this, &Tgeo::printWorksheet);
+    PopupMenu1->addAction(print);
     PopupMenu1->addSeparator();
     createViewItems();
 }

@@ -5,6 +5,7 @@
 
 #include "lang/languagetables.h"
 #include "plane/lightboard.h"
+#include "shell/picturecommands.h"
 
 #include <QAction>
 #include <QMenu>
@@ -32,12 +33,10 @@ qreal quarterBelow(qreal value)
 
 void Tgeo::createViewItems()
 {
-    const auto item = [this](NoticeRow text, const char *name, QKeySequence key, auto slot) {
-        QAction *action = PopupMenu1->addAction(noticeText(text), this, slot);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(key);
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        addAction(action);
+    const auto item = [this](NoticeRow text, const char *name, const QKeySequence &key, auto slot) {
+        QAction *action = windowAction(this, text, key, name);
+        connect(action, &QAction::triggered, this, slot);
+        PopupMenu1->addAction(action);
     };
     item(ZoomInItem, "ingrandisci", QKeySequence::ZoomIn, [this] { magnify(MagnificationStep); });
     item(ZoomOutItem, "riduci", QKeySequence::ZoomOut, [this] { magnify(-MagnificationStep); });

@@ -11,21 +11,17 @@
 #include <QMessageBox>
 #include <QWidget>
 
-namespace {
-
-QAction *windowAction(QWidget *window, NoticeRow textRow, QKeySequence::StandardKey key, const char *name)
+QAction *windowAction(QWidget *window, NoticeRow textRow, const QKeySequence &key, const char *name)
 {
     auto *action = new QAction(noticeText(textRow), window);
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(key);
-    // Ctrl+C and Ctrl+S belong to this window only: the other child of the
-    // main window has its own picture.
+    // The keys belong to this window only: the other children of the main
+    // window have their own pictures.
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     window->addAction(action);
     return action;
 }
-
-} // namespace
 
 QString dialogTitle(const QString &item)
 {

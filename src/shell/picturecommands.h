@@ -4,6 +4,7 @@
 #include "shell/vectorpicture.h"
 
 #include <QImage>
+#include <QKeySequence>
 #include <QObject>
 #include <QStringList>
 
@@ -15,6 +16,10 @@ class QWidget;
 // A file dialog's title: the menu item that opens it, without its access key
 // and dots.
 QString dialogTitle(const QString &item);
+
+// An action of `window` named `name`, whose `key` works while focus is in
+// the window or its children.
+QAction *windowAction(QWidget *window, NoticeRow textRow, const QKeySequence &key, const char *name);
 
 // A file to save into, chosen in Qt's own file dialog titled after `item`:
 // a name typed without an ending takes the one of the filter chosen
