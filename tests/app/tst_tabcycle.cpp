@@ -181,14 +181,10 @@ void startTwoStepLesson(PlaneHarness &plane, bool secondStep)
     setFigure(1, {{1, 0}, {2, 2}});
     setTranslation(1, 3, 0);
     setRotation(2, 90, 0, 0);
-    plane.setTransformations(2);
-    plane.confirmFigure();
-    plane.confirmKind(1, Traslazione);
-    plane.confirmKind(2, Rotazione);
+    plane.confirmTwoSteps(Traslazione, Rotazione);
     if (!secondStep)
         return;
-    plane.button("continua")->click();
-    plane.runStep(Traslazione);
+    plane.continueStep(Traslazione);
     plane.button("continua")->click();
 }
 

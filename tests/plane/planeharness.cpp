@@ -143,6 +143,14 @@ void PlaneHarness::setTransformations(int count)
     m_window->findChild<QSpinBox *>(QStringLiteral("pnum"))->setValue(count);
 }
 
+void PlaneHarness::confirmTwoSteps(int first, int second)
+{
+    setTransformations(2);
+    confirmFigure();
+    confirmKind(1, first);
+    confirmKind(2, second);
+}
+
 void PlaneHarness::choose(const char *comboName, int item)
 {
     QComboBox *box = combo(comboName);
@@ -183,12 +191,17 @@ int PlaneHarness::runStep(int kind)
     return std::max(events - 1, 0);
 }
 
+int PlaneHarness::continueStep(int kind)
+{
+    button("continua")->click();
+    return runStep(kind);
+}
+
 int PlaneHarness::runLesson(int kind)
 {
     confirmFigure();
     confirmKind(1, kind);
-    button("continua")->click();
-    return runStep(kind);
+    return continueStep(kind);
 }
 
 void PlaneHarness::moveMouse(QPoint at)

@@ -59,6 +59,9 @@ public:
     void confirmKind(int slot, int kind);
     // The number of transformations set in `pnum`.
     void setTransformations(int count);
+    // Two transformations, the figure confirmed, then `first` in slot 1 and
+    // `second` in slot 2, each with the store's values.
+    void confirmTwoSteps(int first, int second);
     // An item chosen in a combo box as the user chooses it.
     void choose(const char *comboName, int item);
     // The timer's handler called until the step ends; returns the number of
@@ -68,6 +71,9 @@ public:
     // One event of the running step's timer, handled; false when the timer
     // is off (or the kind has none).
     bool frame(int kind);
+    // `continua` pressed and the step it starts run to its end; the frames
+    // drawn, as runStep counts them.
+    int continueStep(int kind);
     // A new figure with `kind` in slot 1, and `continua`; the step is run to
     // its end in figure mode. Returns the frames drawn.
     int runLesson(int kind);

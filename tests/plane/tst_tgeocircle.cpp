@@ -156,8 +156,7 @@ private slots:
         confirmCircle(plane, centre.toPoint(), radius);
         QVERIFY(TransformSettings.FigureIsCircle);
         plane.confirmKind(1, Traslazione);
-        plane.button("continua")->click();
-        plane.runStep(Traslazione);
+        plane.continueStep(Traslazione);
         QVERIFY(plane.combo("czoom")->isEnabled());
         plane.choose("czoom", zoomItem);
 
@@ -168,8 +167,7 @@ private slots:
         QCOMPARE(shown(plane, start), wanted(start));
 
         // The frames round the radius before they place the box.
-        plane.button("continua")->click();
-        QCOMPARE(plane.runStep(Traslazione), 91);
+        QCOMPARE(plane.continueStep(Traslazione), 91);
         const QPoint b = expectedScreen(plane, image, zoom);
         const QList<Probe> moved = outlineProbes(b, circleBox(b, nearest(10.0L * radius / zoom)), Aqua);
         QCOMPARE(plane.pixel(b), Red);
@@ -220,16 +218,14 @@ private slots:
         plane.confirmKind(1, kind);
         plane.confirmKind(2, kind);
 
-        plane.button("continua")->click();
-        QCOMPARE(plane.runStep(kind), 91);
+        QCOMPARE(plane.continueStep(kind), 91);
         QCOMPARE(recordedTexts(1, 2), firstTexts);
         const QPoint a = expectedScreen(plane, first, 1);
         const QList<Probe> firstImage = outlineProbes(a, circleBox(a, 10 * radius), Aqua);
         QCOMPARE(plane.pixel(a), Red);
         QCOMPARE(shown(plane, firstImage), wanted(firstImage));
 
-        plane.button("continua")->click();
-        QCOMPARE(plane.runStep(kind), 91);
+        QCOMPARE(plane.continueStep(kind), 91);
         QCOMPARE(recordedTexts(2, 2), secondTexts);
         const QPoint b = expectedScreen(plane, second, 1);
         const QList<Probe> secondImage = outlineProbes(b, circleBox(b, 10 * radius), Lime);

@@ -353,13 +353,9 @@ private slots:
         setFigure(1, {{1, 0}, {2, 2}});
         setTranslation(1, 3, 0);
         setSymmetry(2, 3, 0, 0, false);
-        plane.setTransformations(2);
-        plane.confirmFigure();
-        plane.confirmKind(1, Traslazione);
-        plane.confirmKind(2, Simmetria);
+        plane.confirmTwoSteps(Traslazione, Simmetria);
 
-        plane.button("continua")->click();
-        plane.runStep(Traslazione);
+        plane.continueStep(Traslazione);
         QCOMPARE(recordedTexts(1, 2), (QStringList{"4.0;0.0", "5.0;2.0"}));
         plane.button("continua")->click();
         QCOMPARE(recordedTexts(2, 2), (QStringList{"0.0;4.0", "2.0;5.0"}));
@@ -372,8 +368,7 @@ private slots:
         QCOMPARE(plane.labelText("Panel1"), QStringLiteral("inverse"));
         QCOMPARE(recordedTexts(3, 2), (QStringList{"0.0;1.0", "2.0;2.0"}));
         QVERIFY(plane.lettersAt({{0, 1}, {2, 2}}, Aqua));
-        plane.button("continua")->click();
-        plane.runStep(Traslazione);
+        plane.continueStep(Traslazione);
         QCOMPARE(recordedTexts(4, 2), (QStringList{"3.0;1.0", "5.0;2.0"}));
         QVERIFY(plane.lettersAt({{3, 1}, {5, 2}}, Lime));
         // The middles of both final segments, on exact pixels of each line.
@@ -401,8 +396,7 @@ private slots:
         setHomothety(1, -1, 1.0f, 1, 1, shown);
         plane.confirmFigure();
         plane.confirmKind(1, Omotetia);
-        plane.button("continua")->click();
-        QCOMPARE(plane.runStep(Omotetia), 41);
+        QCOMPARE(plane.continueStep(Omotetia), 41);
         QCOMPARE(recordedTexts(1, 3), (QStringList{"-4.0;-2.0", "-6.0;4.0", "0.0;8.0"}));
 
         const QList<QPoint> rays{
@@ -443,8 +437,7 @@ private slots:
         setHomothety(1, sign, 2.0f, 0, 0, false);
         plane.confirmFigure();
         plane.confirmKind(1, Omotetia);
-        plane.button("continua")->click();
-        QCOMPARE(plane.runStep(Omotetia), sign > 0 ? 21 : 61);
+        QCOMPARE(plane.continueStep(Omotetia), sign > 0 ? 21 : 61);
         QCOMPARE(recordedTexts(1, 2), texts);
         const int cx = 140 * sign;
         const int cy = 80 * sign;
@@ -471,8 +464,7 @@ private slots:
         QCOMPARE(plane.combo("trasfuno")->count(), 4);
         plane.confirmKind(1, Omotetia);
         plane.confirmKind(2, Simmetria);
-        plane.button("continua")->click();
-        QCOMPARE(plane.runStep(Omotetia), 21);
+        QCOMPARE(plane.continueStep(Omotetia), 21);
         QCOMPARE(recordedTexts(1, 2), (QStringList{"6.0;4.0", "6.0;6.0"}));
         plane.button("continua")->click();
         QCOMPARE(recordedTexts(2, 2), (QStringList{"-6.0;4.0", "6.0;6.0"}));
@@ -515,16 +507,11 @@ private slots:
         setFigure(1, {{3, 2}, {-4, 2}});
         setDilation(1, 1.5f, 0.5f);
         setTranslation(2, 0, 5);
-        plane.setTransformations(2);
-        plane.confirmFigure();
-        plane.confirmKind(1, Dilatazione);
-        plane.confirmKind(2, Traslazione);
-        plane.button("continua")->click();
-        plane.runStep(Dilatazione);
+        plane.confirmTwoSteps(Dilatazione, Traslazione);
+        plane.continueStep(Dilatazione);
         const QImage &result = plane.window()->figureResultBitmap();
         QCOMPARE(result.pixel(at(plane, 30, 10)) & 0xFFFFFF, Aqua);
-        plane.button("continua")->click();
-        plane.runStep(Traslazione);
+        plane.continueStep(Traslazione);
         QCOMPARE(plane.pixel(at(plane, 35, 60)), Lime);
         QCOMPARE(result.pixel(at(plane, 35, 60)) & 0xFFFFFF, Black);
         QCOMPARE(recordedTexts(2, 2), (QStringList{"4.5;6.0", "-6.0;6.0"}));
@@ -542,8 +529,7 @@ private slots:
         setShear(1, 0, 1.0f);
         plane.confirmFigure();
         plane.confirmKind(1, Inclinazione);
-        plane.button("continua")->click();
-        QCOMPARE(plane.runStep(Inclinazione), 21);
+        QCOMPARE(plane.continueStep(Inclinazione), 21);
         QCOMPARE(recordedTexts(1, 2), (QStringList{"8.0;3.0", ";"}));
 
         // The coefficient of the last frame, summed as the frames sum it.
@@ -582,19 +568,14 @@ private slots:
         setFigure(2, {{1, 1}, {4, 1}, {1, 3}});
         setHomothety(1, 1, 2.0f, 0, 0, false);
         setShear(2, 1, 0.5f);
-        plane.setTransformations(2);
-        plane.confirmFigure();
-        plane.confirmKind(1, Omotetia);
-        plane.confirmKind(2, Inclinazione);
-        plane.button("continua")->click();
-        QCOMPARE(plane.runStep(Omotetia), 21);
+        plane.confirmTwoSteps(Omotetia, Inclinazione);
+        QCOMPARE(plane.continueStep(Omotetia), 21);
         QCOMPARE(recordedTexts(1, 3), (QStringList{"2.0;2.0", "8.0;2.0", "2.0;6.0"}));
         QVERIFY(plane.lettersAt({{2, 2}, {8, 2}, {2, 6}}, Aqua));
         QCOMPARE(plane.pixel(at(plane, 50, 20)), Aqua); // the middle of A'B'
         QCOMPARE(plane.controls(), QStringLiteral("DDEEDDEDED"));
 
-        plane.button("continua")->click();
-        QCOMPARE(plane.runStep(Inclinazione), 11);
+        QCOMPARE(plane.continueStep(Inclinazione), 11);
         QCOMPARE(recordedTexts(2, 3), (QStringList{"2.0;3.0", "8.0;6.0", "2.0;7.0"}));
         QVERIFY(plane.lettersAt({{2, 3}, {8, 6}, {2, 7}}, Lime));
         QCOMPARE(plane.pixel(at(plane, 20, 50)), Lime); // the middle of A''C''
@@ -628,8 +609,7 @@ private slots:
         for (int stage = 1; stage <= 4; ++stage) {
             if (stage == 3)
                 plane.button("inversa")->click();
-            plane.button("continua")->click();
-            QCOMPARE(plane.runStep(Inclinazione), frames[stage - 1]);
+            QCOMPARE(plane.continueStep(Inclinazione), frames[stage - 1]);
             QCOMPARE(recordedTexts(stage, 2), stages[stage - 1]);
         }
         QStringList parameters;
@@ -678,8 +658,7 @@ private slots:
         setParameters(1, kind, parameters);
         plane.confirmFigure();
         plane.confirmKind(1, kind);
-        plane.button("continua")->click();
-        plane.runStep(kind);
+        plane.continueStep(kind);
         QCOMPARE(plane.labelText("Label1"), message);
         QVERIFY(plane.button("nuova")->isEnabled());
     }
@@ -787,8 +766,7 @@ private slots:
         QCOMPARE(pixelsOf(plane, area, Aqua), expected);
 
         plane.confirmKind(1, Traslazione);
-        plane.button("continua")->click();
-        plane.runStep(Traslazione);
+        plane.continueStep(Traslazione);
         QCOMPARE(pixelsOf(plane, area, Aqua), expected);
     }
 };

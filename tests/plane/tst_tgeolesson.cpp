@@ -217,12 +217,8 @@ private slots:
         PlaneHarness plane;
         setTranslation(1, 1, 0);
         setTranslation(2, 3, 0, true);
-        plane.setTransformations(2);
-        plane.confirmFigure();
-        plane.confirmKind(1, Traslazione);
-        plane.confirmKind(2, Traslazione);
-        plane.button("continua")->click();
-        plane.runStep(Traslazione);
+        plane.confirmTwoSteps(Traslazione, Traslazione);
+        plane.continueStep(Traslazione);
         plane.button("continua")->click();
         plane.choose("tipi", 1);
         plane.runStep(Traslazione);
@@ -239,14 +235,9 @@ private slots:
         setFigure(1, {{1, 0}, {2, 2}});
         setTranslation(1, 3, 0);
         setRotation(2, 90, 0, 0);
-        plane.setTransformations(2);
-        plane.confirmFigure();
-        plane.confirmKind(1, Traslazione);
-        plane.confirmKind(2, Rotazione);
-        plane.button("continua")->click();
-        plane.runStep(Traslazione);
-        plane.button("continua")->click();
-        plane.runStep(Rotazione);
+        plane.confirmTwoSteps(Traslazione, Rotazione);
+        plane.continueStep(Traslazione);
+        plane.continueStep(Rotazione);
         QVERIFY(plane.lettersAt({{4, 0}, {5, 2}}, Aqua, QStringLiteral("\u2032")));
         QVERIFY(plane.lettersAt({{0, 4}, {-2, 5}}, Lime, QStringLiteral("\u2033")));
 
@@ -257,8 +248,7 @@ private slots:
         // Round the whole palette and back to its first colour.
         const QRgb runs[] = {Aqua, Lime, 0xFFFF00, 0xFF00FF, 0xFF8000, Aqua};
         for (QRgb colour : runs) {
-            plane.button("continua")->click();
-            plane.runStep(Traslazione);
+            plane.continueStep(Traslazione);
             QVERIFY(plane.lettersAt({{1, 6}, {2, 8}}, colour, QStringLiteral("\u2032")));
             plane.confirmKind(1, Traslazione); // the same again, beside the last
         }

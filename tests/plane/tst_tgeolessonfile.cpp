@@ -244,10 +244,7 @@ private slots:
         setFigure(2, {{2, 1}, {5, 1}, {2, 3}});
         setRandomParameters(1, first, random);
         setRandomParameters(2, second, random);
-        plane.setTransformations(2);
-        plane.confirmFigure();
-        plane.confirmKind(1, first);
-        plane.confirmKind(2, second);
+        plane.confirmTwoSteps(first, second);
         runLesson(plane, {first, second}, 2);
         const SlotParameters p1 = slotParameters(TransformSettings, 1);
         const SlotParameters p2 = slotParameters(TransformSettings, 2);

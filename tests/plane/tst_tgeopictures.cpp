@@ -248,8 +248,7 @@ private slots:
         plane.confirmFigure();
         plane.confirmKind(1, Rotazione);
         const QImage before = expectedDrawing(plane.window());
-        plane.button("continua")->click();
-        const int drawn = plane.runStep(Rotazione);
+        const int drawn = plane.continueStep(Rotazione);
         const QImage after = expectedDrawing(plane.window());
         const QImage canvas = plane.window()->canvas().copy();
 
@@ -372,16 +371,11 @@ private slots:
         setFigure(2, {{0, 0}, {6, 0}, {0, 4}});
         setTranslation(1, 5, 3);
         setRotation(2, 30, 0, 0);
-        plane.setTransformations(2);
-        plane.confirmFigure();
-        plane.confirmKind(1, Traslazione);
-        plane.confirmKind(2, Rotazione);
+        plane.confirmTwoSteps(Traslazione, Rotazione);
         const QImage before = expectedDrawing(plane.window());
-        plane.button("continua")->click();
-        const int first = plane.runStep(Traslazione);
+        const int first = plane.continueStep(Traslazione);
         const QImage between = expectedDrawing(plane.window());
-        plane.button("continua")->click();
-        const int second = plane.runStep(Rotazione);
+        const int second = plane.continueStep(Rotazione);
         const QImage after = expectedDrawing(plane.window());
 
         QByteArray bytes;

@@ -185,13 +185,9 @@ private slots:
         PlaneHarness plane;
         prepare(Traslazione);
         setRotation(2, 60, 1, 1);
-        plane.setTransformations(2);
-        plane.confirmFigure();
-        plane.confirmKind(1, Traslazione);
-        plane.confirmKind(2, Rotazione);
+        plane.confirmTwoSteps(Traslazione, Rotazione);
         auto stepAndAgain = [&plane](int kind) {
-            plane.button("continua")->click();
-            plane.runStep(kind);
+            plane.continueStep(kind);
             const Shown after = shown(plane);
             QTest::keyClick(plane.window()->widget(), Qt::Key_PageUp);
             QVERIFY(plane.runStep(kind) > 6);
