@@ -1,10 +1,15 @@
 #pragma once
 
+#include "plane/steppreparation.h"
 #include "transform/transformsettings.h"
+
+#include <QList>
+#include <QPointF>
 
 #include <cmath>
 
-// One slot's parameters for a single kind, the others at their defaults.
+// One slot's parameters for a single kind, the others at their defaults, and
+// the figures the steps are tried on.
 namespace SlotValues {
 
 inline SlotParameters translation(int dx, int dy)
@@ -64,6 +69,47 @@ inline SlotParameters shear(int axis, float k)
     p.ShearSign = k < 0 ? 1 : 0;
     (axis == 0 ? p.ShearX : p.ShearY) = std::abs(k);
     return p;
+}
+
+// In the order of the equations: x' = a x + b y + c, y' = a' x + b' y + c'.
+inline SlotParameters affinity(float a, float b, float c, float a2, float b2, float c2)
+{
+    SlotParameters p;
+    p.AffineCoeff = AffineMatrix{{{c, a, b}, {c2, a2, b2}}};
+    return p;
+}
+
+inline FigurePoints figurePoints(const QList<QPointF> &vertices)
+{
+    FigurePoints p;
+    for (int i = 0; i < vertices.size(); ++i) {
+        p.x[i] = float(vertices[i].x());
+        p.y[i] = float(vertices[i].y());
+    }
+    return p;
+}
+
+inline StepFigure figureOf(const QList<QPointF> &vertices)
+{
+    StepFigure figure;
+    figure.cur = figurePoints(vertices);
+    figure.figureType = int(vertices.size()) - 1;
+    return figure;
+}
+
+// A circle of centre (x, y) and radius r, as the store keeps it: prepared as
+// a triangle that still knows it is a circle.
+inline StepFigure circleOf(double x, double y, double r)
+{
+    StepFigure figure = figureOf({{x, y}, {r, r}, {0, 0}});
+    figure.isCircle = true;
+    return figure;
+}
+
+// The triangle A (15, 11), B (10, 9), C (21, 4) of the first lesson.
+inline StepFigure startTriangle()
+{
+    return figureOf({{15, 11}, {10, 9}, {21, 4}});
 }
 
 } // namespace SlotValues

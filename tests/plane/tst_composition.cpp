@@ -12,24 +12,6 @@ struct Step {
     SlotParameters parameters;
 };
 
-Composition::Rows matrixOf(const Step &step)
-{
-    return kindMatrix(step.kind, step.parameters);
-}
-
-SlotParameters affinity(float a, float b, float c, float a2, float b2, float c2)
-{
-    SlotParameters p;
-    p.AffineCoeff = {{{c, a, b}, {c2, a2, b2}}};
-    return p;
-}
-
-// About y = m x + q at `angle` degrees.
-SlotParameters line(int angle, int q)
-{
-    return symmetry(5, 0, 0, angle, q);
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Step)
@@ -46,59 +28,43 @@ private slots:
         QTest::addColumn<Step>("second");
         QTest::addColumn<QString>("named");
         const Step none{-1, {}};
-        QTest::newRow("parallel axes x = 2, x = 5")
-            << Step{Simmetria, symmetry(1, 2, 0, 0, 0)} << Step{Simmetria, symmetry(1, 5, 0, 0, 0)}
-            << "traslazione di (6; 0)";
-        QTest::newRow("parallel axes, the other order")
-            << Step{Simmetria, symmetry(1, 5, 0, 0, 0)} << Step{Simmetria, symmetry(1, 2, 0, 0, 0)}
-            << "traslazione di (-6; 0)";
-        QTest::newRow("x = 2 then y = x") << Step{Simmetria, symmetry(1, 2, 0, 0, 0)} << Step{Simmetria, symmetry(3, 0, 0, 0, 0)}
-                                          << "rotazione di -90° attorno a (2; 2)";
-        QTest::newRow("the same symmetry twice")
-            << Step{Simmetria, line(30, 2)} << Step{Simmetria, line(30, 2)} << "identità";
-        QTest::newRow("perpendicular axes") << Step{Simmetria, symmetry(1, 3, 0, 0, 0)}
-                                            << Step{Simmetria, symmetry(2, 0, -1, 0, 0)}
-                                            << "simmetria centrale rispetto a (3; -1)";
-        QTest::newRow("rotation by 0") << Step{Rotazione, rotation(0, 3, 4)} << none << "identità";
-        QTest::newRow("rotation by 180") << Step{Rotazione, rotation(180, 2, -1)} << none
-                                         << "simmetria centrale rispetto a (2; -1)";
-        QTest::newRow("rotation by -180") << Step{Rotazione, rotation(-180, 2, -1)} << none
-                                          << "simmetria centrale rispetto a (2; -1)";
-        QTest::newRow("two rotations, one centre") << Step{Rotazione, rotation(30, 1, 1)}
-                                                   << Step{Rotazione, rotation(45, 1, 1)}
+        // Symmetries about x = k (1), y = k (2), y = x (3) and y = - x (4).
+        const auto axis = [](int kind, int k) { return Step{Simmetria, symmetry(kind, k, k, 0, 0)}; };
+        const auto line = [](int angle, int q) { return Step{Simmetria, symmetry(5, 0, 0, angle, q)}; };
+        const auto turn = [](int angle, int cx, int cy) { return Step{Rotazione, rotation(angle, cx, cy)}; };
+        const auto scale = [](int sign, float k, int cx, int cy) { return Step{Omotetia, homothety(sign, k, cx, cy)}; };
+        const auto move = [](int dx, int dy) { return Step{Traslazione, translation(dx, dy)}; };
+        QTest::newRow("parallel axes x = 2, x = 5") << axis(1, 2) << axis(1, 5) << "traslazione di (6; 0)";
+        QTest::newRow("parallel axes, the other order") << axis(1, 5) << axis(1, 2) << "traslazione di (-6; 0)";
+        QTest::newRow("x = 2 then y = x") << axis(1, 2) << axis(3, 0) << "rotazione di -90° attorno a (2; 2)";
+        QTest::newRow("the same symmetry twice") << line(30, 2) << line(30, 2) << "identità";
+        QTest::newRow("perpendicular axes") << axis(1, 3) << axis(2, -1) << "simmetria centrale rispetto a (3; -1)";
+        QTest::newRow("rotation by 0") << turn(0, 3, 4) << none << "identità";
+        QTest::newRow("rotation by 180") << turn(180, 2, -1) << none << "simmetria centrale rispetto a (2; -1)";
+        QTest::newRow("rotation by -180") << turn(-180, 2, -1) << none << "simmetria centrale rispetto a (2; -1)";
+        QTest::newRow("two rotations, one centre") << turn(30, 1, 1) << turn(45, 1, 1)
                                                    << "rotazione di 75° attorno a (1; 1)";
-        QTest::newRow("rotations that cancel") << Step{Rotazione, rotation(90, 1, 0)}
-                                               << Step{Rotazione, rotation(-90, -1, 0)}
-                                               << "traslazione di (-2; -2)";
-        QTest::newRow("homothety k = -1") << Step{Omotetia, homothety(-1, 1.0f, 3, 2)} << none
-                                          << "simmetria centrale rispetto a (3; 2)";
-        QTest::newRow("homothety k = -1.5") << Step{Omotetia, homothety(-1, 1.5f, 1, 0)} << none
+        QTest::newRow("rotations that cancel") << turn(90, 1, 0) << turn(-90, -1, 0) << "traslazione di (-2; -2)";
+        QTest::newRow("homothety k = -1") << scale(-1, 1, 3, 2) << none << "simmetria centrale rispetto a (3; 2)";
+        QTest::newRow("homothety k = -1.5") << scale(-1, 1.5f, 1, 0) << none
                                             << "omotetia di rapporto -1.5 e centro (1; 0)";
-        QTest::newRow("homotheties to a translation") << Step{Omotetia, homothety(1, 2.0f, 0, 0)}
-                                                      << Step{Omotetia, homothety(1, 0.5f, 2, 0)}
+        QTest::newRow("homotheties to a translation") << scale(1, 2, 0, 0) << scale(1, 0.5f, 2, 0)
                                                       << "traslazione di (1; 0)";
         QTest::newRow("shear and its opposite") << Step{Inclinazione, shear(0, 1.5f)}
                                                 << Step{Inclinazione, shear(0, -1.5f)} << "identità";
-        QTest::newRow("translation") << Step{Traslazione, translation(3, -2)} << none << "traslazione di (3; -2)";
-        QTest::newRow("translation then rotation") << Step{Traslazione, translation(6, 0)}
-                                                   << Step{Rotazione, rotation(90, 0, 0)}
+        QTest::newRow("translation") << move(3, -2) << none << "traslazione di (3; -2)";
+        QTest::newRow("translation then rotation") << move(6, 0) << turn(90, 0, 0)
                                                    << "rotazione di 90° attorno a (-3; 3)";
-        QTest::newRow("axis y = x") << Step{Simmetria, symmetry(3, 0, 0, 0, 0)} << none
-                                    << "simmetria assiale rispetto a y = x";
-        QTest::newRow("axis y = - x") << Step{Simmetria, symmetry(4, 0, 0, 0, 0)} << none
-                                      << "simmetria assiale rispetto a y = - x";
-        QTest::newRow("axis at 60 through q = -2") << Step{Simmetria, line(60, -2)} << none
+        QTest::newRow("axis y = x") << axis(3, 0) << none << "simmetria assiale rispetto a y = x";
+        QTest::newRow("axis y = - x") << axis(4, 0) << none << "simmetria assiale rispetto a y = - x";
+        QTest::newRow("axis at 60 through q = -2") << line(60, -2) << none
                                                     << "simmetria assiale rispetto a y = 1.7321x - 2";
-        QTest::newRow("axis y = 3") << Step{Simmetria, symmetry(2, 0, 3, 0, 0)} << none
-                                    << "simmetria assiale rispetto a y = 3";
-        QTest::newRow("glide reflection") << Step{Simmetria, symmetry(2, 0, 1, 0, 0)}
-                                          << Step{Traslazione, translation(4, 0)}
+        QTest::newRow("axis y = 3") << axis(2, 3) << none << "simmetria assiale rispetto a y = 3";
+        QTest::newRow("glide reflection") << axis(2, 1) << move(4, 0)
                                           << "glissosimmetria rispetto a y = 1, vettore (4; 0)";
-        QTest::newRow("similarity") << Step{Rotazione, rotation(90, 0, 0)} << Step{Omotetia, homothety(1, 2.0f, 0, 0)}
+        QTest::newRow("similarity") << turn(90, 0, 0) << scale(1, 2, 0, 0)
                                     << "similitudine di rapporto 2, angolo 90°, centro (0; 0)";
-        QTest::newRow("indirect similarity") << Step{Simmetria, symmetry(1, 0, 0, 0, 0)}
-                                             << Step{Omotetia, homothety(1, 2.0f, 0, 0)}
-                                             << "similitudine inversa di rapporto 2";
+        QTest::newRow("indirect similarity") << axis(1, 0) << scale(1, 2, 0, 0) << "similitudine inversa di rapporto 2";
         QTest::newRow("dilation") << Step{Dilatazione, dilation(2.0f, 0.5f)} << none << "affinità";
         QTest::newRow("singular affinity") << Step{Affinita, affinity(1, 2, 0, 2, 4, 1)} << none
                                            << "affinità (degenere)";
@@ -106,8 +72,7 @@ private slots:
         QTest::newRow("affinity within float noise of a rotation")
             << Step{Affinita, affinity(0.5f, -0.8660254f, 0, 0.8660254f, 0.5f, 0)} << none
             << "rotazione di 60° attorno a (0; 0)";
-        QTest::newRow("homothety then shear")
-            << Step{Omotetia, homothety(1, 2.0f, -1, 1)} << Step{Inclinazione, shear(0, 0.5f)} << "affinità";
+        QTest::newRow("homothety then shear") << scale(1, 2, -1, 1) << Step{Inclinazione, shear(0, 0.5f)} << "affinità";
     }
 
     void classification()
@@ -115,7 +80,8 @@ private slots:
         QFETCH(Step, first);
         QFETCH(Step, second);
         QFETCH(QString, named);
-        const Composition::Rows m = Composition::product(matrixOf(second), matrixOf(first));
+        const Composition::Rows m = Composition::product(kindMatrix(second.kind, second.parameters),
+                                                             kindMatrix(first.kind, first.parameters));
         QCOMPARE(Composition::describe(Composition::classify(m)), named);
     }
 

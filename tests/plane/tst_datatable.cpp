@@ -20,29 +20,6 @@ QStringList parameterTexts(const KindTable &table)
     return texts;
 }
 
-QStringList matrixTexts(const KindTable &table)
-{
-    QStringList texts;
-    for (const auto &row : table.matrix)
-        for (const QString &entry : row)
-            texts << entry;
-    return texts;
-}
-
-
-
-
-
-
-
-// In the order of the equations: x' = a x + b y + c, y' = a' x + b' y + c'.
-SlotParameters affinity(float a, float b, float c, float a2, float b2, float c2)
-{
-    SlotParameters p;
-    p.AffineCoeff = AffineMatrix{{{c, a, b}, {c2, a2, b2}}};
-    return p;
-}
-
 // Recorded coordinates of the triangle A (15, 11), B (10, 9), C (21, 4) and
 // of a fourth vertex D, at every stage, as the workspace records them.
 struct Recorded {
@@ -56,13 +33,6 @@ constexpr Recorded Stages[VertexStageCount] = {
     {{"-11.0", "-9.0", "-4.0", "-9.0"}, {"15.0", "10.0", "21.0", "19.0"}},
     {{"-17.0", "-15.0", "-10.0", "-15.0"}, {"7.0", "2.0", "17.0", "11.0"}},
 };
-const QStringList Shown[VertexStageCount] = {
-    {"A(15;11)", "B(10;9)", "C(21;4)", "D(19;9)"},
-    {"A(9.0;3.0)", "B(4.0;1.0)", "C(15.0;-4.0)", "D(13.0;1.0)"},
-    {"A(-3.0;9.0)", "B(-1.0;4.0)", "C(4.0;15.0)", "D(-1.0;13.0)"},
-    {"A(-11.0;15.0)", "B(-9.0;10.0)", "C(-4.0;21.0)", "D(-9.0;19.0)"},
-    {"A(-17.0;7.0)", "B(-15.0;2.0)", "C(-10.0;17.0)", "D(-15.0;11.0)"},
-};
 
 DataTableInputs recordedInputs(int figureType, const QList<int> &stages)
 {
@@ -75,16 +45,6 @@ DataTableInputs recordedInputs(int figureType, const QList<int> &stages)
         }
     inputs.kindNames = {QStringLiteral("traslazione"), QStringLiteral("rotazione")};
     return inputs;
-}
-
-// The labels of one stage's row: the first `listed` vertices as shown, the
-// others empty.
-QStringList row(int stage, int listed)
-{
-    QStringList texts = Shown[stage].mid(0, listed);
-    while (texts.size() < VertexCount)
-        texts << QString();
-    return texts;
 }
 
 QStringList rowOf(const DataTable &table, int stage)
@@ -143,153 +103,91 @@ private slots:
 
     void integerFormat()
     {
-        QCOMPARE(integerText(-6), QStringLiteral("-6"));
-        QCOMPARE(integerText(0), QStringLiteral("0"));
-        QCOMPARE(integerText(359), QStringLiteral("359"));
+        QCOMPARE((QStringList{integerText(-6), integerText(0), integerText(359)}), (QStringList{"-6", "0", "359"}));
     }
 
-    // Parameters row 1 left, row 1 right, row 2 left, row 2 right; the matrix
-    // row by row.
+    // The four parameter labels, row 1 left and right, then row 2, "~" for
+    // a hidden one; the matrix's first two rows (the third is always 0 0 1).
     void kinds_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<SlotParameters>("parameters");
-        QTest::addColumn<QStringList>("labels");
-        QTest::addColumn<QStringList>("matrix");
-
-        QTest::newRow("translation (-6, -8)")
-            << int(Traslazione) << translation(-6, -8) << QStringList{"dx = -6", Hidden, "dy = -8", Hidden}
-            << QStringList{"1", "0", "-6", "0", "1", "-8", "0", "0", "1"};
-        QTest::newRow("translation (30, 0)")
-            << int(Traslazione) << translation(30, 0) << QStringList{"dx = 30", Hidden, "dy = 0", Hidden}
-            << QStringList{"1", "0", "30", "0", "1", "0", "0", "0", "1"};
-
-        // The cosine of 90 degrees is a hair off zero in floating point.
-        QTest::newRow("rotation 90 about (0, 0)")
-            << int(Rotazione) << rotation(90, 0, 0)
-            << QStringList{"Xc = 0", QStringLiteral("\u03B1 = 90"), "Yc = 0", Hidden}
-            << QStringList{"0.000", "-1.000", "0.0", "1.000", "0.000", "0.0", "0", "0", "1"};
-        QTest::newRow("rotation 70 about (2, -2)")
-            << int(Rotazione) << rotation(70, 2, -2)
-            << QStringList{"Xc = 2", QStringLiteral("\u03B1 = 70"), "Yc = -2", Hidden}
-            << QStringList{"0.342", "-0.940", "-0.6", "0.940", "0.342", "-3.2", "0", "0", "1"};
+        QTest::addColumn<QString>("labels");
+        QTest::addColumn<QString>("matrix");
+        const auto row = [](const char *name, int kind, const SlotParameters &p, const char *labels, const char *matrix) {
+            QTest::newRow(name) << kind << p << QString::fromUtf8(labels) << QString::fromLatin1(matrix);
+        };
+        row("translation (-6, -8)", Traslazione, translation(-6, -8), "dx = -6|~|dy = -8|~", "1 0 -6 0 1 -8");
+        row("translation (30, 0)", Traslazione, translation(30, 0), "dx = 30|~|dy = 0|~", "1 0 30 0 1 0");
+        // The cosine of 90 degrees is a hair off zero in floating point;
         // Symbol draws "-" as the minus sign.
-        QTest::newRow("rotation -45 about (1, 1)")
-            << int(Rotazione) << rotation(-45, 1, 1)
-            << QStringList{"Xc = 1", QStringLiteral("\u03B1 = \u221245"), "Yc = 1", Hidden}
-            << QStringList{"0.707", "0.707", "-0.4", "-0.707", "0.707", "1.0", "0", "0", "1"};
-        QTest::newRow("rotation 180 about (3, -1), sin a hair off zero")
-            << int(Rotazione) << rotation(180, 3, -1)
-            << QStringList{"Xc = 3", QStringLiteral("\u03B1 = 180"), "Yc = -1", Hidden}
-            << QStringList{"-1.000", "0.000", "6.0", "0.000", "-1.000", "-2.0", "0", "0", "1"};
-
-        QTest::newRow("symmetry about P(3, -2)")
-            << int(Simmetria) << symmetry(0, 3, -2, 60, -3)
-            << QStringList{"rispetto a P(3, -2)", Hidden, Hidden, Hidden}
-            << QStringList{"-1", "0", "6", "0", "-1", "-4", "0", "0", "1"};
-        QTest::newRow("symmetry about x = -4")
-            << int(Simmetria) << symmetry(1, -4, 2, 60, -3) << QStringList{"rispetto ad x = -4", Hidden, Hidden, Hidden}
-            << QStringList{"-1", "0", "-8", "0", "1", "0", "0", "0", "1"};
-        QTest::newRow("symmetry about y = 5")
-            << int(Simmetria) << symmetry(2, -4, 5, 60, -3) << QStringList{"rispetto ad y = 5", Hidden, Hidden, Hidden}
-            << QStringList{"1", "0", "0", "0", "-1", "10", "0", "0", "1"};
-        QTest::newRow("symmetry about y = x")
-            << int(Simmetria) << symmetry(3, -4, 5, 60, -3) << QStringList{"rispetto ad y = x", Hidden, Hidden, Hidden}
-            << QStringList{"0", "1", "0", "1", "0", "0", "0", "0", "1"};
-        QTest::newRow("symmetry about y = -x")
-            << int(Simmetria) << symmetry(4, -4, 5, 60, -3)
-            << QStringList{"rispetto ad y = - x", Hidden, Hidden, Hidden}
-            << QStringList{"0", "-1", "0", "-1", "0", "0", "0", "0", "1"};
-        QTest::newRow("symmetry about the axis at 90, q ignored")
-            << int(Simmetria) << symmetry(5, -4, 5, 90, -3)
-            << QStringList{"rispetto ad x = 0", Hidden, Hidden, Hidden}
-            << QStringList{"-1", "0", "0", "0", "1", "0", "0", "0", "1"};
-        QTest::newRow("symmetry about y = mx + q at 60, q = -3")
-            << int(Simmetria) << symmetry(5, -4, 5, 60, -3)
-            << QStringList{"rispetto ad y = mx + q", "m = 1.73", Hidden, "q = -3"}
-            << QStringList{"-0.50", "0.87", "2.60", "0.87", "0.50", "-1.50", "0", "0", "1"};
-        QTest::newRow("symmetry about y = mx + q at 30, q = 5")
-            << int(Simmetria) << symmetry(5, 0, 0, 30, 5)
-            << QStringList{"rispetto ad y = mx + q", "m = 0.58", Hidden, "q = 5"}
-            << QStringList{"0.50", "0.87", "-4.33", "0.87", "-0.50", "7.50", "0", "0", "1"};
+        row("rotation 90 about (0, 0)", Rotazione, rotation(90, 0, 0), "Xc = 0|\u03B1 = 90|Yc = 0|~",
+            "0.000 -1.000 0.0 1.000 0.000 0.0");
+        row("rotation 70 about (2, -2)", Rotazione, rotation(70, 2, -2), "Xc = 2|\u03B1 = 70|Yc = -2|~",
+            "0.342 -0.940 -0.6 0.940 0.342 -3.2");
+        row("rotation -45 about (1, 1)", Rotazione, rotation(-45, 1, 1), "Xc = 1|\u03B1 = \u221245|Yc = 1|~",
+            "0.707 0.707 -0.4 -0.707 0.707 1.0");
+        row("rotation 180 about (3, -1), sin a hair off zero", Rotazione, rotation(180, 3, -1),
+            "Xc = 3|\u03B1 = 180|Yc = -1|~", "-1.000 0.000 6.0 0.000 -1.000 -2.0");
+        row("symmetry about P(3, -2)", Simmetria, symmetry(0, 3, -2, 60, -3), "rispetto a P(3, -2)|~|~|~",
+            "-1 0 6 0 -1 -4");
+        row("symmetry about x = -4", Simmetria, symmetry(1, -4, 2, 60, -3), "rispetto ad x = -4|~|~|~", "-1 0 -8 0 1 0");
+        row("symmetry about y = 5", Simmetria, symmetry(2, -4, 5, 60, -3), "rispetto ad y = 5|~|~|~", "1 0 0 0 -1 10");
+        row("symmetry about y = x", Simmetria, symmetry(3, -4, 5, 60, -3), "rispetto ad y = x|~|~|~", "0 1 0 1 0 0");
+        row("symmetry about y = -x", Simmetria, symmetry(4, -4, 5, 60, -3), "rispetto ad y = - x|~|~|~",
+            "0 -1 0 -1 0 0");
+        row("symmetry about the axis at 90, q ignored", Simmetria, symmetry(5, -4, 5, 90, -3),
+            "rispetto ad x = 0|~|~|~", "-1 0 0 0 1 0");
+        row("symmetry at 60, q = -3", Simmetria, symmetry(5, -4, 5, 60, -3), "rispetto ad y = mx + q|m = 1.73|~|q = -3",
+            "-0.50 0.87 2.60 0.87 0.50 -1.50");
+        row("symmetry at 30, q = 5", Simmetria, symmetry(5, 0, 0, 30, 5), "rispetto ad y = mx + q|m = 0.58|~|q = 5",
+            "0.50 0.87 -4.33 0.87 -0.50 7.50");
         // -2mq/d is -0 here, and 1 - m squared a hair below zero at 135.
-        QTest::newRow("symmetry about y = mx + q at 0, q = 2")
-            << int(Simmetria) << symmetry(5, 0, 0, 0, 2)
-            << QStringList{"rispetto ad y = mx + q", "m = 0.00", Hidden, "q = 2"}
-            << QStringList{"1.00", "0.00", "0.00", "0.00", "-1.00", "4.00", "0", "0", "1"};
-        QTest::newRow("symmetry about y = mx + q at 135, q = 0")
-            << int(Simmetria) << symmetry(5, 0, 0, 135, 0)
-            << QStringList{"rispetto ad y = mx + q", "m = -1.00", Hidden, "q = 0"}
-            << QStringList{"0.00", "-1.00", "0.00", "-1.00", "0.00", "0.00", "0", "0", "1"};
-        QTest::newRow("symmetry about y = mx + q at 179, q = -5")
-            << int(Simmetria) << symmetry(5, 0, 0, 179, -5)
-            << QStringList{"rispetto ad y = mx + q", "m = -0.02", Hidden, "q = -5"}
-            << QStringList{"1.00", "-0.03", "-0.17", "-0.03", "-1.00", "-10.00", "0", "0", "1"};
-
-        QTest::newRow("homothety K = -1.5 about (-1, 1)")
-            << int(Omotetia) << homothety(-1, 1.5f, -1, 1) << QStringList{"Xc = -1", "K = -1.5", "Yc = 1", Hidden}
-            << QStringList{"-1.5", "0", "-2.5", "0", "-1.5", "2.5", "0", "0", "1"};
-        QTest::newRow("homothety K = 0.5 about (3, -5)")
-            << int(Omotetia) << homothety(1, 0.5f, 3, -5) << QStringList{"Xc = 3", "K = 0.5", "Yc = -5", Hidden}
-            << QStringList{"0.5", "0", "1.5", "0", "0.5", "-2.5", "0", "0", "1"};
-        QTest::newRow("homothety K = -0.1 about (-36, 25)")
-            << int(Omotetia) << homothety(-1, 0.1f, -36, 25) << QStringList{"Xc = -36", "K = -0.1", "Yc = 25", Hidden}
-            << QStringList{"-0.1", "0", "-39.6", "0", "-0.1", "27.5", "0", "0", "1"};
-
-        QTest::newRow("dilation 1.5 and 0.5")
-            << int(Dilatazione) << dilation(1.5f, 0.5f)
-            << QStringList{QStringLiteral("\u03B1 = 1.5"), Hidden, QStringLiteral("\u03B2 = 0.5"), Hidden}
-            << QStringList{"1.5", "0", "0", "0", "0.5", "0", "0", "0", "1"};
-        QTest::newRow("dilation 0.7 and 5.0")
-            << int(Dilatazione) << dilation(0.7f, 5.0f)
-            << QStringList{QStringLiteral("\u03B1 = 0.7"), Hidden, QStringLiteral("\u03B2 = 5.0"), Hidden}
-            << QStringList{"0.7", "0", "0", "0", "5.0", "0", "0", "0", "1"};
-
-        QTest::newRow("shear along y, negative, 0.5")
-            << int(Inclinazione) << shear(1, -0.5f) << QStringList{"k = 0.0", Hidden, "k = -0.5", Hidden}
-            << QStringList{"1", "0.0", "0", "-0.5", "1", "0", "0", "0", "1"};
-        QTest::newRow("shear along x, positive, 2.3")
-            << int(Inclinazione) << shear(0, 2.3f) << QStringList{"k = 2.3", Hidden, "k = 0.0", Hidden}
-            << QStringList{"1", "2.3", "0", "0.0", "1", "0", "0", "0", "1"};
-        QTest::newRow("shear along x, negative, 1.2")
-            << int(Inclinazione) << shear(0, -1.2f) << QStringList{"k = -1.2", Hidden, "k = 0.0", Hidden}
-            << QStringList{"1", "-1.2", "0", "0.0", "1", "0", "0", "0", "1"};
-
+        row("symmetry at 0, q = 2", Simmetria, symmetry(5, 0, 0, 0, 2), "rispetto ad y = mx + q|m = 0.00|~|q = 2",
+            "1.00 0.00 0.00 0.00 -1.00 4.00");
+        row("symmetry at 135, q = 0", Simmetria, symmetry(5, 0, 0, 135, 0), "rispetto ad y = mx + q|m = -1.00|~|q = 0",
+            "0.00 -1.00 0.00 -1.00 0.00 0.00");
+        row("symmetry at 179, q = -5", Simmetria, symmetry(5, 0, 0, 179, -5),
+            "rispetto ad y = mx + q|m = -0.02|~|q = -5", "1.00 -0.03 -0.17 -0.03 -1.00 -10.00");
+        row("homothety K = -1.5 about (-1, 1)", Omotetia, homothety(-1, 1.5f, -1, 1), "Xc = -1|K = -1.5|Yc = 1|~",
+            "-1.5 0 -2.5 0 -1.5 2.5");
+        row("homothety K = 0.5 about (3, -5)", Omotetia, homothety(1, 0.5f, 3, -5), "Xc = 3|K = 0.5|Yc = -5|~",
+            "0.5 0 1.5 0 0.5 -2.5");
+        row("homothety K = -0.1 about (-36, 25)", Omotetia, homothety(-1, 0.1f, -36, 25), "Xc = -36|K = -0.1|Yc = 25|~",
+            "-0.1 0 -39.6 0 -0.1 27.5");
+        row("dilation 1.5 and 0.5", Dilatazione, dilation(1.5f, 0.5f), "\u03B1 = 1.5|~|\u03B2 = 0.5|~", "1.5 0 0 0 0.5 0");
+        row("dilation 0.7 and 5.0", Dilatazione, dilation(0.7f, 5.0f), "\u03B1 = 0.7|~|\u03B2 = 5.0|~", "0.7 0 0 0 5.0 0");
+        row("shear along y, negative, 0.5", Inclinazione, shear(1, -0.5f), "k = 0.0|~|k = -0.5|~", "1 0.0 0 -0.5 1 0");
+        row("shear along x, positive, 2.3", Inclinazione, shear(0, 2.3f), "k = 2.3|~|k = 0.0|~", "1 2.3 0 0.0 1 0");
+        row("shear along x, negative, 1.2", Inclinazione, shear(0, -1.2f), "k = -1.2|~|k = 0.0|~", "1 -1.2 0 0.0 1 0");
         // Terms are a-term, b-term, c-term, one blank apart, an empty term
         // leaving its blanks.
-        QTest::newRow("affinity, b = 0")
-            << int(Affinita) << affinity(2, 0, -6, 1, 1.5f, -12)
-            << QStringList{"x' = +2.00 x  -6.00", Hidden, "y' = +1.00 x +1.50 y -12.00", Hidden}
-            << QStringList{"2.00", "0", "-6.00", "1.00", "1.50", "-12.00", "0", "0", "1"};
-        QTest::newRow("affinity, constants 0, a tie in b")
-            << int(Affinita) << affinity(-0.5f, 0.125f, 0, 0, -1, 3)
-            << QStringList{"x' = -0.50 x +0.12 y ", Hidden, "y' =  -1.00 y +3.00", Hidden}
-            << QStringList{"-0.50", "0.12", "0", "0", "-1.00", "3.00", "0", "0", "1"};
-        QTest::newRow("affinity, all zero")
-            << int(Affinita) << affinity(0, 0, 0, 0, 0, 0) << QStringList{"x' =   ", Hidden, "y' =   ", Hidden}
-            << QStringList{"0", "0", "0", "0", "0", "0", "0", "0", "1"};
+        row("affinity, b = 0", Affinita, affinity(2, 0, -6, 1, 1.5f, -12),
+            "x' = +2.00 x  -6.00|~|y' = +1.00 x +1.50 y -12.00|~", "2.00 0 -6.00 1.00 1.50 -12.00");
+        row("affinity, constants 0, a tie in b", Affinita, affinity(-0.5f, 0.125f, 0, 0, -1, 3),
+            "x' = -0.50 x +0.12 y |~|y' =  -1.00 y +3.00|~", "-0.50 0.12 0 0 -1.00 3.00");
+        row("affinity, all zero", Affinita, affinity(0, 0, 0, 0, 0, 0), "x' =   |~|y' =   |~", "0 0 0 0 0 0");
         // Not exactly 0, so written, though it rounds to nothing.
-        QTest::newRow("affinity, coefficients rounding to zero")
-            << int(Affinita) << affinity(0.001f, 0, -0.004f, -0.0f, 1, 0)
-            << QStringList{"x' = +0.00 x  +0.00", Hidden, "y' =  +1.00 y ", Hidden}
-            << QStringList{"0.00", "0", "0.00", "0", "1.00", "0", "0", "0", "1"};
-
-        QTest::newRow("no kind") << 7 << translation(-6, -8) << QStringList{Hidden, Hidden, Hidden, Hidden}
-                                 << QStringList{"", "", "", "", "", "", "0", "0", "1"};
-        QTest::newRow("no symmetry kind") << int(Simmetria) << symmetry(6, 1, 1, 60, -3)
-                                          << QStringList{Hidden, Hidden, Hidden, Hidden}
-                                          << QStringList{"", "", "", "", "", "", "0", "0", "1"};
+        row("affinity, coefficients rounding to zero", Affinita, affinity(0.001f, 0, -0.004f, -0.0f, 1, 0),
+            "x' = +0.00 x  +0.00|~|y' =  +1.00 y |~", "0.00 0 0.00 0 1.00 0");
+        row("no kind", 7, translation(-6, -8), "~|~|~|~", "");
+        row("no symmetry kind", Simmetria, symmetry(6, 1, 1, 60, -3), "~|~|~|~", "");
     }
 
     void kinds()
     {
         QFETCH(int, kind);
         QFETCH(SlotParameters, parameters);
-        QFETCH(QStringList, labels);
-        QFETCH(QStringList, matrix);
+        QFETCH(QString, labels);
+        QFETCH(QString, matrix);
         const KindTable table = kindTable(kind, parameters);
-        QCOMPARE(parameterTexts(table), labels);
-        QCOMPARE(matrixTexts(table), matrix);
+        QCOMPARE(parameterTexts(table).join(u'|'), QString(labels).replace(u'~', Hidden));
+        QStringList entries;
+        for (const auto &row : table.matrix)
+            for (const QString &entry : row)
+                entries << entry;
+        const QStringList rows = matrix.isEmpty() ? QStringList(6) : matrix.split(u' ');
+        QCOMPARE(entries, rows + QStringList({"0", "0", "1"}));
     }
 
     // Which rows of the first page are listed and shown, by the stages
@@ -319,8 +217,13 @@ private slots:
         QFETCH(int, listed);
         QFETCH(QList<bool>, shown);
         const DataTable table = dataTable(recordedInputs(figureType, stages));
-        for (int stage = 0; stage < VertexStageCount; ++stage)
-            QCOMPARE(rowOf(table, stage), stages.contains(stage) ? row(stage, listed) : row(stage, 0));
+        for (int stage = 0; stage < VertexStageCount; ++stage) {
+            QStringList row(VertexCount);
+            for (int vertex = 0; vertex < listed && stages.contains(stage); ++vertex)
+                row[vertex] = QStringLiteral("%1(%2;%3)").arg(QChar(u'A' + vertex), Stages[stage].x[vertex],
+                                                              Stages[stage].y[vertex]);
+            QCOMPARE(rowOf(table, stage), row);
+        }
         QCOMPARE((QList<bool>{table.directShown, table.directSecondShown, table.inverseShown,
                               table.inverseSecondShown}),
                  shown);
@@ -371,16 +274,6 @@ private slots:
         QCOMPARE(rowOf(table, 1), listed);
     }
 
-    // The inverse sequence runs the second transformation first.
-    void stageNames()
-    {
-        const DataTable table = dataTable(recordedInputs(2, {0, 1, 2, 3, 4}));
-        QCOMPARE(QStringList(table.stageNames.begin(), table.stageNames.end()),
-                 (QStringList{"", "traslazione", "rotazione", "rotazione", "traslazione"}));
-        QCOMPARE(QStringList(table.kindNames.begin(), table.kindNames.end()),
-                 (QStringList{"traslazione", "rotazione"}));
-    }
-
     // A row needs its x text; vertex A's x text alone decides the panels.
     void rowsKeyedOnTheXText()
     {
@@ -395,52 +288,35 @@ private slots:
         QCOMPARE(table.inverseShown, true);
     }
 
-    void secondMatrixWithTwoTransformations()
-    {
-        DataTableInputs inputs = recordedInputs(2, {0});
-        QCOMPARE(dataTable(inputs).secondMatrixShown, false);
-        inputs.transformCount = 2;
-        QCOMPARE(dataTable(inputs).secondMatrixShown, true);
-    }
-
-    // Each transformation's panel from its own slot's kind and parameters.
-    void eachSlotItsKind()
-    {
-        DataTableInputs inputs = recordedInputs(2, {0, 1, 2});
-        inputs.kinds = {Omotetia, Traslazione};
-        inputs.parameters = {homothety(-1, 1.5f, -1, 1), translation(4, -2)};
-        const DataTable table = dataTable(inputs);
-        QCOMPARE(parameterTexts(table.kinds[0]), (QStringList{"Xc = -1", "K = -1.5", "Yc = 1", Hidden}));
-        QCOMPARE(parameterTexts(table.kinds[1]), (QStringList{"dx = 4", Hidden, "dy = -2", Hidden}));
-    }
-
-    void inputsFromTheStore()
+    // From the store: each transformation's panel from its own slot's kind
+    // and parameters, the second matrix only with two transformations, the
+    // inverse sequence running the second transformation first.
+    void fromTheStore()
     {
         TransformSettingsValues store;
         store.FigureType = 3;
-        store.SlotKind[1] = Affinita;
-        store.SlotKind[2] = Inclinazione;
-        store.AffineCoeff[1] = AffineMatrix{{{1, 2, 3}, {4, 5, 6}}};
-        store.AffineCoeff[2] = AffineMatrix{{{7, 8, 9}, {10, 11, 12}}};
-        store.ShearY[2] = 2.5f;
-        store.TranslationDX[1] = -6;
-        store.TranslationDX[2] = 9;
-        store.VertexTextX[3][4] = QStringLiteral("-12.5");
-        store.VertexTextY[2][1] = QStringLiteral("7.0");
-        const DataTableInputs inputs =
-            dataTableInputs(store, 2, QStringLiteral("affinità"), QStringLiteral("inclinazione"));
-        QCOMPARE(inputs.figureType, 3);
-        QCOMPARE(inputs.transformCount, 2);
-        QCOMPARE(inputs.kinds, (std::array<int, 2>{Affinita, Inclinazione}));
-        QCOMPARE(inputs.parameters[0].AffineCoeff, (AffineMatrix{{{1, 2, 3}, {4, 5, 6}}}));
-        QCOMPARE(inputs.parameters[1].AffineCoeff, (AffineMatrix{{{7, 8, 9}, {10, 11, 12}}}));
-        QCOMPARE(inputs.parameters[0].TranslationDX, -6);
-        QCOMPARE(inputs.parameters[1].TranslationDX, 9);
-        QCOMPARE(inputs.parameters[1].ShearY, 2.5f);
-        QCOMPARE(inputs.textX[3][4], QStringLiteral("-12.5"));
-        QCOMPARE(inputs.textY[2][1], QStringLiteral("7.0"));
-        QCOMPARE(inputs.kindNames[0], QStringLiteral("affinità"));
-        QCOMPARE(inputs.kindNames[1], QStringLiteral("inclinazione"));
+        for (int stage = 0; stage < VertexStageCount; ++stage)
+            for (int vertex = 0; vertex < VertexCount; ++vertex) {
+                store.VertexTextX[vertex][stage] = QString::fromLatin1(Stages[stage].x[vertex]);
+                store.VertexTextY[vertex][stage] = QString::fromLatin1(Stages[stage].y[vertex]);
+            }
+        store.SlotKind[1] = Omotetia;
+        store.HomothetySign[1] = -1;
+        store.HomothetyRatio[1] = 1.5f;
+        store.HomothetyCentreX[1] = -1;
+        store.HomothetyCentreY[1] = 1;
+        store.SlotKind[2] = Traslazione;
+        store.TranslationDX[2] = 4;
+        store.TranslationDY[2] = -2;
+        QCOMPARE(dataTable(dataTableInputs(store, 1, u"omotetia"_qs, QString())).secondMatrixShown, false);
+        const DataTable table = dataTable(dataTableInputs(store, 2, u"omotetia"_qs, u"traslazione"_qs));
+        QCOMPARE(table.secondMatrixShown, true);
+        QCOMPARE(parameterTexts(table.kinds[0]), (QStringList{"Xc = -1", "K = -1.5", "Yc = 1", Hidden}));
+        QCOMPARE(parameterTexts(table.kinds[1]), (QStringList{"dx = 4", Hidden, "dy = -2", Hidden}));
+        QCOMPARE(QStringList(table.stageNames.begin(), table.stageNames.end()),
+                 (QStringList{"", "omotetia", "traslazione", "traslazione", "omotetia"}));
+        QCOMPARE(QStringList(table.kindNames.begin(), table.kindNames.end()), (QStringList{"omotetia", "traslazione"}));
+        QCOMPARE(rowOf(table, 4).last(), QStringLiteral("D(-15.0;11.0)"));
     }
 };
 

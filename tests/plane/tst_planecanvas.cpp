@@ -1,3 +1,4 @@
+#include "plane/lightboard.h"
 #include "plane/planecanvas.h"
 
 #include <QTest>
@@ -109,40 +110,6 @@ PlaneFrame shearFrame(int step)
     return {PlaneShape::pixels(pixels.data(), int(pixels.size()), PlaneColour::Aqua)};
 }
 
-Animation animation(const QString &name)
-{
-    if (name == QLatin1String("clockwise rotation"))
-        return [](int step) { return rotationFrame(step, -1); };
-    if (name == QLatin1String("arcs"))
-        return [](int step) { return rotationFrame(step, 1, false); };
-    if (name == QLatin1String("clockwise arcs"))
-        return [](int step) { return rotationFrame(step, -1, false); };
-    if (name == QLatin1String("circle"))
-        return circleFrame;
-    if (name == QLatin1String("shear"))
-        return shearFrame;
-    if (name == QLatin1String("circle rotation"))
-        return circleRotationFrame;
-    if (name == QLatin1String("still circle"))
-        return stillCircleFrame;
-    return [](int step) { return rotationFrame(step, 1); };
-}
-
-// The animation of the running test's row, with its steps and ratio.
-struct AnimationRow {
-    Animation frameAt;
-    int steps;
-    qreal ratio;
-};
-
-AnimationRow fetchAnimation()
-{
-    QFETCH(QString, name);
-    QFETCH(int, steps);
-    QFETCH(qreal, ratio);
-    return {animation(name), steps, ratio};
-}
-
 // A canvas with the scene and an earlier step's image as its background.
 void prepare(PlaneCanvas &canvas, qreal ratio)
 {
@@ -182,57 +149,53 @@ QString firstDifference(const QImage &a, const QImage &b)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Animation)
+
 class TestPlaneCanvas : public QObject
 {
     Q_OBJECT
 
-    static void addAnimations()
+private slots:
+    // Frame after frame, the canvas changes only where it must: whatever it
+    // shows must be the frame drawn alone over the background, traces and
+    // all, and the window repaints only the region the canvas reports, so
+    // every pixel a frame changed must be in it.
+    void eachFrameAsDrawnAlone_data()
     {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<Animation>("frameAt");
         QTest::addColumn<int>("steps");
         QTest::addColumn<qreal>("ratio");
         for (const qreal ratio : {1.0, 2.0}) {
             const QByteArray at = ratio == 1 ? "" : " at ratio 2";
-            QTest::newRow("rotation through every quadrant" + at) << "rotation" << 359 << ratio;
-            QTest::newRow("clockwise rotation" + at) << "clockwise rotation" << 359 << ratio;
-            QTest::newRow("arcs without radii" + at) << "arcs" << 359 << ratio;
-            QTest::newRow("clockwise arcs without radii" + at) << "clockwise arcs" << 359 << ratio;
-            QTest::newRow("circle with its vector" + at) << "circle" << 40 << ratio;
-            QTest::newRow("circle turning" + at) << "circle rotation" << 359 << ratio;
-            QTest::newRow("still circle on the axis" + at) << "still circle" << 20 << ratio;
-            QTest::newRow("sheared circle" + at) << "shear" << 30 << ratio;
+            QTest::newRow("rotation through every quadrant" + at)
+                << Animation([](int step) { return rotationFrame(step, 1); }) << 359 << ratio;
+            QTest::newRow("clockwise rotation" + at)
+                << Animation([](int step) { return rotationFrame(step, -1); }) << 359 << ratio;
+            QTest::newRow("arcs without radii" + at)
+                << Animation([](int step) { return rotationFrame(step, 1, false); }) << 359 << ratio;
+            QTest::newRow("clockwise arcs without radii" + at)
+                << Animation([](int step) { return rotationFrame(step, -1, false); }) << 359 << ratio;
+            QTest::newRow("circle with its vector" + at) << Animation(circleFrame) << 40 << ratio;
+            QTest::newRow("circle turning" + at) << Animation(circleRotationFrame) << 359 << ratio;
+            QTest::newRow("still circle on the axis" + at) << Animation(stillCircleFrame) << 20 << ratio;
+            QTest::newRow("sheared circle" + at) << Animation(shearFrame) << 30 << ratio;
         }
     }
 
-private slots:
-    // Frame after frame, the canvas changes only where it must; whatever it
-    // shows must be the frame drawn alone over the background, traces and
-    // all.
-    void eachFrameAsDrawnAlone_data() { addAnimations(); }
     void eachFrameAsDrawnAlone()
     {
-        const AnimationRow row = fetchAnimation();
+        QFETCH(Animation, frameAt);
+        QFETCH(int, steps);
+        QFETCH(qreal, ratio);
         PlaneCanvas canvas;
-        prepare(canvas, row.ratio);
-        for (int step = 0; step <= row.steps; ++step) {
-            canvas.drawFrame(row.frameAt(step));
-            const QString difference = firstDifference(drawingArea(canvas), alone(row.frameAt(step), row.ratio));
-            QVERIFY2(difference.isEmpty(), qPrintable(QStringLiteral("step %1: %2").arg(step).arg(difference)));
-        }
-    }
-
-    // The window repaints only the region the canvas reports: every pixel
-    // a frame changed must be in it.
-    void changedRegionHoldsEveryChange_data() { addAnimations(); }
-    void changedRegionHoldsEveryChange()
-    {
-        const AnimationRow row = fetchAnimation();
-        PlaneCanvas canvas;
-        prepare(canvas, row.ratio);
+        prepare(canvas, ratio);
         canvas.takeChanged();
         QImage before = drawingArea(canvas);
-        for (int step = 0; step <= row.steps; ++step) {
-            canvas.drawFrame(row.frameAt(step));
+        for (int step = 0; step <= steps; ++step) {
+            canvas.drawFrame(frameAt(step));
+            const QImage after = drawingArea(canvas);
+            const QString difference = firstDifference(after, alone(frameAt(step), ratio));
+            QVERIFY2(difference.isEmpty(), qPrintable(QStringLiteral("step %1: %2").arg(step).arg(difference)));
             // The image pixels that the window repaints.
             QImage repainted(before.size(), QImage::Format_Grayscale8);
             repainted.fill(0);
@@ -240,14 +203,13 @@ private slots:
             for (const QRect &rect : canvas.takeChanged())
                 painter.fillRect(canvas.imageRect(rect), Qt::white);
             painter.end();
-            const QImage after = drawingArea(canvas);
             for (int y = 0; y < after.height(); ++y) {
                 const auto *now = reinterpret_cast<const QRgb *>(after.constScanLine(y));
                 const auto *then = reinterpret_cast<const QRgb *>(before.constScanLine(y));
                 const uchar *shown = repainted.constScanLine(y);
                 for (int x = 0; x < after.width(); ++x)
                     if (now[x] != then[x] && !shown[x])
-                        QFAIL(qPrintable(QStringLiteral("step %1: image pixel %2, %3").arg(step).arg(x).arg(y)));
+                        QFAIL(qPrintable(QStringLiteral("step %1: not repainted %2, %3").arg(step).arg(x).arg(y)));
             }
             before = after;
         }
@@ -377,6 +339,73 @@ private slots:
         QCOMPARE(image.pixel(7, 7), qRgb(255, 255, 255));
         kept.clear();
         QVERIFY(!kept.holds(5) && !kept.holds(1));
+    }
+
+    // The scene and the step colours as the workspace shows them: a grid dot
+    // every 10 pixels from the first column (the origin at x = 200) to the
+    // last, a second step's lime, and the symmetry's dotted joins one pixel
+    // wide.
+    void sceneAndColours()
+    {
+        PlaneCanvas canvas;
+        canvas.create(Client, Panel, QFont(), 1);
+        canvas.drawStaticScene(Origin, TopBar, true);
+        canvas.draw(PlaneShape::segment(QPoint(20, 95), QPoint(380, 95), PlaneColour::Lime));
+        canvas.draw(PlaneShape::dottedSegment(QPoint(20, 105), QPoint(380, 105), PlaneColour::Aqua));
+        const auto at = [&canvas](int x, int y) { return canvas.pixel(QPoint(x, y)) & 0xFFFFFF; };
+        QCOMPARE((QList<QRgb>{at(0, 50), at(1, 50), at(390, 50), at(395, 50), at(55, 95)}),
+                 (QList<QRgb>{0xC0C0C0, 0, 0xC0C0C0, 0, 0x00FF00}));
+        int dots = 0;
+        for (int x = 20; x < Origin.x(); ++x) { // left of the y axis
+            dots += at(x, 105) == 0x00FFFF;
+            QCOMPARE(at(x, 104), 0u);
+            QCOMPARE(at(x, 106), 0u);
+        }
+        QVERIFY2(dots > 30 && dots < 150, qPrintable(QString::number(dots)));
+    }
+
+    // The light board's dark version of each canvas colour on white; any
+    // other colour is shown inverted.
+    void lightBoardColours()
+    {
+        using namespace PlaneColour;
+        const QList<QRgb> canvas{Black, White, Grid, Trace, Aqua, Lime, Red, Yellow, Magenta, Orange, 0x123456};
+        QList<QRgb> shown;
+        for (QRgb colour : canvas)
+            shown << LightBoard::colour(colour);
+        QCOMPARE(shown, (QList<QRgb>{0xFFFFFFFF, 0xFF000000, 0xFFB4B4B4, 0xFF707070, 0xFF00707A, 0xFF007A00, 0xFFC00000,
+                                     0xFF8A6E00, 0xFF8C008C, 0xFFB04A00, 0xFFEDCBA9}));
+    }
+
+    // A line's cover is one rectangle for each 8-pixel band of cells its
+    // path (a pixel longer at each end) crosses, within that band, whether
+    // the path starts on a band's edge or not.
+    void lineCoverBands_data()
+    {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::newRow("starting on a band's edge") << QPoint(9, 3) << QPoint(40, 5);
+        QTest::newRow("on an edge left of 0") << QPoint(-7, 0) << QPoint(30, 2);
+        QTest::newRow("within a band") << QPoint(3, 2) << QPoint(20, 9);
+        QTest::newRow("steep, on an edge") << QPoint(3, 17) << QPoint(5, 60);
+        QTest::newRow("a point") << QPoint(12, 12) << QPoint(12, 12);
+    }
+
+    void lineCoverBands()
+    {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        std::vector<QRect> cover;
+        appendCover(PlaneShape::segment(from, to, PlaneColour::White), QFontMetrics(QFont()), cover);
+        const bool steep = std::abs(to.y() - from.y()) >= std::abs(to.x() - from.x());
+        const auto along = [steep](QPoint p) { return steep ? p.y() : p.x(); };
+        const auto band = [](int at) { return int(std::floor(at / 8.0)); };
+        const int first = band(std::min(along(from), along(to)) - 1);
+        QCOMPARE(int(cover.size()), band(std::max(along(from), along(to)) + 1) - first + 1);
+        for (size_t i = 0; i < cover.size(); ++i) {
+            QCOMPARE(band(along(cover[i].topLeft())), first + int(i));
+            QCOMPARE(band(along(cover[i].bottomRight())), first + int(i));
+        }
     }
 };
 

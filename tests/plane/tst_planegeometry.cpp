@@ -4,33 +4,13 @@
 #include "plane/translationframes.h"
 #include "plane/vertexlabels.h"
 
+#include "slotvalues.h"
+
 #include <QTest>
 
 Q_DECLARE_METATYPE(SlotParameters)
 
-namespace {
-
-FigurePoints figurePoints(const QList<QPointF> &vertices)
-{
-    FigurePoints p;
-    for (int i = 0; i < vertices.size(); ++i) {
-        p.x[i] = float(vertices[i].x());
-        p.y[i] = float(vertices[i].y());
-    }
-    return p;
-}
-
-// Six coefficients rounded to millionths, row 1 (c, a, b) then row 2.
-QList<int> coefficients(const AffineMatrix &m)
-{
-    QList<int> result;
-    for (const auto &row : m)
-        for (float value : row)
-            result << qRound(value * 1e6);
-    return result;
-}
-
-} // namespace
+using namespace SlotValues;
 
 class TestPlaneGeometry : public QObject
 {
@@ -124,14 +104,10 @@ private slots:
     {
         QFETCH(int, frame);
         QFETCH(QPointF, a);
-        SlotParameters translation;
-        translation.TranslationDX = 1;
-        translation.TranslationDY = -2;
-        StepFigure figure;
-        figure.cur = figurePoints({{15, 11}, {10, 9}, {21, 4}});
+        const StepFigure figure = figureOf({{15, 11}, {10, 9}, {21, 4}});
         StepValues values;
         StepPoints points;
-        prepareStep(Traslazione, 1, translation, figure, 334, values, points);
+        prepareStep(Traslazione, 1, translation(1, -2), figure, 334, values, points);
         for (int i = 0; i < frame; ++i)
             TranslationFrames::advance(values);
         FigurePoints rel;
@@ -157,18 +133,9 @@ private slots:
     {
         QFETCH(int, kind);
         QFETCH(QPointF, image);
-        SlotParameters symmetry;
-        symmetry.SymmetryKind = quint8(kind);
-        symmetry.SymmetryCentreX = 1;
-        symmetry.SymmetryCentreY = 2;
-        symmetry.SymmetryAxisAngle = 45;
-        symmetry.SymmetryAxisQ = -1;
-        StepFigure point;
-        point.figureType = 0;
-        point.cur = figurePoints({{3, 1}});
         StepValues values;
         StepPoints points;
-        prepareStep(Simmetria, 1, symmetry, point, 334, values, points);
+        prepareStep(Simmetria, 1, symmetry(kind, 1, 2, 45, -1), figureOf({{3, 1}}), 334, values, points);
         QCOMPARE(QPoint(qRound(points.image.x[0] * 1000), qRound(points.image.y[0] * 1000)),
                  (image * 1000).toPoint());
     }
@@ -181,47 +148,28 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<SlotParameters>("parameters");
         QTest::addColumn<QList<QPoint>>("offsets"); // crossing, x tip, y tip
-        SlotParameters identity;
-        QTest::newRow("translation (0, 0)") << int(Traslazione) << identity
+        QTest::newRow("translation (0, 0)") << int(Traslazione) << translation(0, 0)
                                             << QList<QPoint>{{0, 0}, {10, 0}, {0, -10}};
-        SlotParameters translation;
-        translation.TranslationDX = 3;
-        translation.TranslationDY = 2;
-        QTest::newRow("translation (3, 2)") << int(Traslazione) << translation
+        QTest::newRow("translation (3, 2)") << int(Traslazione) << translation(3, 2)
                                             << QList<QPoint>{{30, -20}, {40, -20}, {30, -30}};
-        SlotParameters rotation;
-        rotation.RotationAngle = 30; // counter-clockwise: the x tip rises
-        QTest::newRow("rotation 30") << int(Rotazione) << rotation << QList<QPoint>{{0, 0}, {9, -5}, {-5, -9}};
-        SlotParameters aboutCentre;
-        aboutCentre.RotationAngle = 90;
-        aboutCentre.RotationCentreX = 1;
-        QTest::newRow("rotation 90 about (1, 0)") << int(Rotazione) << aboutCentre
+        // Counter-clockwise: the x tip rises.
+        QTest::newRow("rotation 30") << int(Rotazione) << rotation(30, 0, 0) << QList<QPoint>{{0, 0}, {9, -5}, {-5, -9}};
+        QTest::newRow("rotation 90 about (1, 0)") << int(Rotazione) << rotation(90, 1, 0)
                                                   << QList<QPoint>{{10, 10}, {10, 0}, {0, 10}};
-        SlotParameters symmetry;
-        symmetry.SymmetryKind = 1;
-        symmetry.SymmetryCentreX = 2; // x = 2: the x arrow turns left
-        QTest::newRow("symmetry x = 2") << int(Simmetria) << symmetry << QList<QPoint>{{40, 0}, {30, 0}, {40, -10}};
-        SlotParameters bisector;
-        bisector.SymmetryKind = 3;
-        QTest::newRow("symmetry y = x") << int(Simmetria) << bisector << QList<QPoint>{{0, 0}, {0, -10}, {10, 0}};
-        SlotParameters homothety;
-        homothety.HomothetyCentreX = 1;
-        homothety.HomothetyCentreY = 1;
-        homothety.HomothetyRatio = 2;
-        QTest::newRow("homothety 2 about (1, 1)") << int(Omotetia) << homothety
+        // x = 2: the x arrow turns left.
+        QTest::newRow("symmetry x = 2") << int(Simmetria) << symmetry(1, 2, 0, 0, 0)
+                                        << QList<QPoint>{{40, 0}, {30, 0}, {40, -10}};
+        QTest::newRow("symmetry y = x") << int(Simmetria) << symmetry(3, 0, 0, 0, 0)
+                                        << QList<QPoint>{{0, 0}, {0, -10}, {10, 0}};
+        QTest::newRow("homothety 2 about (1, 1)") << int(Omotetia) << homothety(1, 2, 1, 1)
                                                   << QList<QPoint>{{-10, 10}, {10, 10}, {-10, -10}};
-        SlotParameters negative = homothety;
-        negative.HomothetySign = -1;
-        QTest::newRow("homothety -2 about (1, 1)") << int(Omotetia) << negative
+        QTest::newRow("homothety -2 about (1, 1)") << int(Omotetia) << homothety(-1, 2, 1, 1)
                                                    << QList<QPoint>{{30, -30}, {10, -30}, {30, -10}};
-        SlotParameters dilation;
-        dilation.DilationX = 2;
-        dilation.DilationY = 0.5f;
-        QTest::newRow("dilation 2 x 0.5") << int(Dilatazione) << dilation << QList<QPoint>{{0, 0}, {20, 0}, {0, -5}};
-        SlotParameters shear;
-        shear.ShearX = 1;
-        shear.ShearSign = 1; // x' = x - y
-        QTest::newRow("shear -1 along x") << int(Inclinazione) << shear << QList<QPoint>{{0, 0}, {10, 0}, {-10, -10}};
+        QTest::newRow("dilation 2 x 0.5") << int(Dilatazione) << dilation(2, 0.5f)
+                                          << QList<QPoint>{{0, 0}, {20, 0}, {0, -5}};
+        // x' = x - y.
+        QTest::newRow("shear -1 along x") << int(Inclinazione) << shear(0, -1)
+                                          << QList<QPoint>{{0, 0}, {10, 0}, {-10, -10}};
     }
 
     void movedFrame()
@@ -256,15 +204,8 @@ private slots:
     {
         QFETCH(int, symmetryKind);
         QFETCH(int, angle);
-        SlotParameters p;
-        p.SymmetryKind = quint8(symmetryKind);
-        p.SymmetryCentreX = 2;
-        p.SymmetryCentreY = -1;
-        p.SymmetryAxisAngle = angle;
-        p.SymmetryAxisQ = 3;
-        StepFigure figure;
-        figure.figureType = 2;
-        figure.cur = figurePoints({{3, 1}, {-4, 2}, {0, -5}});
+        const SlotParameters p = symmetry(symmetryKind, 2, -1, angle, 3);
+        const StepFigure figure = figureOf({{3, 1}, {-4, 2}, {0, -5}});
         StepValues values;
         StepPoints points;
         prepareStep(Simmetria, 1, p, figure, 334, values, points);
@@ -300,12 +241,7 @@ private slots:
         QFETCH(int, kind);
         QFETCH(int, variant);
         QFETCH(QList<double>, matrix);
-        SlotParameters p;
-        p.SymmetryKind = quint8(variant == 90 ? 5 : variant);
-        p.SymmetryCentreX = 1;
-        p.SymmetryCentreY = 2;
-        p.SymmetryAxisAngle = variant == 90 ? 90 : 45;
-        p.SymmetryAxisQ = -1;
+        SlotParameters p = symmetry(variant == 90 ? 5 : variant, 1, 2, variant == 90 ? 90 : 45, -1);
         p.HomothetyCentreX = -1;
         p.HomothetyCentreY = 1;
         p.HomothetyRatio = 1.5f;
@@ -315,10 +251,15 @@ private slots:
         p.ShearAxis = 1;
         p.ShearSign = 1;
         p.ShearY = 0.5f;
+        // Rounded to millionths, row 1 (c, a, b) then row 2.
         QList<int> expected;
+        QList<int> actual;
         for (double value : matrix)
             expected << qRound(value * 1e6);
-        QCOMPARE(coefficients(FrameChange::matrix(kind, p)), expected);
+        for (const auto &row : FrameChange::matrix(kind, p))
+            for (float value : row)
+                actual << qRound(value * 1e6);
+        QCOMPARE(actual, expected);
     }
 };
 

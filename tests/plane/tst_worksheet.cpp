@@ -50,7 +50,6 @@ QImage pageImage(const Worksheet::Sheet &sheet, int page)
     return image;
 }
 
-// The centres of the grey runs along `row`: where the grid's lines cross it.
 // The spacing of grid lines crossed at `centres`, in pixels: each gap a
 // whole number of the smallest, as where an axis or a figure stands in
 // for a grid line; 0 for centres that are not a grid's.
@@ -73,6 +72,7 @@ double gridSpacing(const QList<double> &centres)
     return span / std::round(span / least);
 }
 
+// The centres of the grey runs along `row`: where the grid's lines cross it.
 QList<double> greyCentres(const QImage &page, int row)
 {
     QList<double> centres;
@@ -163,6 +163,19 @@ private slots:
         };
         QVERIFY(!darkAqua(pageImage(sheet, 0)));
         QVERIFY(darkAqua(pageImage(sheet, 1)));
+    }
+
+    // With the figure alone, the questions draw the plane as the key does.
+    void questionsDrawTheFigure()
+    {
+        Worksheet::Sheet sheet = Worksheet::sheet(translatedTriangle(), Words);
+        sheet.stages.resize(1);
+        sheet.stepNames.clear();
+        sheet.stepKinds.clear();
+        sheet.matrices.clear();
+        // Below the header, which names the key or the task.
+        const QRect below(0, 40 * PixelsPerMm, 210 * PixelsPerMm, 257 * PixelsPerMm);
+        QCOMPARE(pageImage(sheet, 0).copy(below), pageImage(sheet, 1).copy(below));
     }
 
     void pdfHasTwoPagesOfThePaper_data()
