@@ -1,33 +1,12 @@
 #pragma once
 
-#include <QString>
 #include <QStringList>
-
-#include <random>
-
-// The robustness test's expressions, the same on every run: the first half
-// strings pieces of the evaluator's alphabet (and of what lies just outside
-// it) at random, the second half mutates well-formed expressions. The
-// recorded outputs are kept for exactly this sequence, so the generator may
-// only change together with that record.
-class RobustnessTexts
-{
-public:
-    static constexpr int Count = 200000;
-
-    // The next text of the sequence; call it at most Count times.
-    QString next();
-
-private:
-    int pick(int low, int high);
-    const QString &any(const QStringList &from);
-    QString generated();
-    QString mutated();
-
-    std::mt19937 m_random{20240611};
-    int m_produced = 0;
-};
 
 // The benchmark's fixed mix of typical expressions: numbers, functions,
 // powers, nested parentheses.
-QStringList benchmarkMix();
+inline QStringList benchmarkMix()
+{
+    return u"2sin(30)+sqrt(3)/2|1/3|(-8)^(1/3)|2^-3*4^0.5|arccos(-0.5)+arcsin(1)-arctan(1)|"
+           u"((1+2)*(3-4))/((5+6)*(7-8))|log(1000)+ln(e^2)|exp-1*abs(-2.5)|12345.678*0,001|"
+           u"2pi(1+cos(60))^2|(((((2+3)*4)-5)/6)^2)|sqrt(2)^2-2"_qs.split(u'|');
+}

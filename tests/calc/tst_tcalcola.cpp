@@ -1,7 +1,6 @@
 #include "calc/calculatorvalues.h"
 #include "calc/expressionevaluator.h"
 #include "calc/tcalcola.h"
-#include "calculatorexamples.h"
 #include "shell/helpset.h"
 #include "shell/helpviewer.h"
 #include "support/guitest.h"
@@ -58,16 +57,6 @@ private slots:
         QCOMPARE(formatResult(std::strtold(QTest::currentDataTag(), nullptr)), shown);
     }
 
-    void failures()
-    {
-        // Only a failure of the text checks beeps.
-        QVERIFY(calculate(u"2*"_qs).textRejected);
-        QVERIFY(!calculate(u"2+3)"_qs).textRejected);
-        QVERIFY(!calculate(u"sqrt"_qs).textRejected);
-        calculate(u"1/0"_qs);
-        QCOMPARE(calculate(QString()).shown, QString()); // no message left from before
-    }
-
     void keypad()
     {
         OpenCalculator calculator;
@@ -83,50 +72,33 @@ private slots:
         QCOMPARE(calculator.text("nome") + calculator.text("erisultato"), QString());
     }
 
-    void examples_data() { addCalculatorExampleRows(); }
-
-    void examples()
+    // A typed "=", Enter and the keypad's Enter evaluate as the "=" button
+    // does, leaving the window open; only the typed "=" stays in the field, so
+    // that "=" pressed after it evaluates a text ending in "=". Escape closes.
+    void keysEvaluate_data()
     {
-        QFETCH(QString, expression);
-        QFETCH(bool, radians);
-        QFETCH(QString, shown);
-        OpenCalculator calculator;
-        if (radians)
-            calculator.press("SpeedButton2");
-        calculator.evaluate(expression);
-        QCOMPARE(calculator.text("erisultato"), shown);
-    }
-
-    void equalsTwice()
-    {
-        OpenCalculator calculator;
-        QTest::keyClicks(calculator.control<QLineEdit>("nome"), u"1/3="_qs);
-        QCOMPARE(calculator.text("erisultato"), u"0.3333333433"_qs);
-        calculator.press("Button15");
-        QCOMPARE(calculator.text("nome") + u' ' + calculator.text("erisultato"), u"1/3== syntax error"_qs);
-    }
-
-    // Enter and the keypad's Enter evaluate as "=" does, leaving the window
-    // open on the typed expression; Escape closes it.
-    void enterEvaluates_data()
-    {
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("key");
-        QTest::newRow("return") << Qt::KeyboardModifiers() << int(Qt::Key_Return);
-        QTest::newRow("keypad enter") << Qt::KeyboardModifiers(Qt::KeypadModifier) << int(Qt::Key_Enter);
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("afterEquals");
+        QTest::newRow("=") << u"1/3="_qs << 0 << u"1/3= 0.3333333433"_qs << u"1/3== syntax error"_qs;
+        QTest::newRow("return") << u"6*7"_qs << int(Qt::Key_Return) << u"6*7 42"_qs << u"6*7= 42"_qs;
+        QTest::newRow("keypad enter") << u"6*7"_qs << int(Qt::Key_Enter) << u"6*7 42"_qs << u"6*7= 42"_qs;
     }
 
-    void enterEvaluates()
+    void keysEvaluate()
     {
-        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, typed);
         QFETCH(int, key);
         OpenCalculator calculator;
         auto *field = calculator.control<QLineEdit>("nome");
-        QTest::keyClicks(field, u"6*7"_qs);
-        QTest::keyClick(field, Qt::Key(key), modifiers);
-        QCOMPARE(calculator.text("erisultato"), u"42"_qs);
-        QCOMPARE(calculator.text("nome"), u"6*7"_qs);
+        QTest::keyClicks(field, typed);
+        if (key != 0)
+            QTest::keyClick(field, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         QVERIFY(calculator.window->isVisible());
+        QTEST(calculator.text("nome") + u' ' + calculator.text("erisultato"), "shown");
+        calculator.press("Button15");
+        QTEST(calculator.text("nome") + u' ' + calculator.text("erisultato"), "afterEquals");
         QTest::keyClick(field, Qt::Key_Escape);
         QVERIFY(!calculator.window || !calculator.window->isVisible());
     }
@@ -153,17 +125,18 @@ private slots:
     {
         Evaluator.AngleFactor = RadianFactor;
         OpenCalculator calculator;
-        calculator.evaluate(u"arcsin(1)"_qs);
-        QCOMPARE(calculator.text("risulta") + u' ' + calculator.text("erisultato"), u"Degrees 90"_qs);
+        const auto shown = [&] {
+            calculator.evaluate(u"arcsin(1)"_qs);
+            return calculator.text("risulta") + u' ' + calculator.text("erisultato");
+        };
+        QCOMPARE(shown(), u"Degrees 90"_qs);
         calculator.press("SpeedButton2");
         // Back from help, the window keeps the unit its buttons show.
         calculator.window->hide();
         calculator.window->show();
-        calculator.evaluate(u"arcsin(1)"_qs);
-        QCOMPARE(calculator.text("risulta") + u' ' + calculator.text("erisultato"), u"Radians 1.5707963705"_qs);
+        QCOMPARE(shown(), u"Radians 1.5707963705"_qs);
         calculator.press("gradi");
-        calculator.evaluate(u"arcsin(1)"_qs);
-        QCOMPARE(calculator.text("risulta") + u' ' + calculator.text("erisultato"), u"Degrees 90"_qs);
+        QCOMPARE(shown(), u"Degrees 90"_qs);
     }
 
     void help()
