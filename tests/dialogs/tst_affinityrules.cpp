@@ -59,8 +59,6 @@ private slots:
                                             << QStringList{"-6", "2", "0.5", "-12", "1", "1.5"};
         QTest::newRow("c', a leading minus") << 2 << int(AffineCPrime) << "-2^2" << true << ""
                                              << QStringList{"-6", "2", "0", "-4", "1", "1.5"};
-        QTest::newRow("a', pi in single precision") << 1 << int(AffineAPrime) << "2pi" << true << ""
-                                                    << QStringList{"-6", "2", "0", "-12", "6.28318548", "1.5"};
         QTest::newRow("b', degrees") << 2 << int(AffineBPrime) << "sin(30)" << true << ""
                                      << QStringList{"-6", "2", "0", "-12", "1", "0.5"};
         QTest::newRow("empty") << 1 << int(AffineA) << "" << false << "Stringa vuota" << StartMatrix;
@@ -68,7 +66,6 @@ private slots:
         QTest::newRow("a variable letter") << 1 << int(AffineC) << "x" << false << "syntax error" << StartMatrix;
         QTest::newRow("evaluation fails") << 1 << int(AffineBPrime) << "1/0" << false << "division by 0"
                                           << StartMatrix;
-        QTest::newRow("parse fails") << 2 << int(AffineAPrime) << "(2+3" << false << "syntax error" << StartMatrix;
     }
 
     // The text is stored valid or not; the value only when valid; the other
@@ -107,38 +104,34 @@ private slots:
     {
         QTest::addColumn<int>("preset");
         QTest::addColumn<QStringList>("texts");  // c, a, b, c', a', b'
-        QTest::addColumn<QStringList>("values"); // the same order
-        QTest::newRow("generica") << 0 << QStringList{"-8", "2", "0", "-3", "0", "2"}
-                                  << QStringList{"-8", "2", "0", "-3", "0", "2"};
-        QTest::newRow("traslazione") << 1 << QStringList{"-4", "1", "0", "3", "0", "1"}
-                                     << QStringList{"-4", "1", "0", "3", "0", "1"};
+        QTest::addColumn<QStringList>("values"); // the same order; none where they read as the texts
+        QTest::newRow("generica") << 0 << QStringList{"-8", "2", "0", "-3", "0", "2"} << QStringList();
+        QTest::newRow("traslazione") << 1 << QStringList{"-4", "1", "0", "3", "0", "1"} << QStringList();
         QTest::newRow("rotazione") << 2 << QStringList{"0", "1/2", "-sqrt(3)/2", "0", "sqrt(3)/2", "1/2"}
                                    << QStringList{"0", "0.5", "-0.866025388", "0", "0.866025388", "0.5"};
-        QTest::newRow("simmetria") << 3 << QStringList{"-2", "0", "-1", "-3", "-1", "0"}
-                                   << QStringList{"-2", "0", "-1", "-3", "-1", "0"};
-        QTest::newRow("omotetia") << 4 << QStringList{"0", "1.5", "0", "0", "0", "1.5"}
-                                  << QStringList{"0", "1.5", "0", "0", "0", "1.5"};
-        QTest::newRow("dilatazione") << 5 << QStringList{"0", "2", "0", "0", "0", "1.5"}
-                                     << QStringList{"0", "2", "0", "0", "0", "1.5"};
+        QTest::newRow("simmetria") << 3 << QStringList{"-2", "0", "-1", "-3", "-1", "0"} << QStringList();
+        QTest::newRow("omotetia") << 4 << QStringList{"0", "1.5", "0", "0", "0", "1.5"} << QStringList();
+        QTest::newRow("dilatazione") << 5 << QStringList{"0", "2", "0", "0", "0", "1.5"} << QStringList();
         QTest::newRow("inclinazione") << 6 << QStringList{"0", "1", "0,5", "0", "0", "1"}
                                       << QStringList{"0", "1", "0.5", "0", "0", "1"};
     }
 
     // Each preset's texts, evaluated by the change rule, give its matrix;
-    // -0.8660254 and 0.8660254 are the singles nearest to -sqrt(3)/2 and
+    // -0.866025388 and 0.866025388 are the singles nearest to -sqrt(3)/2 and
     // sqrt(3)/2. Only "generica" has values to store directly, the same.
     void presets()
     {
         QFETCH(int, preset);
         QFETCH(QStringList, texts);
         QFETCH(QStringList, values);
+        if (values.isEmpty())
+            values = texts;
         const AffineTexts presetTexts = affinePresetTexts(preset);
         QCOMPARE(QStringList(presetTexts.cbegin(), presetTexts.cend()), texts);
         TransformSettingsValues store = startStore();
         for (int field = 0; field < AffineFieldCount; ++field)
             QVERIFY(applyAffineText(store, 2, field, presetTexts[field]));
         QCOMPARE(matrix(store, 2), values);
-        QCOMPARE(real(-0.8660254f), QStringLiteral("-0.866025388"));
         const std::optional<AffineMatrix> direct = affinePresetMatrix(preset);
         QCOMPARE(direct.has_value(), preset == 0);
         if (direct) {

@@ -1,11 +1,7 @@
-#include "dialogs/taffina.h"
+#include "dialogs/parameterdialog.h"
+#include "dialogs/spincontrol.h"
 #include "dialogs/tcoordinate.h"
-#include "dialogs/tdilatazioni.h"
-#include "dialogs/tgeomot.h"
 #include "dialogs/tgeorota.h"
-#include "dialogs/tgeosim.h"
-#include "dialogs/tgeotrasla.h"
-#include "dialogs/tinclinazioni.h"
 #include "lang/languagetables.h"
 #include "shell/helpviewer.h"
 #include "shell/shellvalues.h"
@@ -17,43 +13,17 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QTest>
 #include <algorithm>
-#include <memory>
 #include <optional>
 
-// The figure, translation and rotation dialogs, worked as the user works
-// them, on the store as a freshly created workspace leaves it; with them,
-// the rules every parameter dialog shares (the hints, the help topic).
+using namespace DialogDriver;
+
+// What every parameter dialog shares, each dialog a row: its texts, its
+// cursors, its spins' ranges, the hint rule, the help topic, and the order
+// of work (the slot's values loaded on opening, stored by OK only); with
+// them, the figure and rotation dialogs' own rules.
 namespace {
-
-enum Kind { Figure, Translation, Rotation, Symmetry, Homothety, Dilation, Shear, Affinity };
-
-std::unique_ptr<ParameterDialog> makeDialog(int kind)
-{
-    switch (kind) {
-    case Figure: return std::make_unique<Tcoordinate>();
-    case Translation: return std::make_unique<Tgeotrasla>();
-    case Rotation: return std::make_unique<Tgeorota>();
-    case Symmetry: return std::make_unique<Tgeosim>();
-    case Homothety: return std::make_unique<Tgeomot>();
-    case Dilation: return std::make_unique<Tdilatazioni>();
-    case Shear: return std::make_unique<Tinclinazioni>();
-    default: return std::make_unique<Taffina>();
-    }
-}
-
-template <typename Control = QWidget>
-Control *child(QWidget *dialog, const char *name)
-{
-    return dialog->findChild<Control *>(QString::fromLatin1(name));
-}
-
-SpinControl *spin(QWidget *dialog, const char *name) { return child<SpinControl>(dialog, name); }
-void click(QWidget *dialog, const char *name) { QTest::mouseClick(child<QAbstractButton>(dialog, name), Qt::LeftButton); }
-void pressOk(QWidget *dialog) { click(dialog, "BitBtn1"); }
-void pressCancel(QWidget *dialog) { click(dialog, "BitBtn2"); }
 
 // Keyboard focus and shortcuts need the dialog to be the active window.
 bool activate(QWidget *dialog)
@@ -62,41 +32,17 @@ bool activate(QWidget *dialog)
     return QTest::qWaitForWindowActive(dialog);
 }
 
-void chooseType(QWidget *dialog, int type)
+// Every spin stepped and every check box ticked, as the user edits a dialog.
+void editAll(QWidget *dialog, int steps)
 {
-    // On the round indicator at the left, which every item has.
-    auto *item = child<QRadioButton>(dialog, qPrintable(QStringLiteral("tipo%1").arg(type)));
-    QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(6, item->height() / 2));
+    for (SpinControl *control : dialog->findChildren<SpinControl *>())
+        control->stepBy(steps);
+    for (QCheckBox *box : dialog->findChildren<QCheckBox *>())
+        QTest::mouseClick(box, Qt::LeftButton);
 }
 
 // Whether B x, B y, C y, C x, D x, D y, the radius field and its spin take input.
-QString rowsTakingInput(QWidget *dialog)
-{
-    QString rows;
-    for (const char *name : {"xb", "pyb", "yc", "pxc", "xd", "pyd", "raggio", "praggio"})
-        rows += child(dialog, name)->isEnabled() ? u'1' : u'0';
-    return rows;
-}
-
-// A translation or rotation slot's values in the order of the dialog's controls.
-QList<int> stored(int kind, int slot)
-{
-    const TransformSettingsValues &s = TransformSettings;
-    if (kind == Translation)
-        return {s.TranslationDX[slot], s.TranslationDY[slot], s.ShowTranslationVector[slot]};
-    return {s.RotationCentreX[slot], s.RotationCentreY[slot], s.RotationAngle[slot], s.ShowRotationArcs[slot]};
-}
-
-QList<int> shown(QWidget *dialog)
-{
-    QList<int> values;
-    for (const char *name : {"orix", "oriy", "edangolo"})
-        if (auto *valueField = dialog->findChild<QLineEdit *>(QLatin1String(name)))
-            values << valueField->text().toInt();
-    for (const QCheckBox *box : dialog->findChildren<QCheckBox *>())
-        values << box->isChecked();
-    return values;
-}
+const QStringList FigureRowNames{"xb", "pyb", "yc", "pxc", "xd", "pyd", "raggio", "praggio"};
 
 } // namespace
 
@@ -105,8 +51,6 @@ class TestParameterDialog : public QObject
     Q_OBJECT
 
     std::optional<GuiTest::Fixture> m_fixture;
-
-    // A help set of a loaded language in the test's folder, holding `page`.
 
 private slots:
     void init()
@@ -118,115 +62,218 @@ private slots:
     void cleanup()
     {
         delete HelpViewer::current();
-        QVERIFY(GuiTest::unexpectedModals().isEmpty());
+        QCOMPARE(GuiTest::unexpectedModals(), QStringList());
     }
 
-    void spinLimits_data()
+    void texts_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("minimum");
-        QTest::addColumn<int>("maximum");
-        QTest::addColumn<bool>("wraps");
-        for (const char *name : {"pxa", "pxb", "pxc", "pxd"}) // only x of C and D wraps
-            QTest::newRow(name) << int(Figure) << name << -39 << 39 << (name[2] >= 'c');
-        for (const char *name : {"pya", "pyb", "pyc", "pyd"})
-            QTest::newRow(name) << int(Figure) << name << -26 << 26 << false;
-        QTest::newRow("praggio") << int(Figure) << "praggio" << 2 << 15 << false;
-        QTest::newRow("translation x") << int(Translation) << "porix" << -30 << 30 << false;
-        QTest::newRow("translation y") << int(Translation) << "poriy" << -20 << 20 << false;
-        QTest::newRow("centre x") << int(Rotation) << "porix" << -5 << 5 << false;
-        QTest::newRow("centre y") << int(Rotation) << "poriy" << -5 << 5 << false;
-        QTest::newRow("angle") << int(Rotation) << "pangolo" << -359 << 359 << true;
+        QTest::addColumn<int>("language");
+        // "names:text": the caption, title or hint each named control shows,
+        // a field and its spin sharing one hint; no name for the dialog's title.
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QStringList>("labels"); // "name:text" of the label naming each control
+        QTest::newRow("figure")
+            << int(Figure) << int(English)
+            << QStringList{":Coordinates of the vertices", "tipo:Type of figure", "tipo0:point A", "tipo1:segment AB",
+                           "tipo2:triangle ABC", "tipo3:quadrilateral ABCD", "tipo4:circle of centre A",
+                           "pulizia:clears the screen", "xa pxa:abscissa of A", "ya pya:ordinate of A",
+                           "xb pxb:abscissa of B", "yb pyb:ordinate of B", "xc pxc:abscissa of C",
+                           "yc pyc:ordinate of C", "xd pxd:abscissa of D", "yd pyd:ordinate of D",
+                           "raggio praggio:radius"}
+            << QStringList{"pxa:Xa = ", "pya:Ya = ", "pxb:Xb  =", "pyb:Yb = ", "pxc:Xc =", "pyc:Yc = ", "pxd:Xd =",
+                           "pyd:Yd = "};
+        QTest::newRow("translation")
+            << int(Translation) << int(English)
+            << QStringList{":Translations", "orix porix:translation along x", "oriy poriy:translation along y",
+                           "vettore:translation vector"}
+            << QStringList{"porix:x  =", "poriy:y  ="};
+        QTest::newRow("rotation, with the buttons every dialog shares")
+            << int(Rotation) << int(English)
+            << QStringList{":Rotations", "orix porix:abscissa of the centre of rotation",
+                           "oriy poriy:ordinate of the centre of rotation", "edangolo pangolo: angle of rotation",
+                           "raggic:arcs and radii", "BitBtn1:OK / OK", "BitBtn2:Cancel / cancel", "BitBtn3:Help / help"}
+            << QStringList{"porix:Xc = ", "poriy:Yc =", "pangolo:α° = "};
+        QTest::newRow("symmetry")
+            << int(Symmetry) << int(English)
+            << QStringList{":Simmetries", "tiposim:with respect to", "tiposim0:P (x, y)", "tiposim1:x = cost",
+                           "tiposim2:y = cost", "tiposim3:y = x", "tiposim4:y = -x", "tiposim5:y = mx + q",
+                           "xzero pxzero:abscissa of the centre of simmetry",
+                           "yzero pyzero:ordinate of the centre of simmetry", "angolo pangolo:inclination on the x axis",
+                           "Edit3:slope", "qu pqu:intercept on the y axis", "centrasse:centre or axis of simmetry"}
+            << QStringList{"pxzero:x = ", "pyzero:y =", "pangolo:α =", "pqu:q ="};
+        QTest::newRow("homothety")
+            << int(Homothety) << int(English)
+            << QStringList{":Homotheties", "segno0:k positive", "segno1:k negative", "edangolo pangolo:ratio",
+                           "xo pxo:abscissa of the centre of homothetia", "yo pyo:ordinate of the centre of homothetia",
+                           "centro:centre of homothetia"}
+            << QStringList{"pangolo:k = ", "pxo:Xc = ", "pyo:Yc ="};
+        QTest::newRow("dilation") << int(Dilation) << int(English)
+                                  << QStringList{":Scalings", "dilx pdilx:scaling factor along x",
+                                                 "dily pdily:scaling factor along y"}
+                                  << QStringList{"pdilx:a = ", "pdily:b ="};
+        QTest::newRow("shear") << int(Shear) << int(English)
+                               << QStringList{":Shear", "sceltasse:Axis", "sceltasse0: x", "sceltasse1: y",
+                                              "segnokappa0:k positive", "segnokappa1:k negative", "dily pdily:ratio"}
+                               << QStringList{"pdily:k ="};
+        QTest::newRow("affinity")
+            << int(Affinity) << int(English)
+            << QStringList{":Affinities", "combinato:generic|translation|rotation|simmetry|homothetia|scaling|shear"}
+            << QStringList{"nome:c = ", "bis:a =", "Edit1:b =", "Edit2:c' = ", "Edit3:a' = ", "Edit4:b' = "};
+        // The language in force when the dialog opens.
+        QTest::newRow("homothety, Italian") << int(Homothety) << int(Italian)
+                                            << QStringList{":Omotetie", "segno1:k negativo"} << QStringList();
+        QTest::newRow("symmetry, Italian") << int(Symmetry) << int(Italian)
+                                           << QStringList{"Edit3:coefficiente angolare"} << QStringList();
+        QTest::newRow("shear, Italian") << int(Shear) << int(Italian) << QStringList{"sceltasse:Asse"} << QStringList();
+        QTest::newRow("dilation, French") << int(Dilation) << int(French)
+                                          << QStringList{"dilx pdilx:coefficient de dilatation selon x"}
+                                          << QStringList();
+        QTest::newRow("affinity, Italian")
+            << int(Affinity) << int(Italian)
+            << QStringList{"combinato:generica|traslazione|rotazione|simmetria|omotetia|dilatazione|inclinazione",
+                           "BitBtn1:Conferma / conferma"}
+            << QStringList();
     }
 
-    // A page up from below the top lands exactly on the top, or wrapping on the
-    // bottom; two steps down from above the bottom stop or wrap. Typing is ignored.
-    void spinLimits()
+    void texts()
     {
         QFETCH(int, kind);
-        QFETCH(QString, name);
-        QFETCH(int, minimum);
-        QFETCH(int, maximum);
-        QFETCH(bool, wraps);
-        TransformSettings.FigureType = 3; // every vertex row takes input
+        QFETCH(int, language);
+        QFETCH(QStringList, texts);
+        QFETCH(QStringList, labels);
+        Language.LanguageIndex = quint8(language);
         auto dialog = makeDialog(kind);
         dialog->show();
-        SpinControl *control = spin(dialog.get(), qPrintable(name));
-        control->setValue(maximum - 1);
-        QTest::keyClick(control, Qt::Key_PageUp);
-        QCOMPARE(control->value(), wraps ? minimum : maximum);
-        control->setValue(minimum + 1);
-        QTest::keyClick(control, Qt::Key_Down);
-        QTest::keyClick(control, Qt::Key_Down);
-        QTest::keySequence(control, QKeySequence::SelectAll);
-        QTest::keyClicks(control, "3");
-        QCOMPARE(control->value(), wraps ? maximum : minimum);
+        QStringList shownTexts;
+        QStringList expectedTexts;
+        for (const QString &entry : texts) {
+            const QString names = entry.section(u':', 0, 0);
+            if (names.isEmpty()) {
+                shownTexts << dialog->windowTitle();
+                expectedTexts << entry.section(u':', 1);
+            }
+            for (const QString &name : names.split(u' ', Qt::SkipEmptyParts)) {
+                shownTexts << name + u':' + caption(child(dialog.get(), name));
+                expectedTexts << name + u':' + entry.section(u':', 1);
+            }
+        }
+        QCOMPARE(shownTexts, expectedTexts);
+        QStringList shownLabels;
+        for (const QString &entry : labels)
+            shownLabels << entry.section(u':', 0, 0) + u':' + labelOf(child(dialog.get(), entry.section(u':', 0, 0)));
+        QCOMPARE(shownLabels, labels);
     }
 
-    void spinSingleStepsAtTheEnds_data()
+    void cursors_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("names"); // after the three buttons
+        QTest::addColumn<QString>("hands");
+        QTest::newRow("figure: the spins and the check box")
+            << int(Figure) << QStringList{"pxa", "pyd", "pulizia", "xa", "raggio"} << "11111100";
+        QTest::newRow("translation: the spins and the check box")
+            << int(Translation) << QStringList{"porix", "poriy", "vettore", "orix"} << "1111110";
+        QTest::newRow("rotation: the spins and the check box")
+            << int(Rotation) << QStringList{"porix", "poriy", "pangolo", "raggic", "edangolo"} << "11111110";
+        QTest::newRow("symmetry: the spins, the kinds and the check box")
+            << int(Symmetry)
+            << QStringList{"pxzero", "pyzero", "pangolo", "pqu", "tiposim0", "tiposim5", "centrasse", "xzero", "Edit3"}
+            << "111111111100";
+        QTest::newRow("homothety: the spins and the check box")
+            << int(Homothety) << QStringList{"pangolo", "pxo", "pyo", "centro", "segno0", "edangolo"} << "111111100";
+        QTest::newRow("dilation: the buttons alone") << int(Dilation) << QStringList{"pdilx", "pdily", "dilx"}
+                                                     << "111000";
+        QTest::newRow("shear: the buttons alone")
+            << int(Shear) << QStringList{"pdily", "sceltasse0", "segnokappa1"} << "111000";
+        QTest::newRow("affinity: the buttons alone")
+            << int(Affinity) << QStringList{"nome", "bis", "Edit4", "combinato"} << "1110000";
+    }
+
+    void cursors()
+    {
+        QFETCH(int, kind);
+        QFETCH(QStringList, names);
+        QFETCH(QString, hands);
+        auto dialog = makeDialog(kind);
+        dialog->show();
+        QCOMPARE(pointingHands(dialog.get(), QStringList{"BitBtn1", "BitBtn2", "BitBtn3"} + names), hands);
+    }
+
+    void spinEnds_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("field"); // where the position is shown
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QStringList>("shownAfterEachStep");
-        // Two steps reach the end, the third crosses it: a wrapping spin lands
-        // on the other end and goes on from there, any other stays put.
-        const auto ends = [](const char *label, int kind, const char *name, const char *field, int minimum,
-                             int maximum, bool wraps) {
-            const auto texts = [](std::initializer_list<int> positions) {
-                QStringList shown;
-                for (int position : positions)
-                    shown << QString::number(position);
-                return shown;
-            };
-            QTest::addRow("%s, up past %d", label, maximum)
-                << kind << name << field << maximum - 2 << int(Qt::Key_Up)
-                << texts({maximum - 1, maximum, wraps ? minimum : maximum, wraps ? minimum + 1 : maximum});
-            QTest::addRow("%s, down past %d", label, minimum)
-                << kind << name << field << minimum + 2 << int(Qt::Key_Down)
-                << texts({minimum + 1, minimum, wraps ? maximum : minimum, wraps ? maximum - 1 : minimum});
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<bool>("wraps");
+        QTest::addColumn<bool>("tenths"); // a real with one decimal, edited as ten times its value
+        const auto row = [](int kind, const char *name, const char *field, int minimum, int maximum,
+                            bool wraps = false, bool tenths = false) {
+            QTest::addRow("%d %s", kind, name) << kind << name << field << minimum << maximum << wraps << tenths;
         };
-        ends("x of C", Figure, "pxc", "xc", -39, 39, true);
-        ends("x of D", Figure, "pxd", "xd", -39, 39, true);
-        ends("x of A", Figure, "pxa", "xa", -39, 39, false);
-        ends("x of B", Figure, "pxb", "xb", -39, 39, false);
-        ends("y of A", Figure, "pya", "ya", -26, 26, false);
-        ends("y of B", Figure, "pyb", "yb", -26, 26, false);
-        ends("y of C", Figure, "pyc", "yc", -26, 26, false);
-        ends("y of D", Figure, "pyd", "yd", -26, 26, false);
-        ends("radius", Figure, "praggio", "raggio", 2, 15, false);
-        ends("angle", Rotation, "pangolo", "edangolo", -359, 359, true);
-        ends("centre x", Rotation, "porix", "orix", -5, 5, false);
-        ends("centre y", Rotation, "poriy", "oriy", -5, 5, false);
-        ends("translation x", Translation, "porix", "orix", -30, 30, false);
-        ends("translation y", Translation, "poriy", "oriy", -20, 20, false);
+        for (const char *name : {"xa", "xb", "xc", "xd"}) // only x of C and D wraps
+            row(Figure, qPrintable(u'p' + QLatin1String(name)), name, -39, 39, name[1] >= 'c');
+        for (const char *name : {"ya", "yb", "yc", "yd"})
+            row(Figure, qPrintable(u'p' + QLatin1String(name)), name, -26, 26);
+        row(Figure, "praggio", "raggio", 2, 15);
+        row(Translation, "porix", "orix", -30, 30);
+        row(Translation, "poriy", "oriy", -20, 20);
+        row(Rotation, "porix", "orix", -5, 5);
+        row(Rotation, "poriy", "oriy", -5, 5);
+        row(Rotation, "pangolo", "edangolo", -359, 359, true);
+        row(Symmetry, "pxzero", "xzero", -10, 10);
+        row(Symmetry, "pyzero", "yzero", -5, 5);
+        row(Symmetry, "pangolo", "angolo", 0, 179, true);
+        row(Symmetry, "pqu", "qu", -5, 5);
+        row(Homothety, "pangolo", "edangolo", 1, 20, true, true);
+        row(Homothety, "pxo", "xo", -36, 36);
+        row(Homothety, "pyo", "yo", -25, 25);
+        row(Dilation, "pdilx", "dilx", 5, 50, false, true);
+        row(Dilation, "pdily", "dily", 5, 50, false, true);
+        row(Shear, "pdily", "dily", 5, 50, false, true);
     }
 
-    // Single steps, so that a spin wrapping one step early, or one step late,
-    // shows it: a page step overshoots the end and hides both.
-    void spinSingleStepsAtTheEnds()
+    // Single arrow keys up to the top and one past it, then down to the
+    // bottom and one past it: a wrapping spin lands on the other end, any
+    // other stays put. Typing is ignored.
+    void spinEnds()
     {
         QFETCH(int, kind);
         QFETCH(QString, name);
         QFETCH(QString, field);
-        QFETCH(int, start);
-        QFETCH(int, key);
-        QFETCH(QStringList, shownAfterEachStep);
+        QFETCH(int, minimum);
+        QFETCH(int, maximum);
+        QFETCH(bool, wraps);
+        QFETCH(bool, tenths);
         TransformSettings.FigureType = 3; // every vertex row takes input
+        TransformSettings.SymmetryKind[1] = name == u"pxzero" || name == u"pyzero" ? 0 : 5;
         auto dialog = makeDialog(kind);
         dialog->show();
-        SpinControl *control = spin(dialog.get(), qPrintable(name));
-        auto *valueField = child<QLineEdit>(dialog.get(), qPrintable(field));
-        control->setValue(start);
-        QStringList shown;
-        for (qsizetype step = 0; step < shownAfterEachStep.size(); ++step) {
+        SpinControl *control = spin(dialog.get(), name);
+        QVERIFY(control->isEnabled());
+        const auto shownAt = [tenths](int position) {
+            return positionText(position, tenths ? SpinDisplay::Tenths : SpinDisplay::Whole);
+        };
+        QStringList texts;
+        control->setValue(maximum - 1);
+        for (int key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Down}) {
             QTest::keyClick(control, Qt::Key(key));
-            shown << valueField->text();
+            texts << text(dialog.get(), field);
         }
-        QCOMPARE(shown, shownAfterEachStep);
+        control->setValue(minimum + 1);
+        for (int key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
+            QTest::keyClick(control, Qt::Key(key));
+            texts << text(dialog.get(), field);
+        }
+        QTest::keySequence(control, QKeySequence::SelectAll);
+        QTest::keyClicks(control, "3");
+        texts << text(dialog.get(), field);
+        const QString last = shownAt(wraps ? minimum : minimum + 1);
+        QCOMPARE(texts, (QStringList{shownAt(maximum), shownAt(wraps ? minimum : maximum),
+                                     shownAt(wraps ? maximum : maximum - 1), shownAt(minimum),
+                                     shownAt(wraps ? maximum : minimum), last, last}));
     }
 
     void hintRule_data()
@@ -234,16 +281,11 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("group"); // its DialogFirstActivation entry
         QTest::addColumn<bool>("main");
-        for (bool main : {true, false}) {
-            QTest::addRow("figure, main %d", main) << int(Figure) << 0 << main;
-            QTest::addRow("translation, main %d", main) << int(Translation) << 5 << main;
-            QTest::addRow("rotation, main %d", main) << int(Rotation) << 2 << main;
-            QTest::addRow("symmetry, main %d", main) << int(Symmetry) << 3 << main;
-            QTest::addRow("homothety, main %d", main) << int(Homothety) << 1 << main;
-            QTest::addRow("dilation, main %d", main) << int(Dilation) << 6 << main;
-            QTest::addRow("shear, main %d", main) << int(Shear) << 6 << main;
-            QTest::addRow("affinity, main %d", main) << int(Affinity) << 4 << main;
-        }
+        // The dilation and the shear share one first opening.
+        const int groups[] = {0, 5, 2, 3, 1, 6, 6, 4};
+        for (bool main : {true, false})
+            for (int kind = Figure; kind <= Affinity; ++kind)
+                QTest::addRow("kind %d, main %d", kind, main) << kind << groups[kind] << main;
     }
 
     // The first opening follows the main switch and clears only the dialog's
@@ -277,16 +319,11 @@ private slots:
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<bool>("byKey");
-        QTest::addColumn<QString>("page");
-        QTest::newRow("figure") << int(Figure) << false << "801.html";
-        QTest::newRow("translation") << int(Translation) << false << "803.html";
-        QTest::newRow("rotation") << int(Rotation) << false << "806.html";
-        QTest::newRow("rotation, F1") << int(Rotation) << true << "806.html";
-        QTest::newRow("symmetry") << int(Symmetry) << false << "805.html";
-        QTest::newRow("homothety") << int(Homothety) << false << "802.html";
-        QTest::newRow("dilation") << int(Dilation) << false << "807.html";
-        QTest::newRow("shear, F1") << int(Shear) << true << "808.html";
-        QTest::newRow("affinity") << int(Affinity) << false << "804.html";
+        const char *pages[] = {"801", "803", "806", "805", "802", "807", "808", "804"};
+        for (int kind = Figure; kind <= Affinity; ++kind)
+            QTest::addRow("%s.html", pages[kind]) << kind << false;
+        QTest::newRow("806.html, F1") << int(Rotation) << true;
+        QTest::newRow("808.html, F1") << int(Shear) << true;
     }
 
     // Coming back from the help window shows and activates the dialog again,
@@ -296,8 +333,8 @@ private slots:
     {
         QFETCH(int, kind);
         QFETCH(bool, byKey);
-        QFETCH(QString, page);
-        QVERIFY(DialogDriver::writeHelpSet(m_fixture->folder(), page));
+        const QString page = QString::fromLatin1(QTest::currentDataTag()).section(u',', 0, 0);
+        QVERIFY(writeHelpSet(m_fixture->folder(), page));
         auto dialog = makeDialog(kind);
         dialog->show();
         QVERIFY(activate(dialog.get()));
@@ -314,43 +351,78 @@ private slots:
         QCOMPARE(edited ? edited->value() : 0, value);
     }
 
-    void storesOnlyTheCurrentSlotAndOnlyOnOk_data()
+    void opensAndStoresItsSlot_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("slot");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("start");  // shown on opening, the start values
+        QTest::addColumn<QStringList>("edited"); // shown after a step up of each spin
+        QTest::addColumn<QStringList>("stored"); // what OK changes
         QTest::addColumn<bool>("confirm");
-        for (int kind : {Translation, Rotation})
-            for (int slot : {1, 2})
-                for (bool confirm : {true, false})
-                    QTest::addRow("kind %d, slot %d, OK %d", kind, slot, confirm) << kind << slot << confirm;
+        for (bool confirm : {true, false}) {
+            const char *how = confirm ? "OK" : "cancel";
+            QTest::addRow("translation, %s", how)
+                << int(Translation) << QStringList{"orix", "oriy", "vettore"} << QStringList{"-6", "-8", "0"}
+                << QStringList{"-5", "-7", "1"}
+                << QStringList{"ShowTranslationVector[2]=1", "TranslationDX[2]=-5", "TranslationDY[2]=-7"} << confirm;
+            QTest::addRow("rotation, %s", how)
+                << int(Rotation) << QStringList{"orix", "oriy", "edangolo", "raggic"}
+                << QStringList{"2", "-2", "70", "0"} << QStringList{"3", "-1", "71", "1"}
+                << QStringList{"RotationAngle[2]=71", "RotationCentreX[2]=3", "RotationCentreY[2]=-1",
+                               "ShowRotationArcs[2]=1"}
+                << confirm;
+            // The disabled rows of the kind are stored all the same.
+            QTest::addRow("symmetry, %s", how)
+                << int(Symmetry) << QStringList{"tiposimButtons", "xzero", "yzero", "angolo", "Edit3", "qu", "centrasse"}
+                << QStringList{"0", "0", "0", "60", "1.73", "-3", "0"}
+                << QStringList{"0", "1", "1", "61", "1.80", "-2", "1"}
+                << QStringList{"ShowSymmetryElement[2]=1", "SymmetryAxisAngle[2]=61", "SymmetryAxisQ[2]=-2",
+                               "SymmetryCentreX[2]=1", "SymmetryCentreY[2]=1"}
+                << confirm;
+            QTest::addRow("homothety, %s", how)
+                << int(Homothety) << QStringList{"segnoButtons", "Label3", "edangolo", "xo", "yo", "centro"}
+                << QStringList{"0", "k = ", "1.5", "-1", "1", "0"} << QStringList{"0", "k = ", "1.6", "0", "2", "1"}
+                << QStringList{"HomothetyCentreX[2]=0", "HomothetyCentreY[2]=2", "HomothetyRatio[2]=1.60000002",
+                               "ShowHomothetyCentre[2]=1"}
+                << confirm;
+            QTest::addRow("dilation, %s", how)
+                << int(Dilation) << QStringList{"dilx", "dily"} << QStringList{"1.5", "0.5"}
+                << QStringList{"1.6", "0.6"} << QStringList{"DilationX[2]=1.60000002", "DilationY[2]=0.600000024"}
+                << confirm;
+            // The shear coefficients start at 0, below the range: 0.5 is shown.
+            QTest::addRow("shear, %s", how)
+                << int(Shear) << QStringList{"sceltasseButtons", "segnokappaButtons", "dily"}
+                << QStringList{"0", "0", "0.5"} << QStringList{"0", "0", "0.6"}
+                << QStringList{"ShearX[2]=0.600000024"} << confirm;
+        }
     }
 
-    // The slot's values are made to differ from the other slot's; every spin
-    // is then stepped up and every check box ticked.
-    void storesOnlyTheCurrentSlotAndOnlyOnOk()
+    // Slot 1 is edited and confirmed first, so that it differs from slot 2;
+    // slot 2 then opens on its own values, and OK stores its edits and
+    // nothing else, cancel nothing at all.
+    void opensAndStoresItsSlot()
     {
         QFETCH(int, kind);
-        QFETCH(int, slot);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, start);
+        QFETCH(QStringList, edited);
+        QFETCH(QStringList, stored);
         QFETCH(bool, confirm);
-        TransformSettings.CurrentSlot = quint8(slot);
-        TransformSettings.TranslationDX[slot] = 4;
-        TransformSettings.RotationAngle[slot] = -90;
-        const QList<int> before = stored(kind, slot);
-        const QList<int> other = stored(kind, 3 - slot);
+        auto first = makeDialog(kind);
+        first->show();
+        editAll(first.get(), 3);
+        pressOk(first.get());
+        TransformSettings.CurrentSlot = 2;
+        const QMap<QString, QString> before = storeValues();
         auto dialog = makeDialog(kind);
         dialog->show();
-        QCOMPARE(shown(dialog.get()), before);
-        for (SpinControl *control : dialog->findChildren<SpinControl *>())
-            QTest::keyClick(control, Qt::Key_Up);
-        for (QCheckBox *box : dialog->findChildren<QCheckBox *>())
-            QTest::mouseClick(box, Qt::LeftButton);
-        QList<int> edited = before;
-        for (int &value : edited)
-            ++value;
+        QCOMPARE(shown(dialog.get(), names), start);
+        editAll(dialog.get(), 1);
+        QCOMPARE(shown(dialog.get(), names), edited);
+        QCOMPARE(storeValues(), before);
         confirm ? pressOk(dialog.get()) : pressCancel(dialog.get());
         QCOMPARE(dialog->result(), int(confirm ? QDialog::Accepted : QDialog::Rejected));
-        QCOMPARE(stored(kind, slot), confirm ? edited : before);
-        QCOMPARE(stored(kind, 3 - slot), other);
+        QCOMPARE(changedValues(before, storeValues()), confirm ? stored : QStringList());
     }
 
     // With the axes moving the rotation turns about the origin, so opening
@@ -360,14 +432,16 @@ private slots:
     {
         TransformSettings.FrameMode = 1;
         TransformSettings.CurrentSlot = 2;
+        const QMap<QString, QString> before = storeValues();
         Tgeorota dialog;
         dialog.show();
-        QVERIFY(!spin(&dialog, "porix")->isEnabled() && !spin(&dialog, "poriy")->isEnabled());
-        QCOMPARE(shown(&dialog), (QList<int>{0, 0, 70, false}));
-        QCOMPARE(stored(Rotation, 2), (QList<int>{0, 0, 70, false}));
-        QCOMPARE(stored(Rotation, 1), (QList<int>{2, -2, 70, false}));
+        QCOMPARE(enabling(&dialog, {"orix", "porix", "oriy", "poriy", "pangolo"}), QStringLiteral("00001"));
+        QCOMPARE(shown(&dialog, {"orix", "oriy", "edangolo"}), (QStringList{"0", "0", "70"}));
         QVERIFY(activate(&dialog));
         QCOMPARE(QApplication::focusWidget(), spin(&dialog, "pangolo"));
+        pressCancel(&dialog);
+        QCOMPARE(changedValues(before, storeValues()),
+                 (QStringList{"DialogFirstActivation[2]=0", "RotationCentreX[2]=0", "RotationCentreY[2]=0"}));
     }
 
     void figureTypeChoice_data()
@@ -390,8 +464,8 @@ private slots:
         QFETCH(QString, rowsReopened);
         Tcoordinate dialog;
         dialog.show();
-        chooseType(&dialog, type);
-        QCOMPARE(rowsTakingInput(&dialog), rows);
+        chooseItem(&dialog, QStringLiteral("tipo%1").arg(type));
+        QCOMPARE(enabling(&dialog, FigureRowNames), rows);
         spin(&dialog, "pxa")->stepBy(5);
         QTest::mouseClick(child<QCheckBox>(&dialog, "pulizia"), Qt::LeftButton);
         pressCancel(&dialog);
@@ -401,7 +475,7 @@ private slots:
         Tcoordinate again;
         again.show();
         QCOMPARE(child<QButtonGroup>(&again, "tipoButtons")->checkedId(), type);
-        QCOMPARE(rowsTakingInput(&again), rowsReopened);
+        QCOMPARE(enabling(&again, FigureRowNames), rowsReopened);
     }
 
     // The store holds B and D out of range, so the rows the point leaves
@@ -415,7 +489,7 @@ private slots:
         dialog.show();
         spin(&dialog, "pxa")->stepBy(-20);
         QTest::keyClick(spin(&dialog, "pyd"), Qt::Key_Up);
-        chooseType(&dialog, 0);
+        chooseItem(&dialog, "tipo0");
         QTest::mouseClick(child<QCheckBox>(&dialog, "pulizia"), Qt::LeftButton);
         pressOk(&dialog);
         const TransformSettingsValues &s = TransformSettings;
@@ -444,7 +518,7 @@ private slots:
         QFETCH(int, radius);
         Tcoordinate dialog;
         dialog.show();
-        chooseType(&dialog, CircleFigure);
+        chooseItem(&dialog, "tipo4");
         auto *raggio = child<QLineEdit>(&dialog, "raggio");
         QTest::keyClick(raggio, Qt::Key_Backspace);
         QTest::keyClicks(raggio, typed);
@@ -455,7 +529,7 @@ private slots:
                  (QList<int>{CircleFigure, radius, radius, 21, 9}));
         Tcoordinate again;
         again.show();
-        QCOMPARE(child<QLineEdit>(&again, "raggio")->text(), QString::number(radius));
+        QCOMPARE(text(&again, "raggio"), QString::number(radius));
     }
 };
 

@@ -1,19 +1,46 @@
 #include "support/dialogdriver.h"
 
 #include "dialogs/spincontrol.h"
+#include "dialogs/taffina.h"
+#include "dialogs/tcoordinate.h"
+#include "dialogs/tdilatazioni.h"
+#include "dialogs/tgeomot.h"
+#include "dialogs/tgeorota.h"
+#include "dialogs/tgeosim.h"
+#include "dialogs/tgeotrasla.h"
+#include "dialogs/tinclinazioni.h"
 #include "lang/languagetables.h"
 #include "transform/transformsettings.h"
 
 #include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <type_traits>
 
 namespace DialogDriver {
+
+std::unique_ptr<ParameterDialog> makeDialog(int kind)
+{
+    switch (kind) {
+    case Figure: return std::make_unique<Tcoordinate>();
+    case Translation: return std::make_unique<Tgeotrasla>();
+    case Rotation: return std::make_unique<Tgeorota>();
+    case Symmetry: return std::make_unique<Tgeosim>();
+    case Homothety: return std::make_unique<Tgeomot>();
+    case Dilation: return std::make_unique<Tdilatazioni>();
+    case Shear: return std::make_unique<Tinclinazioni>();
+    default: return std::make_unique<Taffina>();
+    }
+}
 
 SpinControl *spin(const QWidget *dialog, const QString &name)
 {
@@ -27,6 +54,52 @@ QString text(const QWidget *dialog, const QString &name)
     if (auto *label = child<QLabel>(dialog, name))
         return label->text();
     return QStringLiteral("<no control %1>").arg(name);
+}
+
+QStringList shown(const QWidget *dialog, const QStringList &names)
+{
+    QStringList values;
+    for (const QString &name : names) {
+        if (auto *box = child<QCheckBox>(dialog, name))
+            values << QString::number(box->isChecked());
+        else if (auto *group = dialog->findChild<QButtonGroup *>(name))
+            values << QString::number(group->checkedId());
+        else
+            values << text(dialog, name);
+    }
+    return values;
+}
+
+QString caption(const QWidget *control)
+{
+    if (!control)
+        return QStringLiteral("<no control>");
+    if (auto *group = qobject_cast<const QGroupBox *>(control))
+        return group->title();
+    if (auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    if (auto *list = qobject_cast<const QComboBox *>(control)) {
+        QStringList items;
+        for (int item = 0; item < list->count(); ++item)
+            items << list->itemText(item);
+        return items.join(u'|');
+    }
+    // A push button's caption is its hint begun with a capital: both are shown.
+    if (auto *button = qobject_cast<const QPushButton *>(control))
+        return button->text() + QStringLiteral(" / ") + button->toolTip();
+    if (auto *button = qobject_cast<const QAbstractButton *>(control))
+        return button->text();
+    return control->toolTip();
+}
+
+QString labelOf(const QWidget *control)
+{
+    if (!control)
+        return QStringLiteral("<no control>");
+    for (const QLabel *label : control->parentWidget()->findChildren<QLabel *>())
+        if (label->buddy() == control)
+            return label->text();
+    return QString();
 }
 
 void click(const QWidget *dialog, const QString &name)
@@ -94,6 +167,14 @@ void addSlots(QMap<QString, QString> &values, const char *name, const PerSlot<T>
     }
 }
 
+// `names` is the argument list as written: "s.TranslationDX, s.TranslationDY".
+template <typename... Values>
+void addAllSlots(QMap<QString, QString> &values, const char *names, const Values &...perSlot)
+{
+    QStringList keys = QString::fromLatin1(names).remove(QStringLiteral("s.")).split(QStringLiteral(", "));
+    (addSlots(values, qPrintable(keys.takeFirst()), perSlot), ...);
+}
+
 } // namespace
 
 QMap<QString, QString> storeValues()
@@ -102,31 +183,17 @@ QMap<QString, QString> storeValues()
     QMap<QString, QString> values;
     values[QStringLiteral("CurrentSlot")] = QString::number(s.CurrentSlot);
     values[QStringLiteral("FrameMode")] = QString::number(s.FrameMode);
-    addSlots(values, "SlotKind", s.SlotKind);
-    addSlots(values, "TranslationDX", s.TranslationDX);
-    addSlots(values, "TranslationDY", s.TranslationDY);
-    addSlots(values, "ShowTranslationVector", s.ShowTranslationVector);
-    addSlots(values, "RotationCentreX", s.RotationCentreX);
-    addSlots(values, "RotationCentreY", s.RotationCentreY);
-    addSlots(values, "RotationAngle", s.RotationAngle);
-    addSlots(values, "ShowRotationArcs", s.ShowRotationArcs);
-    addSlots(values, "SymmetryKind", s.SymmetryKind);
-    addSlots(values, "SymmetryCentreX", s.SymmetryCentreX);
-    addSlots(values, "SymmetryCentreY", s.SymmetryCentreY);
-    addSlots(values, "SymmetryAxisAngle", s.SymmetryAxisAngle);
-    addSlots(values, "SymmetryAxisQ", s.SymmetryAxisQ);
-    addSlots(values, "ShowSymmetryElement", s.ShowSymmetryElement);
-    addSlots(values, "HomothetyCentreX", s.HomothetyCentreX);
-    addSlots(values, "HomothetyCentreY", s.HomothetyCentreY);
-    addSlots(values, "HomothetyRatio", s.HomothetyRatio);
-    addSlots(values, "HomothetySign", s.HomothetySign);
-    addSlots(values, "ShowHomothetyCentre", s.ShowHomothetyCentre);
-    addSlots(values, "DilationX", s.DilationX);
-    addSlots(values, "DilationY", s.DilationY);
-    addSlots(values, "ShearX", s.ShearX);
-    addSlots(values, "ShearY", s.ShearY);
-    addSlots(values, "ShearAxis", s.ShearAxis);
-    addSlots(values, "ShearSign", s.ShearSign);
+    // Both slots of each per-slot value, one transformation a line.
+#define SLOTS(...) addAllSlots(values, #__VA_ARGS__, __VA_ARGS__)
+    SLOTS(s.SlotKind);
+    SLOTS(s.TranslationDX, s.TranslationDY, s.ShowTranslationVector);
+    SLOTS(s.RotationCentreX, s.RotationCentreY, s.RotationAngle, s.ShowRotationArcs);
+    SLOTS(s.SymmetryKind, s.SymmetryCentreX, s.SymmetryCentreY, s.SymmetryAxisAngle, s.SymmetryAxisQ,
+          s.ShowSymmetryElement);
+    SLOTS(s.HomothetyCentreX, s.HomothetyCentreY, s.HomothetyRatio, s.HomothetySign, s.ShowHomothetyCentre);
+    SLOTS(s.DilationX, s.DilationY, s.ShearX, s.ShearY, s.ShearAxis, s.ShearSign);
+    SLOTS(s.AffineConfirmed);
+#undef SLOTS
     for (int slot : {1, 2}) {
         for (int field = 0; field < 6; ++field)
             values[QStringLiteral("AffineText[%1][%2]").arg(slot).arg(field)] = s.AffineText[slot][field];
@@ -135,7 +202,6 @@ QMap<QString, QString> storeValues()
                 values[QStringLiteral("AffineCoeff[%1][%2][%3]").arg(slot).arg(row).arg(column)] =
                     real(s.AffineCoeff[slot][row][column]);
     }
-    addSlots(values, "AffineConfirmed", s.AffineConfirmed);
     values[QStringLiteral("AffinePreset")] = QString::number(s.AffinePreset);
     values[QStringLiteral("FigureType")] = QString::number(s.FigureType);
     values[QStringLiteral("SelectedFigureType")] = QString::number(s.SelectedFigureType);

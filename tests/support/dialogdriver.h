@@ -5,7 +5,9 @@
 #include <QStringList>
 #include <QWidget>
 
-class QAbstractButton;
+#include <memory>
+
+class ParameterDialog;
 class SpinControl;
 
 // Working a parameter dialog as the user works it, by objectName.
@@ -17,8 +19,19 @@ Control *child(const QWidget *dialog, const QString &name)
     return dialog->findChild<Control *>(name);
 }
 
+enum DialogKind { Figure, Translation, Rotation, Symmetry, Homothety, Dilation, Shear, Affinity };
+std::unique_ptr<ParameterDialog> makeDialog(int kind);
+
 SpinControl *spin(const QWidget *dialog, const QString &name);
 QString text(const QWidget *dialog, const QString &name); // of a line edit or a label
+// What each named control shows: a field's or label's text, a check box's
+// 1 or 0, the checked item of a button group.
+QStringList shown(const QWidget *dialog, const QStringList &names);
+// The text the user reads on a control: a caption, a group's title, a
+// label, else its hint.
+QString caption(const QWidget *control);
+// The caption of the label that names `control`, empty if none does.
+QString labelOf(const QWidget *control);
 void click(const QWidget *dialog, const QString &name);
 // A radio item clicked on its round indicator at the left, as the user does.
 void chooseItem(const QWidget *dialog, const QString &name);
