@@ -2,9 +2,9 @@
 #include "lang/languagecheck.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
+#include "support/settingsbytes.h"
 #include "support/workfolder.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -25,13 +25,6 @@ QString textOfLength(int length)
     for (int i = 0; i < length; ++i)
         text.append(QChar(u'a' + i % 26));
     return text;
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace
@@ -79,59 +72,36 @@ private slots:
         QTest::newRow("bare signature") << 277 << Lines{{82, "1234m"}}
                                         << QStringList{Count, Signature, Accepted} << true;
 
-        QTest::newRow("menu text of 32") << 277 << Lines{{87 + 3, "M03" + textOfLength(32)}}
-                                         << QStringList{Count, Signature, Accepted} << true;
-        QTest::newRow("menu text of 33")
-            << 277 << Lines{{87 + 3, "M03" + textOfLength(33)}}
-            << QStringList{Count, Signature, "line 91: MenuTexts row 3: cut after 32 characters, losing \"g\"", Accepted}
+        // Each cell holds up to its capacity; the long texts' extra character
+        // counts in their 60.
+        QTest::newRow("every kind of cell full")
+            << 277
+            << Lines{{87 + 3, "M03" + textOfLength(32)}, {109 + 6, "S06" + textOfLength(40)},
+                     {171 + 8, "L08:" + textOfLength(59)}}
+            << QStringList{Count, Signature, Accepted} << true;
+        QTest::newRow("every kind of cell one past")
+            << 277
+            << Lines{{87 + 3, "M03" + textOfLength(33)}, {109 + 6, "S06" + textOfLength(41)},
+                     {171 + 8, "L08:" + textOfLength(60)}}
+            << QStringList{Count, Signature, "line 91: MenuTexts row 3: cut after 32 characters, losing \"g\"",
+                           "line 116: ShortTexts row 6: cut after 40 characters, losing \"o\"",
+                           "line 180: LongTexts row 8: cut after 60 characters, losing \"h\"", Accepted}
             << true;
-        QTest::newRow("last menu row")
-            << 277 << Lines{{107, "M20" + textOfLength(35)}}
-            << QStringList{Count, Signature, "line 108: MenuTexts row 20: cut after 32 characters, losing \"ghi\"",
-                           Accepted}
-            << true;
-        QTest::newRow("language's own name")
-            << 277 << Lines{{86, "xx=" + textOfLength(34)}}
+        QTest::newRow("first and last rows, the language's names")
+            << 277
+            << Lines{{83, "it=" + textOfLength(33)}, {86, "xx=" + textOfLength(34)}, {107, "M20" + textOfLength(35)},
+                     {109, "S00" + textOfLength(45)}, {169, "S60" + textOfLength(41)}}
             << QStringList{Count, Signature,
-                           "line 87: MenuTexts row 21 column 3: cut after 32 characters, losing \"gh\"", Accepted}
+                           "line 84: MenuTexts row 21 column 0: cut after 32 characters, losing \"g\"",
+                           "line 87: MenuTexts row 21 column 3: cut after 32 characters, losing \"gh\"",
+                           "line 108: MenuTexts row 20: cut after 32 characters, losing \"ghi\"",
+                           "line 110: ShortTexts row 0: cut after 40 characters, losing \"opqrs\"",
+                           "line 170: ShortTexts row 60: cut after 40 characters, losing \"o\"", Accepted}
             << true;
-        QTest::newRow("language's Italian name")
-            << 277 << Lines{{83, "it=" + textOfLength(33)}}
-            << QStringList{Count, Signature,
-                           "line 84: MenuTexts row 21 column 0: cut after 32 characters, losing \"g\"", Accepted}
-            << true;
-        QTest::newRow("short text of 40") << 277 << Lines{{109 + 6, "S06" + textOfLength(40)}}
-                                          << QStringList{Count, Signature, Accepted} << true;
-        QTest::newRow("short text of 41")
-            << 277 << Lines{{109 + 6, "S06" + textOfLength(41)}}
-            << QStringList{Count, Signature, "line 116: ShortTexts row 6: cut after 40 characters, losing \"o\"",
-                           Accepted}
-            << true;
-        QTest::newRow("first short row")
-            << 277 << Lines{{109, "S00" + textOfLength(45)}}
-            << QStringList{Count, Signature, "line 110: ShortTexts row 0: cut after 40 characters, losing \"opqrs\"",
-                           Accepted}
-            << true;
-        QTest::newRow("last short row")
-            << 277 << Lines{{169, "S60" + textOfLength(41)}}
-            << QStringList{Count, Signature, "line 170: ShortTexts row 60: cut after 40 characters, losing \"o\"",
-                           Accepted}
-            << true;
-        // The long texts' extra character counts in the 60.
-        QTest::newRow("long text of 59 behind its mark")
-            << 277 << Lines{{171 + 8, "L08:" + textOfLength(59)}} << QStringList{Count, Signature, Accepted} << true;
-        QTest::newRow("long text of 60 behind its mark")
-            << 277 << Lines{{171 + 8, "L08:" + textOfLength(60)}}
-            << QStringList{Count, Signature, "line 180: LongTexts row 8: cut after 60 characters, losing \"h\"",
-                           Accepted}
-            << true;
-        QTest::newRow("long text without its mark")
-            << 277 << Lines{{171 + 5, "L05Translations"}}
-            << QStringList{Count, Signature, "line 177: LongTexts row 5: first character \"T\" is dropped", Accepted}
-            << true;
-        QTest::newRow("last long row, no mark and too long")
-            << 277 << Lines{{229, "L58" + textOfLength(62)}}
-            << QStringList{Count, Signature, "line 230: LongTexts row 58: first character \"a\" is dropped",
+        QTest::newRow("long texts without their mark, the last too long")
+            << 277 << Lines{{171 + 5, "L05Translations"}, {229, "L58" + textOfLength(62)}}
+            << QStringList{Count, Signature, "line 177: LongTexts row 5: first character \"T\" is dropped",
+                           "line 230: LongTexts row 58: first character \"a\" is dropped",
                            "line 230: LongTexts row 58: cut after 60 characters, losing \"ij\"", Accepted}
             << true;
         QTest::newRow("unused lines and free texts are never cut")
@@ -211,75 +181,17 @@ private slots:
         QCOMPARE(fed->table->cell(fed->row, fed->column), kept);
     }
 
-    void templateFillsColumnThreeWithTheEnglishTexts()
-    {
-        const QStringList lines = LanguageCheck::templateLines();
-        QCOMPARE(lines.size(), 277);
-        QVERIFY(LanguageFile::isValid(lines));
-        LanguageFile::fillLoadedColumn(lines);
-        for (const TextTable *table : {&MenuTexts, &ShortTexts, &LongTexts}) {
-            for (int row = 0; row < table->rowCount(); ++row) {
-                if (table == &MenuTexts && row == 21)
-                    continue;
-                QCOMPARE(table->cell(row, LoadedLanguage), table->cell(row, English));
-            }
-        }
-        QCOMPARE(MenuTexts.cell(21, Italian), QStringLiteral("Inglese"));
-        QCOMPARE(MenuTexts.cell(21, English), QStringLiteral("English"));
-        QCOMPARE(MenuTexts.cell(21, French), QStringLiteral("Anglaise"));
-        QCOMPARE(MenuTexts.cell(21, LoadedLanguage), QStringLiteral("English"));
-    }
-
-    void templatePrefixesNameTableAndRow_data()
-    {
-        QTest::addColumn<int>("line");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("first information line") << 0 << "I00Aralda: geometric transformations seen in motion";
-        QTest::newRow("last information line") << 81 << "I81or visit the site named below.";
-        QTest::newRow("signature") << 82 << "SIG m (signature: the m must stay the fifth character)";
-        QTest::newRow("Italian name") << 83 << "it=Inglese";
-        QTest::newRow("own name") << 86 << "xx=English";
-        QTest::newRow("first menu row") << 87 << "M00&File";
-        QTest::newRow("last menu row") << 107 << "M20&Default language";
-        QTest::newRow("unused before the short texts") << 108 << "--- (not used)";
-        QTest::newRow("first short row") << 109 << "S00pause|";
-        QTest::newRow("short row 50") << 159 << "S50 angle of rotation";
-        QTest::newRow("last short row") << 169 << "S60translation along y";
-        QTest::newRow("unused before the long texts") << 170 << "--- (not used)";
-        QTest::newRow("first long row") << 171 << "L00:Aralda";
-        QTest::newRow("long row 52") << 223 << "L52:The program connot open file";
-        QTest::newRow("last long row") << 229 << "L58:Aralda";
-        QTest::newRow("unused before the notes") << 230 << "--- (not used)";
-        QTest::newRow("first notes line") << 231 << "N01 1.   Choice of the simulation:";
-        QTest::newRow("last notes line") << 276 << "N46      this window closes with \"OK\".";
-    }
-
-    void templatePrefixesNameTableAndRow()
-    {
-        QFETCH(int, line);
-        QFETCH(QString, expected);
-        QCOMPARE(LanguageCheck::templateLines().at(line), expected);
-    }
-
+    // The template's texts are those of the English record (see
+    // tst_languagetables); here only its bytes: Windows-1252, CR LF each.
     void templateBytesAreWindows1252WithCrLf()
     {
         const QByteArray bytes = LanguageCheck::templateBytes();
         QVERIFY(bytes.endsWith("\r\n"));
         QCOMPARE(bytes.count("\r\n"), 277);
-        QCOMPARE(bytes.count('\r'), 277);
-        QCOMPARE(bytes.count('\n'), 277);
-        QStringList expected = LanguageCheck::templateLines();
-        for (const QString &line : expected)
-            QVERIFY2(Cp1252::encode(line), qPrintable(line)); // no character stood in for
-        QCOMPARE(LanguageFile::decodeLines(bytes), expected);
-    }
-
-    void fileThatCannotBeRead()
-    {
-        WorkFolder folder;
-        QVERIFY(!LanguageCheck::checkFile("missing.lng"));
-        QVERIFY(QDir().mkdir(QStringLiteral("folder.lng")));
-        QVERIFY(!LanguageCheck::checkFile("folder.lng"));
+        QCOMPARE(bytes.count('\r') + bytes.count('\n'), 2 * 277);
+        // No character stood in for by a question mark.
+        QCOMPARE(bytes.count('?'), LanguageCheck::templateLines().join(QString()).count(QLatin1Char('?')));
+        QCOMPARE(LanguageFile::decodeLines(bytes), LanguageCheck::templateLines());
     }
 
     void fileTooLargeToBeALanguageFile()
@@ -289,29 +201,16 @@ private slots:
         QByteArray bytes = LanguageCheck::templateBytes();
         bytes.chop(2);
         bytes += QByteArray(LanguageFile::MaximumFileSize - bytes.size() - 2, 'x');
-        writeBytes(QStringLiteral("limit.lng"), bytes + "\r\n");
+        writeFileBytes(QStringLiteral("limit.lng"), bytes + "\r\n");
         const auto atLimit = LanguageCheck::checkFile("limit.lng");
         QVERIFY(atLimit);
         QCOMPARE(atLimit->lines.first(), QStringLiteral("line count: 277 (277 expected)"));
-        writeBytes(QStringLiteral("large.lng"), bytes + "x\r\n");
+        writeFileBytes(QStringLiteral("large.lng"), bytes + "x\r\n");
         const auto large = LanguageCheck::checkFile("large.lng");
         QVERIFY(large);
         QCOMPARE(large->lines, QStringList({"size: more than 1048576 bytes: refused", Refused}));
         QVERIFY(!large->accepted);
         QVERIFY(!LanguageFile::readLines(QStringLiteral("large.lng"))); // as the program refuses it
-    }
-
-    void fileReadAsTheProgramReadsIt()
-    {
-        WorkFolder folder;
-        QByteArray bytes = LanguageCheck::templateBytes();
-        bytes.replace("S06rotation", "S06rota\x81tion");
-        bytes.replace("\r\n", "\r"); // the program takes CR alone as an end of line
-        writeBytes(QStringLiteral("cr.lng"), bytes);
-        const auto report = LanguageCheck::checkFile("cr.lng");
-        QVERIFY(report);
-        QCOMPARE(report->lines, QStringList({Count, Signature,
-                                             "line 116, column 8: byte 0x81 is undefined in Windows-1252", Accepted}));
     }
 };
 

@@ -1,7 +1,21 @@
-#include "lang/cp1252.h"
+#include "lang/infotexts.h"
+#include "lang/languagecheck.h"
+#include "lang/languagefile.h"
 #include "lang/languagetables.h"
+#include "lang/records.h"
 
 #include <QTest>
+
+namespace {
+
+// A record line's text as the cell holds it: past the prefix, and past the
+// mark a long text carries for the character the loader drops.
+QString recordedText(const QString &line, const LanguageFile::FedCell &fed)
+{
+    return LanguageFile::textOf(line).mid(fed.dropsFirstCharacter ? 1 : 0);
+}
+
+} // namespace
 
 class TestLanguageTables : public QObject
 {
@@ -10,87 +24,82 @@ class TestLanguageTables : public QObject
 private slots:
     void init() { resetLanguageValues(); }
 
-    void tableSizes()
+    // Every text of the 277-line layout, in each built-in language, against
+    // the language files recorded in records/ (UTF-8 there, for reading):
+    // the built-in cells and windows must say what the record says, and so
+    // must the fourth column once the record is loaded as a language file.
+    void builtInTextsMatchTheirRecord_data()
     {
-        QCOMPARE(ShortTexts.rowCount(), 61);
-        QCOMPARE(LongTexts.rowCount(), 59);
-        QCOMPARE(MenuTexts.rowCount(), 22);
-        QCOMPARE(ShortTexts.capacity(), 40);
-        QCOMPARE(LongTexts.capacity(), 60);
-        QCOMPARE(MenuTexts.capacity(), 32);
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("record");
+        QTest::newRow("Italian") << int(Italian) << "italian.txt";
+        QTest::newRow("English") << int(English) << "english.txt";
+        QTest::newRow("French") << int(French) << "french.txt";
     }
 
-    void builtInCells_data()
+    void builtInTextsMatchTheirRecord()
     {
-        QTest::addColumn<int>("table");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("italian");
-        QTest::addColumn<QString>("english");
-        QTest::addColumn<QString>("french");
-        QTest::newRow("short 0 pause") << 0 << 0 << "pausa|" << "pause|" << "pause|";
-        QTest::newRow("short 2 start") << 0 << 2 << "via|" << "start|" << u"départ|"_qs;
-        QTest::newRow("short 7 simmetry") << 0 << 7 << "simmetria" << "simmetry" << u"symétrie"_qs;
-        QTest::newRow("short 8") << 0 << 8 << "omotetia" << "homothetia" << u"homothétie"_qs;
-        QTest::newRow("short 9") << 0 << 9 << "dilatazione" << "scaling" << "dilatation";
-        QTest::newRow("short 12") << 0 << 12 << "Assi" << "Frame" << u"Repère"_qs;
-        QTest::newRow("short 15 three blanks") << 0 << 15 << "asse   x" << "axis   x" << "axe   x";
-        QTest::newRow("short 16 leading blanks") << 0 << 16 << "          y" << "y" << "        y";
-        QTest::newRow("short 17 leading blanks") << 0 << 17 << "          z" << "z" << "        z";
-        QTest::newRow("short 19") << 0 << 19 << "inclinazione" << "shear" << "inclination";
-        QTest::newRow("short 31") << 0 << 31 << "conferma" << "OK" << "OK";
-        QTest::newRow("short 50 leading blank") << 0 << 50 << "angolo di rotazione" << " angle of rotation"
-                                                << "angle de rotation";
-        QTest::newRow("long 2 misspelt") << 1 << 2 << "Trasformazioni nel piano" << "Tranformations on the plane"
-                                         << "Transformations dans le plane";
-        QTest::newRow("long 4 blank") << 1 << 4 << "Calcolatrice" << "Calculator" << " Calculatrice";
-        QTest::newRow("long 22") << 1 << 22 << "asse   x" << "axis   x" << "axe   x";
-        QTest::newRow("long 25") << 1 << 25 << "III rotazione" << "3rd rotation" << u"3° rotation"_qs;
-        QTest::newRow("long 47") << 1 << 47 << "Figura fuori schermo" << "Figure out of the screen"
-                                 << u"Figure dehors de l'écran"_qs;
-        QTest::newRow("long 52 connot") << 1 << 52 << u"Il programma non può aprire il file"_qs
-                                        << "The program connot open file"
-                                        << "Le programme ne peut pas ouvrir le fichier";
-        QTest::newRow("long 58 help file") << 1 << 58 << "Aralda" << "Aralda" << "Aralda";
-        QTest::newRow("menu 15 misspelt") << 2 << 15 << "&Traformazioni nel piano"
-                                          << "&Transformations on the plane" << "&Transformations dans le plane";
-        QTest::newRow("menu 18 ampersand") << 2 << 18 << "&Q&&R Home page" << "&Q&&R Home page" << "&Q&&R Accueil";
-        QTest::newRow("menu 20") << 2 << 20 << "Lingua &predefinita" << "&Default language" << "Langue de &defaut";
-    }
-
-    void builtInCells()
-    {
-        QFETCH(int, table);
-        QFETCH(int, row);
-        QFETCH(QString, italian);
-        QFETCH(QString, english);
-        QFETCH(QString, french);
-        const TextTable *tables[] = {&ShortTexts, &LongTexts, &MenuTexts};
-        QCOMPARE(tables[table]->cell(row, Italian), italian);
-        QCOMPARE(tables[table]->cell(row, English), english);
-        QCOMPARE(tables[table]->cell(row, French), french);
-    }
-
-    void sameTextsInPairedRows()
-    {
-        for (int column : {Italian, English, French}) {
-            QCOMPARE(LongTexts.cell(12, column), LongTexts.cell(48, column));
-            QCOMPARE(LongTexts.cell(21, column), ShortTexts.cell(25, column));
+        QFETCH(int, column);
+        QFETCH(QString, record);
+        const QStringList lines = Records::lines(record);
+        QCOMPARE(lines.size(), LanguageFile::LineCount);
+        // The English record is the template a translator starts from.
+        if (column == English)
+            QCOMPARE(LanguageCheck::templateLines(), lines);
+        QStringList recorded;
+        QStringList builtIn;
+        QStringList loaded;
+        LanguageFile::fillLoadedColumn(lines);
+        for (int line = 0; line < LanguageFile::LineCount; ++line) {
+            const auto fed = LanguageFile::cellFedBy(line);
+            // The language's own names (lines 84..87) are the file's alone.
+            if (!fed || fed->column != LoadedLanguage || (fed->table == &MenuTexts && fed->row == 21))
+                continue;
+            const QString where = QStringLiteral("line %1: ").arg(line + 1);
+            recorded << where + recordedText(lines.at(line), *fed);
+            builtIn << where + fed->table->cell(fed->row, column);
+            loaded << where + fed->table->cell(fed->row, LoadedLanguage);
         }
+        QCOMPARE(builtIn, recorded);
+        QCOMPARE(loaded, recorded);
+        QStringList information;
+        for (int line = 0; line < InfoTexts::InformationLineCount; ++line)
+            information << LanguageFile::textOf(lines.at(line));
+        QCOMPARE(InfoTexts::informationLines(column), information);
+        QCOMPARE(InfoTexts::informationLines(LoadedLanguage), information);
+        QStringList notes{QString()}; // the window's first line is always empty
+        for (int line = InfoTexts::NotesFirstFileLine; line < LanguageFile::LineCount; ++line)
+            notes << LanguageFile::textOf(lines.at(line));
+        QCOMPARE(InfoTexts::notesLines(column), notes);
+        QCOMPARE(InfoTexts::notesLines(LoadedLanguage), notes);
     }
 
-    void everyBuiltInCellFitsAndIsSingleByte()
+    // The texts beyond the 277 lines, one row of the record per notice; a
+    // loaded language has no column of its own and reads the English one.
+    void noticesMatchTheirRecord_data()
     {
-        for (const TextTable *table : {&ShortTexts, &LongTexts, &MenuTexts}) {
-            for (int row = 0; row < table->rowCount(); ++row) {
-                for (int column : {Italian, English, French}) {
-                    const QString cell = table->cell(row, column);
-                    QVERIFY2(Cp1252::encode(cell).has_value(), qPrintable(cell));
-                    const bool mayBeEmpty = (table == &ShortTexts && row == 18 && column == Italian)
-                                            || (table == &MenuTexts && row == 21);
-                    QVERIFY2(mayBeEmpty || !cell.isEmpty(), qPrintable(QString::number(row)));
-                }
-            }
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("column");
+        QTest::newRow("Italian") << int(Italian) << 0;
+        QTest::newRow("English") << int(English) << 1;
+        QTest::newRow("French") << int(French) << 2;
+        QTest::newRow("loaded") << int(LoadedLanguage) << 1;
+    }
+
+    void noticesMatchTheirRecord()
+    {
+        QFETCH(int, language);
+        QFETCH(int, column);
+        const QList<QStringList> rows = Records::rows(QStringLiteral("notices.tsv"));
+        QCOMPARE(rows.size(), int(NoticeRowCount));
+        Language.LanguageIndex = quint8(language);
+        QStringList shown;
+        QStringList recorded;
+        for (int row = 0; row < NoticeRowCount; ++row) {
+            shown << QStringLiteral("row %1: %2").arg(row).arg(noticeText(NoticeRow(row)));
+            recorded << QStringLiteral("row %1: %2").arg(row).arg(rows.at(row).value(column));
         }
+        QCOMPARE(shown, recorded);
     }
 
     void loadedColumnIsEmptyUntilFilled()
@@ -101,6 +110,32 @@ private slots:
         for (const TextTable *table : {&ShortTexts, &LongTexts, &MenuTexts})
             for (int row = 0; row < table->rowCount(); ++row)
                 QVERIFY(table->text(row).isEmpty());
+        // Neither window has a built-in fourth column either.
+        for (int line = 0; line < InfoTexts::InformationLineCount; ++line)
+            QCOMPARE(InfoTexts::builtInInformationLine(line, LoadedLanguage), QString());
+        for (int line = 0; line < InfoTexts::NotesLineCount; ++line)
+            QCOMPARE(InfoTexts::builtInNotesLine(line, LoadedLanguage), QString());
+    }
+
+    // With the loaded language in force the windows never read a built-in
+    // column, and a list shorter than a language file gives empty lines.
+    void loadedLanguageWithoutItsLines_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("none") << QStringList();
+        QTest::newRow("prefixes only") << QStringList(277, QStringLiteral("abc"));
+        QTest::newRow("cut after the information") << Records::lines(QStringLiteral("french.txt")).mid(0, 82);
+    }
+
+    void loadedLanguageWithoutItsLines()
+    {
+        QFETCH(QStringList, lines);
+        Language.LanguageLines = lines;
+        const QStringList information = InfoTexts::informationLines(LoadedLanguage);
+        QCOMPARE(information.size(), InfoTexts::InformationLineCount);
+        QCOMPARE(InfoTexts::notesLines(LoadedLanguage), QStringList(InfoTexts::NotesLineCount));
+        for (int line = 0; line < InfoTexts::InformationLineCount; ++line)
+            QCOMPARE(information.at(line), line < lines.size() ? lines.at(line).mid(3) : QString());
     }
 
     void cellsAreCutAtCapacity_data()

@@ -42,24 +42,25 @@ private slots:
         QTest::addColumn<Links>("links");
         QTest::addColumn<Status>("status");
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("nonRegular"); // something stands there, and no regular file
         const QByteArray ten("0123456789");
-        QTest::newRow("empty file") << "file:" << Links::Refuse << Status::Read << QByteArray();
+        QTest::newRow("empty file") << "file:" << Links::Refuse << Status::Read << QByteArray() << false;
         QTest::newRow("one byte under the limit") << "file:012345678" << Links::Refuse << Status::Read
-                                                  << QByteArray("012345678");
-        QTest::newRow("at the limit") << "file:0123456789" << Links::Refuse << Status::Read << ten;
-        QTest::newRow("one byte past the limit") << "file:0123456789a" << Links::Refuse << Status::TooLarge << ten;
-        QTest::newRow("far past the limit") << "big" << Links::Refuse << Status::TooLarge << ten;
-        QTest::newRow("nothing") << "nothing" << Links::Follow << Status::Missing << QByteArray();
-        QTest::newRow("in a missing folder") << "missing folder" << Links::Follow << Status::Missing << QByteArray();
-        QTest::newRow("link followed") << "link" << Links::Follow << Status::Read << ten;
-        QTest::newRow("link refused") << "link" << Links::Refuse << Status::NotRegular << QByteArray();
-        QTest::newRow("dangling link followed") << "dangling" << Links::Follow << Status::Missing << QByteArray();
-        QTest::newRow("dangling link refused") << "dangling" << Links::Refuse << Status::NotRegular << QByteArray();
-        QTest::newRow("link to a device") << "device" << Links::Follow << Status::NotRegular << QByteArray();
-        QTest::newRow("folder") << "folder" << Links::Follow << Status::NotRegular << QByteArray();
-        QTest::newRow("pipe") << "pipe" << Links::Follow << Status::NotRegular << QByteArray();
+                                                  << QByteArray("012345678") << false;
+        QTest::newRow("at the limit") << "file:0123456789" << Links::Refuse << Status::Read << ten << false;
+        QTest::newRow("one byte past the limit") << "file:0123456789a" << Links::Refuse << Status::TooLarge << ten << false;
+        QTest::newRow("far past the limit") << "big" << Links::Refuse << Status::TooLarge << ten << false;
+        QTest::newRow("nothing") << "nothing" << Links::Follow << Status::Missing << QByteArray() << false;
+        QTest::newRow("in a missing folder") << "missing folder" << Links::Follow << Status::Missing << QByteArray() << false;
+        QTest::newRow("link followed") << "link" << Links::Follow << Status::Read << ten << true;
+        QTest::newRow("link refused") << "link" << Links::Refuse << Status::NotRegular << QByteArray() << true;
+        QTest::newRow("dangling link followed") << "dangling" << Links::Follow << Status::Missing << QByteArray() << true;
+        QTest::newRow("dangling link refused") << "dangling" << Links::Refuse << Status::NotRegular << QByteArray() << true;
+        QTest::newRow("link to a device") << "device" << Links::Follow << Status::NotRegular << QByteArray() << true;
+        QTest::newRow("folder") << "folder" << Links::Follow << Status::NotRegular << QByteArray() << true;
+        QTest::newRow("pipe") << "pipe" << Links::Follow << Status::NotRegular << QByteArray() << true;
         QTest::newRow("link to a pipe with a writer") << "written pipe" << Links::Follow << Status::NotRegular
-                                                      << QByteArray();
+                                                      << QByteArray() << true;
     }
 
     void whatIsRead()
@@ -68,6 +69,7 @@ private slots:
         QFETCH(Links, links);
         QFETCH(Status, status);
         QFETCH(QByteArray, bytes);
+        QFETCH(bool, nonRegular);
         WorkFolder folder;
         QString path = QStringLiteral("f");
         std::unique_ptr<FifoWriter> writer;
@@ -95,40 +97,9 @@ private slots:
         const RegularFile::Contents contents = RegularFile::read(path, 10, links);
         QCOMPARE(contents.status, status);
         QCOMPARE(contents.bytes, bytes);
+        QCOMPARE(RegularFile::isNonRegular(path), nonRegular);
         if (writer)
             QVERIFY(!writer->delivered(0));
-    }
-
-    void whatCountsAsNonRegular_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("nonRegular");
-        QTest::newRow("nothing") << "nothing" << false;
-        QTest::newRow("regular file") << "file" << false;
-        QTest::newRow("link to a regular file") << "link" << true;
-        QTest::newRow("dangling link") << "dangling" << true;
-        QTest::newRow("folder") << "folder" << true;
-        QTest::newRow("pipe") << "pipe" << true;
-    }
-
-    void whatCountsAsNonRegular()
-    {
-        QFETCH(QString, kind);
-        QFETCH(bool, nonRegular);
-        WorkFolder folder;
-        const QString path = QStringLiteral("f");
-        writeFileBytes(QStringLiteral("ten"), "0123456789");
-        if (kind == QLatin1String("file"))
-            writeFileBytes(path, "x");
-        else if (kind == QLatin1String("link"))
-            QVERIFY(makeLink(QStringLiteral("ten"), path));
-        else if (kind == QLatin1String("dangling"))
-            QVERIFY(makeLink(QStringLiteral("gone"), path));
-        else if (kind == QLatin1String("folder"))
-            QVERIFY(QDir().mkdir(path));
-        else if (kind == QLatin1String("pipe"))
-            QVERIFY(makeFifo(path));
-        QCOMPARE(RegularFile::isNonRegular(path), nonRegular);
     }
 
     void whatIsWritten_data()
