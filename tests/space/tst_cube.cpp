@@ -1,7 +1,9 @@
 #include "space/cubeframe.h"
 #include "space/cubesequence.h"
+#include "space/directionarrow.h"
 
 #include <QTest>
+#include <cmath>
 #include <random>
 
 Q_DECLARE_METATYPE(CubeRings)
@@ -18,38 +20,21 @@ constexpr QRgb Cyan = 0xFF00FFFF; // face 1
 constexpr QRgb Red = 0xFFFF0000; // face 2
 constexpr QRgb Green = 0xFF008000; // face 3
 constexpr QRgb Lime = 0xFF00FF00; // face 4
+constexpr QRgb Magenta = 0xFFFF00FF; // face 5
 constexpr QRgb Blue = 0xFF0000FF; // face 6
 constexpr QRgb White = 0xFFFFFFFF; // the outlines
 
-QString colourName(QRgb colour)
+QImage frame(CubeAxis axis, int phase, const CubeRings &rings)
 {
-    return QColor(colour).name();
-}
-
-QImage frame(CubeAxis axis, int phase, const CubeRings &rings, const CubeDimensions &dimensions = Reference)
-{
-    QImage bitmap = newCubeBitmap(dimensions);
-    drawCubeFrame(bitmap, axis, phase, rings, dimensions);
+    QImage bitmap = newCubeBitmap(Reference);
+    drawCubeFrame(bitmap, axis, phase, rings, Reference);
     return bitmap;
 }
 
-// The pixel and its eight neighbours have one colour.
-bool flatAround(const QImage &picture, int x, int y)
+bool painted(const QImage &image, QPointF at)
 {
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (picture.pixel(x + dx, y + dy) != picture.pixel(x, y))
-                return false;
-    return true;
-}
-
-int count(const QImage &picture, QRgb colour)
-{
-    int pixels = 0;
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            pixels += picture.pixel(x, y) == colour;
-    return pixels;
+    const QPoint pixel(int(std::floor(at.x())), int(std::floor(at.y())));
+    return image.rect().contains(pixel) && qAlpha(image.pixel(pixel)) > 127;
 }
 
 } // namespace
@@ -59,6 +44,23 @@ class TestCube : public QObject
     Q_OBJECT
 
 private slots:
+    // Out-of-range faces are drawn black, as no face.
+    void faceColours_data()
+    {
+        QTest::addColumn<int>("face");
+        QTest::addColumn<QRgb>("colour");
+        for (const auto &[face, colour] : {std::pair{0, Black}, {1, Cyan}, {2, Red}, {3, Green}, {4, Lime},
+                                           {5, Magenta}, {6, Blue}, {7, Black}, {-1, Black}})
+            QTest::addRow("face %d", face) << face << colour;
+    }
+
+    void faceColours()
+    {
+        QFETCH(int, face);
+        QFETCH(QRgb, colour);
+        QCOMPARE(QColor(FaceColour(face)).name(), QColor(colour).name());
+    }
+
     void quarterTurns_data()
     {
         QTest::addColumn<CubeAxis>("axis");
@@ -80,16 +82,9 @@ private slots:
         CubeRings turned;
         ApplyQuarterTurns(turned, axis, turns, clockwise);
         QCOMPARE(turned, rings);
-    }
-
-    void fourQuarterTurnsRestore()
-    {
-        for (int axisAndWay = 0; axisAndWay < 2 * CubeAxisCount; ++axisAndWay) {
-            CubeRings rings;
-            for (int turn = 0; turn < 4; ++turn)
-                ApplyQuarterTurns(rings, CubeAxis(axisAndWay / 2), 1, axisAndWay % 2 == 0);
-            QCOMPARE(rings, CubeRings{});
-        }
+        for (int turn = 0; turn < 4; ++turn) // four quarter turns either way restore the cube
+            ApplyQuarterTurns(turned, AxisX, 1, clockwise);
+        QCOMPARE(turned, rings);
     }
 
     void invariantsAfterAnySteps()
@@ -107,44 +102,43 @@ private slots:
         }
     }
 
-    // Halves round to even: 2.5 down, 3.5 up.
-    void cornersRoundToEven()
-    {
-        QCOMPARE(ProjectCorners(AxisX, 0, 5.0)[1], QPoint(0, 2));
-        QCOMPARE(ProjectCorners(AxisX, 0, 7.0)[1], QPoint(0, 4));
-    }
-
     // Worked by hand from the projection with S = 160: the x view spans
     // cos x 160 / 1.8 = 88.9 across and sin x 80 down; the y view takes
     // a = cos x 40, b = sin x 80 to (0.9 a, -(0.7 a + b)); the z view takes
     // a = cos x 88.9, b = sin x 32 to (-(1.3 b + a), b). A ratio of 2 in
-    // place of 1.8 gives 80 for 89 and 57 for 63.
+    // place of 1.8 gives 80 for 89 and 57 for 63. Sizes 5 and 7 put the
+    // corner on a half, which rounds to even: 2.5 down, 3.5 up.
     void cornerOffsets_data()
     {
         QTest::addColumn<CubeAxis>("axis");
         QTest::addColumn<int>("phase");
+        QTest::addColumn<double>("size");
         QTest::addColumn<QPolygon>("corners");
-        QTest::newRow("x at 0") << AxisX << 0 << QPolygon({{89, 0}, {0, 80}, {-89, 0}, {0, -80}});
-        QTest::newRow("x at 13") << AxisX << 13 << QPolygon({{87, 16}, {-18, 78}, {-87, -16}, {18, -78}});
-        QTest::newRow("x at the start") << AxisX << 50 << QPolygon({{63, 57}, {-63, 57}, {-63, -57}, {63, -57}});
-        QTest::newRow("x a quarter turn on") << AxisX << 100 << QPolygon({{0, 80}, {-89, 0}, {0, -80}, {89, 0}});
-        QTest::newRow("x at 263") << AxisX << 263 << QPolygon({{-49, -67}, {74, -44}, {49, 67}, {-74, 44}});
-        QTest::newRow("y at 0") << AxisY << 0 << QPolygon({{36, -28}, {0, -80}, {-36, 28}, {0, 80}});
-        QTest::newRow("y at the start") << AxisY << 50 << QPolygon({{25, -76}, {-25, -37}, {-25, 76}, {25, 37}});
-        QTest::newRow("y at 137") << AxisY << 137 << QPolygon({{-20, -51}, {-30, 67}, {20, 51}, {30, -67}});
-        QTest::newRow("z at 0") << AxisZ << 0 << QPolygon({{-89, 0}, {-42, 32}, {89, 0}, {42, -32}});
-        QTest::newRow("z at 13") << AxisZ << 13 << QPolygon({{-95, 6}, {-23, 31}, {95, -6}, {23, -31}});
-        QTest::newRow("z at the start") << AxisZ << 50 << QPolygon({{-92, 23}, {33, 23}, {92, -23}, {-33, -23}});
-        QTest::newRow("z a quarter turn on") << AxisZ << 100 << QPolygon({{-42, 32}, {89, 0}, {42, -32}, {-89, 0}});
-        QTest::newRow("z at 263") << AxisZ << 263 << QPolygon({{84, -27}, {-51, -18}, {-84, 27}, {51, 18}});
+        const double S = Reference.CubeSize;
+        QTest::newRow("x at 0") << AxisX << 0 << S << QPolygon({{89, 0}, {0, 80}, {-89, 0}, {0, -80}});
+        QTest::newRow("x at 13") << AxisX << 13 << S << QPolygon({{87, 16}, {-18, 78}, {-87, -16}, {18, -78}});
+        QTest::newRow("x at the start") << AxisX << 50 << S << QPolygon({{63, 57}, {-63, 57}, {-63, -57}, {63, -57}});
+        QTest::newRow("x a quarter turn on") << AxisX << 100 << S << QPolygon({{0, 80}, {-89, 0}, {0, -80}, {89, 0}});
+        QTest::newRow("x at 263") << AxisX << 263 << S << QPolygon({{-49, -67}, {74, -44}, {49, 67}, {-74, 44}});
+        QTest::newRow("y at 0") << AxisY << 0 << S << QPolygon({{36, -28}, {0, -80}, {-36, 28}, {0, 80}});
+        QTest::newRow("y at the start") << AxisY << 50 << S << QPolygon({{25, -76}, {-25, -37}, {-25, 76}, {25, 37}});
+        QTest::newRow("y at 137") << AxisY << 137 << S << QPolygon({{-20, -51}, {-30, 67}, {20, 51}, {30, -67}});
+        QTest::newRow("z at 0") << AxisZ << 0 << S << QPolygon({{-89, 0}, {-42, 32}, {89, 0}, {42, -32}});
+        QTest::newRow("z at 13") << AxisZ << 13 << S << QPolygon({{-95, 6}, {-23, 31}, {95, -6}, {23, -31}});
+        QTest::newRow("z at the start") << AxisZ << 50 << S << QPolygon({{-92, 23}, {33, 23}, {92, -23}, {-33, -23}});
+        QTest::newRow("z a quarter turn on") << AxisZ << 100 << S << QPolygon({{-42, 32}, {89, 0}, {42, -32}, {-89, 0}});
+        QTest::newRow("z at 263") << AxisZ << 263 << S << QPolygon({{84, -27}, {-51, -18}, {-84, 27}, {51, 18}});
+        QTest::newRow("half down to even") << AxisX << 0 << 5.0 << QPolygon({{3, 0}, {0, 2}, {-3, 0}, {0, -2}});
+        QTest::newRow("half up to even") << AxisX << 0 << 7.0 << QPolygon({{4, 0}, {0, 4}, {-4, 0}, {0, -4}});
     }
 
     void cornerOffsets()
     {
         QFETCH(CubeAxis, axis);
         QFETCH(int, phase);
+        QFETCH(double, size);
         QFETCH(QPolygon, corners);
-        const CornerOffsets offsets = ProjectCorners(axis, phase, Reference.CubeSize);
+        const CornerOffsets offsets = ProjectCorners(axis, phase, size);
         QCOMPARE(QPolygon(QList<QPoint>(offsets.begin(), offsets.end())), corners);
     }
 
@@ -192,29 +186,8 @@ private slots:
         QFETCH(QRgb, faceColour);
         QFETCH(QRgb, beyondColour);
         const QImage picture = frame(axis, phase, CubeRings{});
-        QCOMPARE((QStringList{colourName(picture.pixel(inside)), colourName(picture.pixel(outside))}),
-                 (QStringList{colourName(faceColour), colourName(beyondColour)}));
-    }
-
-    // The start cube: green right face, cyan top, red front, black around.
-    void startFramePixels_data()
-    {
-        QTest::addColumn<CubeAxis>("axis");
-        QTest::addColumn<QPolygon>("points");
-        QTest::newRow("x") << AxisX << QPolygon({{263, 200}, {200, 143}, {176, 216}, {5, 5}});
-        QTest::newRow("y") << AxisY << QPolygon({{264, 200}, {200, 143}, {175, 220}, {5, 5}});
-        QTest::newRow("z") << AxisZ << QPolygon({{262, 200}, {200, 143}, {170, 223}, {5, 5}});
-    }
-
-    void startFramePixels()
-    {
-        QFETCH(CubeAxis, axis);
-        QFETCH(QPolygon, points);
-        const QImage picture = frame(axis, StartPhase, CubeRings{});
-        QList<QRgb> colours;
-        for (const QPoint &point : points)
-            colours << picture.pixel(point);
-        QCOMPARE(colours, (QList<QRgb>{0xFF008000, 0xFF00FFFF, 0xFFFF0000, 0xFF000000}));
+        QCOMPARE((QStringList{QColor(picture.pixel(inside)).name(), QColor(picture.pixel(outside)).name()}),
+                 (QStringList{QColor(faceColour).name(), QColor(beyondColour).name()}));
     }
 
     // A picture narrower than one and a half times its height is cleared to its bottom too.
@@ -224,7 +197,7 @@ private slots:
         QImage bitmap = newCubeBitmap(narrow);
         bitmap.fill(Qt::yellow);
         drawCubeFrame(bitmap, AxisX, StartPhase, CubeRings{}, narrow);
-        QCOMPARE(bitmap.pixel(100, 390), 0xFF000000);
+        QCOMPARE(bitmap.pixel(100, 390), Black);
     }
 
     void frameAtRatioTwo_data()
@@ -251,32 +224,28 @@ private slots:
         QCOMPARE(twice.size(), Reference.bitmapSize * 2);
         QCOMPARE(twice.devicePixelRatio(), 2.0);
         drawCubeFrame(twice, axis, phase, rings, Reference);
-
+        const QSet<QRgb> palette{Black, White, Cyan, Red, Green, Lime, Magenta, Blue};
         int flatPixels = 0;
+        int outlines[2] = {0, 0};
         for (int y = 1; y < single.height() - 1; ++y)
             for (int x = 1; x < single.width() - 1; ++x) {
                 const QRgb colour = single.pixel(x, y);
-                if (!flatAround(single, x, y))
-                    continue;
-                ++flatPixels;
-                for (const QPoint &image : {QPoint(2 * x, 2 * y), QPoint(2 * x + 1, 2 * y), QPoint(2 * x, 2 * y + 1),
-                                            QPoint(2 * x + 1, 2 * y + 1)})
-                    if (twice.pixel(image) != colour)
-                        QFAIL(qPrintable(QStringLiteral("(%1, %2) is %3, not %4 as (%5, %6) at ratio 1")
-                                             .arg(image.x()).arg(image.y()).arg(colourName(twice.pixel(image)),
-                                                                               colourName(colour)).arg(x).arg(y)));
+                bool flat = true;
+                for (int d = 0; d < 9; ++d)
+                    flat = flat && single.pixel(x + d % 3 - 1, y + d / 3 - 1) == colour;
+                flatPixels += flat;
+                outlines[0] += colour == White;
+                for (int d = 0; d < 4; ++d) {
+                    const QPoint at(2 * x + d % 2, 2 * y + d / 2);
+                    outlines[1] += twice.pixel(at) == White;
+                    if ((flat && twice.pixel(at) != colour) || !palette.contains(twice.pixel(at)))
+                        QFAIL(qPrintable(QStringLiteral("(%1, %2) at ratio 2 is %3, (%4, %5) at ratio 1 %6")
+                                             .arg(at.x()).arg(at.y()).arg(QColor(twice.pixel(at)).name())
+                                             .arg(x).arg(y).arg(QColor(colour).name())));
+                }
             }
         QVERIFY(flatPixels > single.width() * single.height() * 9 / 10);
-
-        QSet<QRgb> palette{Black, White};
-        for (int face = 1; face <= 6; ++face)
-            palette.insert(0xFF000000 | FaceColour(face));
-        for (int y = 0; y < twice.height(); ++y)
-            for (int x = 0; x < twice.width(); ++x)
-                if (!palette.contains(twice.pixel(x, y)))
-                    QFAIL(qPrintable(QStringLiteral("(%1, %2) is the blend %3").arg(x).arg(y).arg(colourName(twice.pixel(x, y)))));
-
-        const double outlineRatio = double(count(twice, White)) / count(single, White);
+        const double outlineRatio = double(outlines[1]) / outlines[0];
         QVERIFY2(outlineRatio > 3.4 && outlineRatio < 4.6, qPrintable(QString::number(outlineRatio)));
     }
 
@@ -320,12 +289,17 @@ private slots:
         QTest::newRow("3 anticlockwise") << 3 << false << QList<int>{50, 52, 350};
     }
 
-    // A step of n turns draws 50 n + 1 frames, from the start phase on, then turns the rings.
+    // A step of n turns draws 50 n + 1 frames, from the start phase on, then
+    // turns the rings. Step 1 pressed before the start cube's tick came
+    // still runs: its first tick goes on.
     void framesPerStep()
     {
         QFETCH(int, turns);
         QFETCH(bool, clockwise);
         QFETCH(QList<int>, phases);
+        CubeSequence early;
+        early.restart();
+        QVERIFY(!early.tick(early.startStep(1)).stopTimer);
         CubeSequence sequence;
         sequence.schedule.StepTurns[0] = turns;
         sequence.schedule.StepClockwise[0] = clockwise;
@@ -342,12 +316,39 @@ private slots:
         QCOMPARE(sequence.rings == CubeRings{}, turns == 0);
     }
 
-    // Step 1 pressed before the start cube's tick came still runs: its first tick goes on.
-    void stepBeforeTheStartCubeTick()
+    // 16 is the size both windows use; the others keep the shape honest
+    // when a style asks for larger icons.
+    void directionArrows_data()
     {
-        CubeSequence sequence;
-        sequence.restart();
-        QVERIFY(!sequence.tick(sequence.startStep(1)).stopTimer);
+        QTest::addColumn<int>("side");
+        for (int side : {16, 24, 32})
+            QTest::addRow("%d", side) << side;
+    }
+
+    void directionArrows()
+    {
+        QFETCH(int, side);
+        const QSize size(side, side);
+        const QImage clockwise = directionArrow(size, true);
+        const QImage anticlockwise = directionArrow(size, false);
+        QCOMPARE(clockwise.size(), size);
+        QCOMPARE(qAlpha(clockwise.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(clockwise.pixel(side - 1, side - 1)), 0);
+        QCOMPARE(anticlockwise, clockwise.mirrored(true, false));
+        QVERIFY(anticlockwise != clockwise);
+
+        // The head points down on the right for a clockwise turn, on the left
+        // for an anticlockwise one; its middle is solid orange.
+        const QPointF tip = directionArrowTip(size, true);
+        const QPointF otherTip = directionArrowTip(size, false);
+        QVERIFY2(tip.x() > side / 2.0, qPrintable(QString::number(tip.x())));
+        QCOMPARE(otherTip.x(), side - tip.x());
+        for (const auto &[image, at] : {std::pair{clockwise, tip}, std::pair{anticlockwise, otherTip}}) {
+            QVERIFY(painted(image, at - QPointF(0, 1.5)));
+            QVERIFY(!painted(image, at + QPointF(0, 2)));
+            const QPointF inside = at - QPointF(0, side * 0.2);
+            QCOMPARE(image.pixel(int(inside.x()), int(inside.y())), 0xFFFF8000);
+        }
     }
 };
 

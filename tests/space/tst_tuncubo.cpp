@@ -1,10 +1,12 @@
 #include "spacewindow.h"
 
 #include "shell/helpviewer.h"
-#include "shell/shellvalues.h"
 #include "space/cubelegend.h"
+#include "space/tcuborot.h"
 #include "support/guitest.h"
+#include "support/picturedialogs.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -19,20 +21,30 @@
 
 Q_DECLARE_METATYPE(CubeSchedule)
 Q_DECLARE_METATYPE(CubeRings)
+Q_DECLARE_METATYPE(CubeAxis)
 
 namespace {
 
-// Sets the schedule dialog to a schedule and presses OK.
-void answerSchedule(QWidget *dialog, const CubeSchedule &schedule)
+const QStringList StepRows{"prima", "seconda", "terza"};
+
+// Sets step k (0..2) of the schedule dialog: its axis, turns and direction.
+void setStep(QWidget *dialog, int k, CubeAxis axis, int turns, bool clockwise)
 {
-    for (int k = 0; k < StepCount; ++k) {
-        const QString row = QStringList{"prima", "seconda", "terza"}[k];
-        dialog->findChild<QGroupBox *>(row)->findChildren<QRadioButton *>()[schedule.StepAxis[k]]->click();
-        dialog->findChild<QSpinBox *>(QLatin1Char('p') + row)->setValue(schedule.StepTurns[k]);
-        const QString direction = QStringLiteral("rota%1%2").arg(k + 1).arg(schedule.StepClockwise[k] ? 'd' : 's');
-        dialog->findChild<QToolButton *>(direction)->setChecked(true);
-    }
-    dialog->findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
+    dialog->findChild<QGroupBox *>(StepRows[k])->findChildren<QRadioButton *>()[axis]->click();
+    dialog->findChild<QSpinBox *>(QLatin1Char('p') + StepRows[k])->setValue(turns);
+    const QString direction = QStringLiteral("rota%1%2").arg(k + 1).arg(clockwise ? 'd' : 's');
+    dialog->findChild<QToolButton *>(direction)->setChecked(true);
+}
+
+// Ctrl+key with the focus in the window: the shortcuts answer only in the active window.
+bool press(SpaceWindow &space, Qt::Key key)
+{
+    space.area.activateWindow();
+    if (!QTest::qWaitForWindowActive(&space.area))
+        return false;
+    space.window->widget()->setFocus();
+    QTest::keyClick(space.window->widget(), key, Qt::ControlModifier);
+    return true;
 }
 
 } // namespace
@@ -76,7 +88,11 @@ private slots:
         QFETCH(CubeRings, result);
         SpaceWindow space;
         if (fromDialog) {
-            GuiTest::whenModalOpens([schedule](QWidget *dialog) { answerSchedule(dialog, schedule); });
+            GuiTest::whenModalOpens([schedule](QWidget *dialog) {
+                for (int k = 0; k < StepCount; ++k)
+                    setStep(dialog, k, schedule.StepAxis[k], schedule.StepTurns[k], schedule.StepClockwise[k]);
+                dialog->findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
+            });
             space.window->nuovoClick();
         }
         QCOMPARE(space.run(schedule.StepAxis[0]), 1);
@@ -136,8 +152,9 @@ private slots:
         QVERIFY(!space.step(2)->isEnabled());
     }
 
-    // Ten frames in, the pause holds the phase at 30 however many ticks come.
-    void pauseFreezesThePhase()
+    // Ten frames in, the pause holds the phase at 30 however many ticks
+    // come; the speed sets every axis timer, from the slider's either end.
+    void pauseAndSpeed()
     {
         SpaceWindow space;
         space.run(AxisX);
@@ -151,11 +168,6 @@ private slots:
         pausab->click();
         space.window->cadenzaxTimer();
         QCOMPARE(space.third(0), space.frame(AxisX, 30, CubeRings{}));
-    }
-
-    void speed()
-    {
-        SpaceWindow space;
         for (const auto &[position, interval] : {std::pair{195, 5}, std::pair{5, 195}}) {
             space.find<QSlider>(QStringLiteral("velo"))->setValue(position);
             for (const char *name : {"cadenzax", "cadenzay", "cadenzaz"})
@@ -177,11 +189,92 @@ private slots:
                  (QList<QRgb>{0xFF00FF00, 0xFFFF00FF, 0xFF0000FF, 0xFF00FFFF, 0xFFFF0000, 0xFF008000, 0xFF000000}));
     }
 
-    void help()
+    void dialogOk_data()
     {
+        QTest::addColumn<CubeAxis>("axis");
+        QTest::addColumn<int>("turns");
+        QTest::addColumn<QString>("clicks"); // on the direction buttons, from clockwise down
+        QTest::addColumn<bool>("clockwise");
+        QTest::newRow("z 1 clockwise") << AxisZ << 1 << "" << true;
+        QTest::newRow("y 3, anticlockwise releases clockwise") << AxisY << 3 << "s" << false;
+        QTest::newRow("x 0, both up is anticlockwise") << AxisX << 0 << "d" << false;
+        QTest::newRow("clockwise releases anticlockwise") << AxisY << 2 << "sd" << true;
+        QTest::newRow("cancel stores nothing") << AxisY << 2 << "s" << false;
+    }
+
+    // OK stores the edited third step and the other two as they were loaded;
+    // Cancel stores none of it.
+    void dialogOk()
+    {
+        QFETCH(CubeAxis, axis);
+        QFETCH(int, turns);
+        QFETCH(QString, clicks);
+        QFETCH(bool, clockwise);
+        const bool cancel = QByteArray(QTest::currentDataTag()).startsWith("cancel");
+        CubeSchedule schedule{{AxisZ, AxisZ, AxisX}, {0, 3, 1}, {false, true, true}};
+        CubeDialogHints hints;
+        Tcuborot dialog(schedule, hints);
+        dialog.findChild<QGroupBox *>(StepRows[2])->findChildren<QRadioButton *>()[axis]->click();
+        dialog.findChild<QSpinBox *>(QStringLiteral("pterza"))->setValue(turns);
+        for (QChar side : clicks)
+            dialog.findChild<QToolButton *>(QStringLiteral("rota3") + side)->click();
+        dialog.findChild<QPushButton *>(cancel ? u"BitBtn2"_qs : u"BitBtn1"_qs)->click();
+        QCOMPARE(dialog.result(), int(cancel ? QDialog::Rejected : QDialog::Accepted));
+        QCOMPARE(schedule.StepAxis, (std::array<CubeAxis, 3>{AxisZ, AxisZ, cancel ? AxisX : axis}));
+        QCOMPARE(schedule.StepTurns, (std::array<int, 3>{0, 3, cancel ? 1 : turns}));
+        QCOMPARE(schedule.StepClockwise, (std::array<bool, 3>{false, true, cancel || clockwise}));
+    }
+
+    // Turns are set with the arrows only, wrapping; the field shows them and
+    // takes no typing, so it never holds a number out of range. Both windows'
+    // help buttons open their own topics.
+    void dialogTurnsWrapAndHelpPages()
+    {
+        CubeSchedule schedule;
+        CubeDialogHints hints;
+        Tcuborot dialog(schedule, hints);
+        auto *spin = dialog.findChild<QSpinBox *>(QStringLiteral("pseconda"));
+        auto *field = dialog.findChild<QLineEdit *>(QStringLiteral("eseconda"));
+        spin->setValue(3);
+        spin->stepBy(1);
+        QCOMPARE(field->text(), QStringLiteral("0"));
+        QVERIFY(field->isReadOnly());
+        dialog.findChild<QPushButton *>(QStringLiteral("BitBtn3"))->click();
+        QCOMPARE(HelpViewer::current()->currentPage().fileName(), QStringLiteral("809.html"));
         SpaceWindow space;
         space.find<QToolButton>(QStringLiteral("aiuto"))->click();
         QCOMPARE(HelpViewer::current()->currentPage().fileName(), QStringLiteral("202.html"));
+    }
+
+    // The client area's pop-up holds the picture's items; Ctrl+C and Ctrl+S
+    // copy and save what the window shows.
+    void copyAndSaveThePicture()
+    {
+        SpaceWindow space;
+        QStringList items;
+        for (const QAction *action : space.window->widget()->actions())
+            items.append(action->text());
+        QCOMPARE(space.window->widget()->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QVERIFY2(items.contains(u"&Copy picture"_qs) && items.contains(u"&Save picture..."_qs),
+                 qPrintable(items.join(u" | "_qs)));
+        // The start cube drawn into every third, and a few frames of the first step.
+        space.window->FormActivate();
+        for (int tick = 0; tick < 5; ++tick)
+            space.window->cadenzaxTimer();
+        const QImage expected = space.window->canvas().convertToFormat(QImage::Format_RGB32);
+        GuiTest::clearClipboard();
+        QVERIFY(press(space, Qt::Key_C));
+        QCOMPARE(GuiTest::clipboardPicture().convertToFormat(QImage::Format_RGB32), expected);
+        GuiTest::SaveAnswer seen;
+        GuiTest::answerSaveDialog(fixture->filePath(u"cubo"_qs), seen);
+        QVERIFY(press(space, Qt::Key_S));
+        QVERIFY(seen.saveDialog);
+        QCOMPARE(seen.failureMessage, QString());
+        QCOMPARE(QImage(fixture->filePath(u"cubo.png"_qs), "PNG").convertToFormat(QImage::Format_RGB32), expected);
+        GuiTest::answerSaveDialog(u"/proc/cubo.png"_qs, seen);
+        QVERIFY(press(space, Qt::Key_S));
+        QVERIFY2(seen.failureMessage.startsWith(u"The picture cannot be saved:\n/proc/cubo.png"_qs),
+                 qPrintable(seen.failureMessage));
     }
 
 private:

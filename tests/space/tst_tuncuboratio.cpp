@@ -28,8 +28,6 @@ class TestTuncuboRatio : public QObject
 
     std::optional<GuiTest::Fixture> fixture;
 
-    static QRgb at(const QImage &image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
-
 private slots:
     void init() { fixture.emplace(); }
 
@@ -39,21 +37,15 @@ private slots:
         fixture.reset();
     }
 
-    void canvasHasTheScreensRatio()
-    {
-        RatioWindow space;
-        const QImage &canvas = space.window->canvas();
-        QCOMPARE(canvas.devicePixelRatio(), 2.0);
-        QCOMPARE(space.window->clientSize(), space.window->contentsRect().size());
-        QCOMPARE(canvas.size(), space.window->clientSize() * 2);
-    }
-
     // The first third holds the start cube drawn at ratio 2, pixel for pixel,
     // and the window shows those very pixels.
     void thirdHoldsTheFrameAtFullResolution()
     {
         RatioWindow space;
         const QImage &canvas = space.window->canvas();
+        QCOMPARE(canvas.devicePixelRatio(), 2.0);
+        QCOMPARE(space.window->clientSize(), space.window->contentsRect().size());
+        QCOMPARE(canvas.size(), space.window->clientSize() * 2);
         const QImage frame = space.frame(AxisX, StartPhase, CubeRings{});
         QCOMPARE(frame.size(), space.window->dimensions().bitmapSize * 2);
         QCOMPARE(space.third(0), frame);
@@ -71,30 +63,26 @@ private slots:
         const QImage &canvas = space.window->canvas();
         const int x = 2 * (x0 + 7 * s);
         const int y = 2 * (t + s / 5);
-        QCOMPARE(at(canvas, x - 1, y), WindowSilver);
-        QCOMPARE(at(canvas, x, y), 0x000000u);
-        QCOMPARE(at(canvas, x + 1, y), 0x000000u);
-        QCOMPARE(at(canvas, x + 2, y), WindowSilver);
+        QList<QRgb> line;
+        for (int dx = -1; dx <= 2; ++dx)
+            line << (canvas.pixel(x + dx, y) & 0xFFFFFF);
+        QCOMPARE(line, (QList<QRgb>{WindowSilver, 0x000000, 0x000000, WindowSilver}));
     }
 
     // The step buttons stand under the middle of their thirds in program
-    // pixels; placed by the image's width, the last two would leave the window.
+    // pixels; placed by the image's width, the last two would leave the
+    // window. The turning arrows are 16 program pixels drawn at full resolution.
     void controlsStayInProgramPixels()
     {
         RatioWindow space;
         const int width = space.window->clientSize().width();
         for (int k = 1; k <= StepCount; ++k) {
-            const QRect button = space.window->findChild<QPushButton *>(QStringLiteral("BitBtn%1").arg(k))->geometry();
+            const QRect button = space.step(k)->geometry();
             QVERIFY2(qAbs(button.center().x() - width * (2 * k - 1) / 6) <= 1,
                      qPrintable(QStringLiteral("step %1 centred at %2 of %3").arg(k).arg(button.center().x()).arg(width)));
         }
-    }
-
-    void turningArrowsAtFullResolution()
-    {
-        RatioWindow space;
         for (int image = 1; image <= 2 * StepCount; ++image) {
-            const QPixmap arrow = space.window->findChild<QLabel *>(QStringLiteral("Image%1").arg(image))->pixmap();
+            const QPixmap arrow = space.find<QLabel>(QStringLiteral("Image%1").arg(image))->pixmap();
             QCOMPARE(arrow.devicePixelRatio(), 2.0);
             QCOMPARE(arrow.size(), QSize(32, 32));
         }

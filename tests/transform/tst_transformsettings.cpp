@@ -6,6 +6,9 @@ class TestTransformSettings : public QObject
 {
     Q_OBJECT
 
+    using Store = TransformSettingsValues;
+    using Slot = SlotParameters;
+
 private slots:
     void init() { resetTransformSettings(); }
 
@@ -17,32 +20,25 @@ private slots:
         TransformSettings.ShearSign[1] = 1;
         TransformSettings.FigureIsCircle = true;
         applyWorkspaceStartValues(false);
-        const TransformSettingsValues &s = TransformSettings;
+        const Store &s = TransformSettings;
+        const std::pair<PerSlot<int> Store::*, int> whole[]{
+            {&Store::TranslationDX, -6},    {&Store::TranslationDY, -8},    {&Store::RotationCentreX, 2},
+            {&Store::RotationCentreY, -2},  {&Store::RotationAngle, 70},    {&Store::SymmetryAxisAngle, 60},
+            {&Store::SymmetryAxisQ, -3},    {&Store::HomothetyCentreX, -1}};
         for (int slot : {1, 2}) {
-            QCOMPARE(s.TranslationDX[slot], -6);
-            QCOMPARE(s.TranslationDY[slot], -8);
-            QCOMPARE(s.RotationCentreX[slot], 2);
-            QCOMPARE(s.RotationCentreY[slot], -2);
-            QCOMPARE(s.RotationAngle[slot], 70);
-            QCOMPARE(s.SymmetryAxisAngle[slot], 60);
-            QCOMPARE(s.SymmetryAxisQ[slot], -3);
-            QCOMPARE(s.HomothetyCentreX[slot], -1);
+            for (const auto &[field, value] : whole)
+                QCOMPARE((s.*field)[slot], value);
             QCOMPARE(s.HomothetyRatio[slot], 1.5f);
             QCOMPARE(s.HomothetySign[slot], qint8(1));
             QCOMPARE(s.DilationY[slot], 0.5f);
             QCOMPARE(s.AffineText[slot], (AffineTexts{"-6", "2", "0", "-12", "1", "1.5"}));
             QCOMPARE(s.AffineCoeff[slot], (AffineMatrix{{{-6.0f, 2.0f, 0.0f}, {-12.0f, 1.0f, 1.5f}}}));
-            QCOMPARE(s.ShearAxis[slot], quint8(0));
-            QCOMPARE(s.ShearSign[slot], quint8(0));
+            QCOMPARE(s.ShearAxis[slot] + s.ShearSign[slot], 0);
         }
         QCOMPARE(s.FigureType, quint8(2));
-        QCOMPARE(s.FigureIsCircle, false);
-        QCOMPARE(s.ClearScreen, true);
+        QVERIFY(!s.FigureIsCircle && s.ClearScreen && !s.DialogShowHints);
         QCOMPARE(s.CurrentSlot, quint8(1));
-        QCOMPARE(s.DialogShowHints, false);
-        QCOMPARE(s.FigureX[0], 15);
-        QCOMPARE(s.FigureY[2], 4);
-        QCOMPARE(s.FigureX[3], 19);
+        QCOMPARE((QList<int>{s.FigureX[0], s.FigureY[2], s.FigureX[3]}), (QList<int>{15, 4, 19}));
     }
 
     void unnamedValuesSurviveANewWorkspace()
@@ -60,57 +56,51 @@ private slots:
         QCOMPARE(TransformSettings.RotationAngle[2], 70);
     }
 
-    // Every field from its own slot: the store's slot 1 and 2 hold values
+    // Every field from its own slot: the store's slots 1 and 2 hold values
     // that no other field shares.
     void slotParametersReadTheirSlot()
     {
-        TransformSettingsValues s;
+        const std::pair<PerSlot<int> Store::*, int Slot::*> whole[]{
+            {&Store::TranslationDX, &Slot::TranslationDX},       {&Store::TranslationDY, &Slot::TranslationDY},
+            {&Store::RotationCentreX, &Slot::RotationCentreX},   {&Store::RotationCentreY, &Slot::RotationCentreY},
+            {&Store::RotationAngle, &Slot::RotationAngle},       {&Store::SymmetryCentreX, &Slot::SymmetryCentreX},
+            {&Store::SymmetryCentreY, &Slot::SymmetryCentreY},   {&Store::SymmetryAxisAngle, &Slot::SymmetryAxisAngle},
+            {&Store::SymmetryAxisQ, &Slot::SymmetryAxisQ},       {&Store::HomothetyCentreX, &Slot::HomothetyCentreX},
+            {&Store::HomothetyCentreY, &Slot::HomothetyCentreY}};
+        const std::pair<PerSlot<float> Store::*, float Slot::*> real[]{
+            {&Store::HomothetyRatio, &Slot::HomothetyRatio}, {&Store::DilationX, &Slot::DilationX},
+            {&Store::DilationY, &Slot::DilationY},           {&Store::ShearX, &Slot::ShearX},
+            {&Store::ShearY, &Slot::ShearY}};
+        const std::pair<PerSlot<quint8> Store::*, quint8 Slot::*> small[]{
+            {&Store::SymmetryKind, &Slot::SymmetryKind}, {&Store::ShearAxis, &Slot::ShearAxis},
+            {&Store::ShearSign, &Slot::ShearSign}};
+        const auto matrix = [](int base) {
+            const float b = float(base);
+            return AffineMatrix{{{b + 40, b + 41, b + 42}, {b + 43, b + 44, b + 45}}};
+        };
+        Store s;
         for (int slot : {1, 2}) {
-            const int base = 100 * slot;
-            s.TranslationDX[slot] = base + 1;
-            s.TranslationDY[slot] = base + 2;
-            s.RotationCentreX[slot] = base + 3;
-            s.RotationCentreY[slot] = base + 4;
-            s.RotationAngle[slot] = base + 5;
-            s.SymmetryKind[slot] = quint8(slot + 2);
-            s.SymmetryCentreX[slot] = base + 6;
-            s.SymmetryCentreY[slot] = base + 7;
-            s.SymmetryAxisAngle[slot] = base + 8;
-            s.SymmetryAxisQ[slot] = base + 9;
-            s.HomothetyCentreX[slot] = base + 10;
-            s.HomothetyCentreY[slot] = base + 11;
-            s.HomothetyRatio[slot] = float(base) + 0.5f;
+            int value = 100 * slot;
+            for (const auto &[field, read] : whole)
+                (s.*field)[slot] = ++value;
+            for (const auto &[field, read] : real)
+                (s.*field)[slot] = float(++value) + 0.5f;
+            for (const auto &[field, read] : small)
+                (s.*field)[slot] = quint8(++value);
             s.HomothetySign[slot] = qint8(slot == 1 ? 1 : -1);
-            s.DilationX[slot] = float(base) + 0.25f;
-            s.DilationY[slot] = float(base) + 0.75f;
-            s.ShearX[slot] = float(base) + 0.125f;
-            s.ShearY[slot] = float(base) + 0.375f;
-            s.ShearAxis[slot] = quint8(slot - 1);
-            s.ShearSign[slot] = quint8(2 - slot);
-            s.AffineCoeff[slot] = AffineMatrix{{{float(base) + 12, float(base) + 13, float(base) + 14},
-                                                {float(base) + 15, float(base) + 16, float(base) + 17}}};
+            s.AffineCoeff[slot] = matrix(100 * slot);
         }
         for (int slot : {1, 2}) {
-            const SlotParameters p = slotParameters(s, slot);
-            const int base = 100 * slot;
-            const QList<int> whole{p.TranslationDX, p.TranslationDY, p.RotationCentreX, p.RotationCentreY,
-                                   p.RotationAngle, p.SymmetryCentreX, p.SymmetryCentreY, p.SymmetryAxisAngle,
-                                   p.SymmetryAxisQ, p.HomothetyCentreX, p.HomothetyCentreY};
-            QList<int> expected;
-            for (int field = 1; field <= 11; ++field)
-                expected << base + field;
-            QCOMPARE(whole, expected);
-            QCOMPARE(p.SymmetryKind, quint8(slot + 2));
-            QCOMPARE(p.HomothetyRatio, float(base) + 0.5f);
+            const Slot p = slotParameters(s, slot);
+            int value = 100 * slot;
+            for (const auto &[field, read] : whole)
+                QCOMPARE(p.*read, ++value);
+            for (const auto &[field, read] : real)
+                QCOMPARE(p.*read, float(++value) + 0.5f);
+            for (const auto &[field, read] : small)
+                QCOMPARE(p.*read, quint8(++value));
             QCOMPARE(p.HomothetySign, qint8(slot == 1 ? 1 : -1));
-            QCOMPARE(p.DilationX, float(base) + 0.25f);
-            QCOMPARE(p.DilationY, float(base) + 0.75f);
-            QCOMPARE(p.ShearX, float(base) + 0.125f);
-            QCOMPARE(p.ShearY, float(base) + 0.375f);
-            QCOMPARE(p.ShearAxis, quint8(slot - 1));
-            QCOMPARE(p.ShearSign, quint8(2 - slot));
-            QCOMPARE(p.AffineCoeff, (AffineMatrix{{{float(base) + 12, float(base) + 13, float(base) + 14},
-                                                   {float(base) + 15, float(base) + 16, float(base) + 17}}}));
+            QCOMPARE(p.AffineCoeff, matrix(100 * slot));
         }
     }
 
