@@ -1,10 +1,8 @@
 #include "everydialog.h"
 
 #include "app/tnumeria.h"
-#include "calc/tcalcola.h"
 #include "lang/languagetables.h"
 #include "plane/tgeo.h"
-#include "space/tcuborot.h"
 #include "space/tuncubo.h"
 #include "support/guitest.h"
 
@@ -38,26 +36,11 @@ QStringList unnamedButtons(const QWidget *window)
     return wrong;
 }
 
-// "objectName: caption" for every push button of `window` whose caption
-// alone names nothing to a screen reader (a picture, or a lone letter or
-// question mark) and that has no accessible name. Digits and operator signs
-// are read out as they are.
-QStringList unnamedPushButtons(const QWidget *window)
-{
-    QStringList wrong;
-    for (const QPushButton *button : window->findChildren<QPushButton *>()) {
-        const QString caption = button->text().remove(u'&').trimmed();
-        const bool mute = caption.isEmpty()
-            || (caption.size() == 1 && (caption[0].isLetter() || caption[0] == u'?'));
-        if (mute && button->accessibleName().isEmpty())
-            wrong.append(button->objectName() + u": "_qs + caption);
-    }
-    return wrong;
-}
-
 // "Class objectName" for every control of `window` a user can reach or
-// change that a screen reader could not name (a lone letter names nothing). The parts Qt builds inside a spin box or
-// a list, and scroll bars, are their owner's.
+// change that a screen reader could not name: no name, a picture alone, or a
+// lone letter or question mark (digits and operator signs are read out as
+// they are). The parts Qt builds inside a spin box or a list, and scroll
+// bars, are their owner's.
 QStringList unnamedControls(const QWidget *window)
 {
     QStringList wrong;
@@ -117,16 +100,6 @@ void findClashes(const QString &menuName, const QList<QAction *> &actions, QStri
     }
 }
 
-// The language command of `language` (0..2), as the user picks it.
-void chooseLanguage(Tnumeria &window, int language)
-{
-    switch (language) {
-    case Italian: window.Italiano1Click(); break;
-    case English: window.Inglese1Click(); break;
-    default: window.Francese1Click();
-    }
-}
-
 } // namespace
 
 class TestKeyboard : public QObject
@@ -134,28 +107,7 @@ class TestKeyboard : public QObject
     Q_OBJECT
 
 private slots:
-    void accessKey_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("key");
-        QTest::newRow("first") << u"&Aide"_qs << u"a"_qs;
-        QTest::newRow("inside") << u"A &propos"_qs << u"p"_qs;
-        QTest::newRow("written ampersand") << u"&Q&&R Home page"_qs << u"q"_qs;
-        QTest::newRow("after a written one") << u"Q&&R &Home"_qs << u"h"_qs;
-        QTest::newRow("none") << u"   ?   "_qs << QString();
-    }
-
-    void accessKey()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, key);
-        const QChar found = ::accessKey(text);
-        QCOMPARE(found.isNull() ? QString() : QString(found), key);
-    }
-
-    // Each menu of the main window, walked as the user opens it, in each
-    // built-in language.
-    void uniqueInEveryMenu_data()
+    void namedControlsAndUniqueAccessKeys_data()
     {
         QTest::addColumn<int>("language");
         QTest::newRow("Italian") << int(Italian);
@@ -163,14 +115,19 @@ private slots:
         QTest::newRow("French") << int(French);
     }
 
-    void uniqueInEveryMenu()
+    // In each built-in language: each menu of the main window, walked as the
+    // user opens it, gives each access key once; every control a screen
+    // reader meets has a name, tool buttons their hint, in the language in
+    // force when their window opens (a change of language closes the
+    // windows, so they reopen named anew).
+    void namedControlsAndUniqueAccessKeys()
     {
         QFETCH(int, language);
         GuiTest::Fixture fixture;
         Tnumeria window;
         window.show();
         window.completeStartUp();
-        chooseLanguage(window, language);
+        window.findChild<QAction *>(QStringList{u"Italiano1"_qs, u"Inglese1"_qs, u"Francese1"_qs}.at(language))->trigger();
         QCOMPARE(int(Language.LanguageIndex), language);
         const QList<QAction *> bar = window.menuBar()->actions();
         QVERIFY(bar.size() >= 4);
@@ -181,22 +138,7 @@ private slots:
         const auto *about = window.findChild<QAction *>(u"Informazioni1"_qs);
         QCOMPARE(about->text(), MenuTexts.cell(14, language));
         QVERIFY(!::accessKey(about->text()).isNull());
-        QCOMPARE(GuiTest::unexpectedModals(), QStringList());
-    }
 
-    // Tool buttons show pictures only; each is named by its hint, in the
-    // language in force when its window opens (a change of language closes
-    // the windows, so they reopen named anew).
-    void toolButtonsNamed_data() { uniqueInEveryMenu_data(); }
-
-    void toolButtonsNamed()
-    {
-        QFETCH(int, language);
-        GuiTest::Fixture fixture;
-        Tnumeria window;
-        window.show();
-        window.completeStartUp();
-        chooseLanguage(window, language);
         window.Trasformazioni1Click();
         window.Spaziali1Click();
         const auto *plane = window.findChild<Tgeo *>();
@@ -205,52 +147,24 @@ private slots:
         QVERIFY(plane->findChildren<QToolButton *>().size() >= 8);
         QCOMPARE(unnamedButtons(plane), QStringList());
         QCOMPARE(unnamedButtons(space), QStringList());
-        // Nor may any other control of any window go unnamed.
         QCOMPARE(unnamedControls(&window), QStringList());
-        EveryDialog dialogs;
-        for (const auto &[name, dialog] : dialogs.all()) {
-            dialog->show();
-            QVERIFY2(unnamedControls(dialog).isEmpty(), qPrintable(name + u": "_qs + unnamedControls(dialog).join(u", "_qs)));
-            dialog->hide();
-        }
-        CubeSchedule schedule;
-        CubeDialogHints hints;
-        Tcuborot dialog(schedule, hints);
-        QCOMPARE(unnamedButtons(&dialog), QStringList());
-        const auto *clockwise = dialog.findChild<QToolButton *>(u"rota1d"_qs);
-        QCOMPARE(clockwise->accessibleName(), hint(42));
-        QCOMPARE(GuiTest::unexpectedModals(), QStringList());
-    }
-
-    // Push buttons that show only a picture or a lone letter carry a name.
-    void pictureButtonsNamed_data() { uniqueInEveryMenu_data(); }
-
-    void pictureButtonsNamed()
-    {
-        QFETCH(int, language);
-        GuiTest::Fixture fixture;
-        Tnumeria window;
-        window.show();
-        window.completeStartUp();
-        chooseLanguage(window, language);
-        window.Spaziali1Click();
-        const auto *space = window.findChild<Tuncubo *>();
-        QVERIFY(space);
-        QCOMPARE(unnamedPushButtons(space), QStringList());
         // Each step button says which turn of the schedule it starts.
         QCOMPARE(space->findChild<QPushButton *>(u"BitBtn1"_qs)->accessibleName(),
                  noticeText(CubeStepName).arg(1).arg(u"x"_qs).arg(2).arg(hint(42)));
         QCOMPARE(space->findChild<QPushButton *>(u"BitBtn3"_qs)->accessibleName(),
                  noticeText(CubeStepName).arg(3).arg(u"z"_qs).arg(3).arg(hint(42)));
-        TCalcola calculator;
-        QVERIFY(calculator.findChildren<QPushButton *>().size() > 30);
-        QCOMPARE(unnamedPushButtons(&calculator), QStringList());
+        EveryDialog dialogs;
+        for (const auto &[name, dialog] : dialogs.all()) {
+            dialog->show();
+            const QStringList wrong = unnamedControls(dialog);
+            QVERIFY2(wrong.isEmpty(), qPrintable(name + u": "_qs + wrong.join(u", "_qs)));
+            dialog->hide();
+        }
+        QVERIFY(dialogs.calculator.findChildren<QPushButton *>().size() > 30);
         // The help key speaks the language in force, as every help button does.
-        QCOMPARE(calculator.findChild<QPushButton *>(u"BitBtn3"_qs)->accessibleName(), hint(4));
-        CubeSchedule schedule;
-        CubeDialogHints hints;
-        Tcuborot dialog(schedule, hints);
-        QCOMPARE(unnamedPushButtons(&dialog), QStringList());
+        QCOMPARE(dialogs.calculator.findChild<QPushButton *>(u"BitBtn3"_qs)->accessibleName(), hint(4));
+        QCOMPARE(unnamedButtons(&dialogs.cube), QStringList());
+        QCOMPARE(dialogs.cube.findChild<QToolButton *>(u"rota1d"_qs)->accessibleName(), hint(42));
         QCOMPARE(GuiTest::unexpectedModals(), QStringList());
     }
 };

@@ -105,7 +105,6 @@ private slots:
         QTest::newRow("1280 x 800") << QSize(1280, 800) << 1.25;
         QTest::newRow("1366 x 768") << QSize(1366, 768) << 1.25;
         QTest::newRow("1920 x 1080") << QSize(1920, 1080) << 1.75;
-        QTest::newRow("1920 x 1080 under a 40-pixel panel") << QSize(1920, 1040) << 1.75;
         QTest::newRow("2560 x 1440") << QSize(2560, 1440) << 2.5;
         QTest::newRow("3840 x 2160") << QSize(3840, 2160) << 3.0;
         QTest::newRow("smaller than the workspace") << QSize(800, 600) << 1.0;

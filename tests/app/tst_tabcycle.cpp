@@ -1,23 +1,10 @@
-#include "app/tnumeria.h"
-#include "calc/tcalcola.h"
-#include "dialogs/taffina.h"
-#include "dialogs/tcoordinate.h"
-#include "dialogs/tdilatazioni.h"
-#include "dialogs/tgeomot.h"
-#include "dialogs/tgeorota.h"
-#include "dialogs/tgeosim.h"
-#include "dialogs/tgeotrasla.h"
-#include "dialogs/tinclinazioni.h"
-#include "info/tinfo.h"
+#include "everydialog.h"
+
 #include "info/tnote.h"
 #include "info/tversione.h"
-#include "lang/languagetables.h"
-#include "plane/tgeo.h"
-#include "plane/tgeotab.h"
-#include "shell/shellvalues.h"
-#include "space/tcuborot.h"
-#include "space/tuncubo.h"
 #include "plane/planeharness.h"
+#include "shell/shellvalues.h"
+#include "space/tuncubo.h"
 #include "support/dialogdriver.h"
 #include "support/guitest.h"
 
@@ -25,45 +12,17 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSignalSpy>
-#include <QSlider>
 #include <QTabBar>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
 
-#include <memory>
-
 namespace {
-
-enum class Window {
-    Workspace,
-    WorkspaceContinua, // the message line ends in the continua picture
-    WorkspaceInversa,  // and, during the second step, in the inversa one
-    Cube,
-    CubeDialog,
-    Calculator,
-    Coordinates,
-    Translation,
-    Rotation,
-    Symmetry,
-    Homothety,
-    Dilation,
-    Shear,
-    Affinity,
-    DataTable,
-    Information,
-    Notes,
-    FileError,
-};
 
 // Qt's own parts of a composite control (the text of a spin or a combo box,
 // a tool bar's extension button) take focus through their owner.
@@ -188,102 +147,62 @@ void startTwoStepLesson(PlaneHarness &plane, bool secondStep)
     plane.button("continua")->click();
 }
 
-void activate(QWidget *window)
-{
-    window->show();
-    window->activateWindow();
-    QApplication::setActiveWindow(window->window());
-}
-
 } // namespace
-
-Q_DECLARE_METATYPE(Window)
 
 class TestTabCycle : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // Rows named as EveryDialog names its dialogs, or one of the windows below.
     void everyControlInTheCycle_data()
     {
-        QTest::addColumn<Window>("which");
         QTest::addColumn<int>("fewestStops");
-        QTest::newRow("workspace Tgeo") << Window::Workspace << 7;
-        QTest::newRow("workspace Tgeo, tcontinua shown") << Window::WorkspaceContinua << 8;
-        QTest::newRow("workspace Tgeo, tinversa shown") << Window::WorkspaceInversa << 6;
-        QTest::newRow("cube window Tuncubo") << Window::Cube << 4;
-        QTest::newRow("cube dialog Tcuborot") << Window::CubeDialog << 15;
-        QTest::newRow("calculator TCalcola") << Window::Calculator << 10;
-        QTest::newRow("figure Tcoordinate") << Window::Coordinates << 6;
-        QTest::newRow("translation Tgeotrasla") << Window::Translation << 6;
-        QTest::newRow("rotation Tgeorota") << Window::Rotation << 7;
-        QTest::newRow("symmetry Tgeosim") << Window::Symmetry << 4;
-        QTest::newRow("homothety Tgeomot") << Window::Homothety << 6;
-        QTest::newRow("dilation Tdilatazioni") << Window::Dilation << 5;
-        QTest::newRow("shear Tinclinazioni") << Window::Shear << 5;
-        QTest::newRow("affinity Taffina") << Window::Affinity << 9;
-        QTest::newRow("data table Tgeotab") << Window::DataTable << 2;
-        QTest::newRow("information Tinfo") << Window::Information << 3;
-        QTest::newRow("notes Tnote") << Window::Notes << 2;
-        QTest::newRow("file error Tversione") << Window::FileError << 1;
+        const std::pair<const char *, int> rows[] = {
+            {"workspace", 7}, {"workspace, tcontinua shown", 8}, {"workspace, tinversa shown", 6},
+            {"cube window", 4}, {"cube schedule", 15}, {"calculator", 10}, {"figure dialog", 6},
+            {"translation", 6}, {"rotation", 7}, {"symmetry", 4}, {"homothety", 6}, {"dilation", 5},
+            {"shear", 5}, {"affinity", 9}, {"data table", 2}, {"about", 3}, {"notes", 2}, {"file error", 1}};
+        for (const auto &[name, stops] : rows)
+            QTest::newRow(name) << stops;
     }
 
     void everyControlInTheCycle()
     {
-        QFETCH(Window, which);
         QFETCH(int, fewestStops);
+        const QString which = QString::fromLatin1(QTest::currentDataTag());
         GuiTest::Fixture fixture;
         std::unique_ptr<PlaneHarness> plane;
         QMdiArea frame;
-        std::unique_ptr<QWidget> owned;
-        QWidget *window = nullptr;
-        CubeSchedule schedule;
-        CubeDialogHints hints;
-        switch (which) {
-        case Window::Workspace:
+        EveryDialog dialogs;
+        Tnote notes;
+        Tversione fileError(u"/nowhere/lingua.lng"_qs);
+        QWidget *window = which == u"notes"_qs ? static_cast<QWidget *>(&notes) : which == u"file error"_qs ? &fileError : nullptr;
+        for (const auto &[name, dialog] : dialogs.all()) {
+            if (which == QLatin1String(name))
+                window = dialog;
+        }
+        if (which.startsWith(u"workspace"_qs)) {
             plane = std::make_unique<PlaneHarness>();
-            plane->confirmFigure();
+            if (which == u"workspace"_qs)
+                plane->confirmFigure();
+            else
+                startTwoStepLesson(*plane, which.contains(u"tinversa"_qs));
+            QVERIFY(which == u"workspace"_qs || plane->isShown(which.contains(u"tinversa"_qs) ? "tinversa" : "tcontinua"));
             window = plane->window();
-            break;
-        case Window::WorkspaceContinua:
-        case Window::WorkspaceInversa:
-            plane = std::make_unique<PlaneHarness>();
-            startTwoStepLesson(*plane, which == Window::WorkspaceInversa);
-            QVERIFY(plane->isShown(which == Window::WorkspaceInversa ? "tinversa" : "tcontinua"));
-            window = plane->window();
-            break;
-        case Window::Cube: {
+        } else if (which == u"cube window"_qs) {
             // The window takes the size of the main window's client area.
             Shell.ChildAreaWidth = 996;
             Shell.ChildAreaHeight = 696;
             frame.resize(1000, 700);
             frame.show();
-            auto *cube = new Tuncubo;
-            frame.addSubWindow(cube);
-            window = cube;
-            break;
+            window = new Tuncubo;
+            frame.addSubWindow(window);
         }
-        case Window::CubeDialog: owned = std::make_unique<Tcuborot>(schedule, hints); break;
-        case Window::Calculator: owned = std::make_unique<TCalcola>(); break;
-        case Window::Coordinates: owned = std::make_unique<Tcoordinate>(); break;
-        case Window::Translation: owned = std::make_unique<Tgeotrasla>(); break;
-        case Window::Rotation: owned = std::make_unique<Tgeorota>(); break;
-        case Window::Symmetry: owned = std::make_unique<Tgeosim>(); break;
-        case Window::Homothety: owned = std::make_unique<Tgeomot>(); break;
-        case Window::Dilation: owned = std::make_unique<Tdilatazioni>(); break;
-        case Window::Shear: owned = std::make_unique<Tinclinazioni>(); break;
-        case Window::Affinity: owned = std::make_unique<Taffina>(); break;
-        case Window::DataTable: owned = std::make_unique<Tgeotab>(2, u"a"_qs, u"b"_qs); break;
-        case Window::Information: owned = std::make_unique<Tinfo>(); break;
-        case Window::Notes: owned = std::make_unique<Tnote>(); break;
-        case Window::FileError: owned = std::make_unique<Tversione>(u"/nowhere/lingua.lng"_qs); break;
-        }
-        if (owned) {
-            // The calculator deletes itself on closing; the test owns it here.
-            owned->setAttribute(Qt::WA_DeleteOnClose, false);
-            window = owned.get();
-        }
-        activate(window);
+        QVERIFY(window);
+        window->show();
+        window->activateWindow();
+        QApplication::setActiveWindow(window->window());
         QVERIFY(QTest::qWaitForWindowActive(window->window()));
 
         QWidget *first = firstStop(window);
