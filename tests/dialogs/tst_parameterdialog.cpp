@@ -1,29 +1,224 @@
+#include "calc/expressionevaluator.h"
+#include "dialogs/affinityrules.h"
 #include "dialogs/parameterdialog.h"
 #include "dialogs/spincontrol.h"
+#include "dialogs/symmetryrules.h"
+#include "dialogs/taffina.h"
 #include "dialogs/tcoordinate.h"
+#include "dialogs/tdilatazioni.h"
+#include "dialogs/tgeomot.h"
 #include "dialogs/tgeorota.h"
+#include "dialogs/tgeosim.h"
+#include "dialogs/tgeotrasla.h"
+#include "dialogs/tinclinazioni.h"
 #include "lang/languagetables.h"
 #include "shell/helpviewer.h"
 #include "shell/shellvalues.h"
 #include "support/dialogdriver.h"
 #include "support/guitest.h"
+#include "transform/transformsettings.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
+#include <memory>
 #include <optional>
+#include <type_traits>
 
 using namespace DialogDriver;
 
 // What every parameter dialog shares, each dialog a row: its texts, its
 // cursors, its spins' ranges, the hint rule, the help topic, and the order
-// of work (the slot's values loaded on opening, stored by OK only); with
-// them, the figure and rotation dialogs' own rules.
+// of work (the slot's values loaded on opening, stored by OK only); then each
+// dialog's own wiring. The values themselves are the rules' (tst_dialogrules).
 namespace {
+
+enum DialogKind { Figure, Translation, Rotation, Symmetry, Homothety, Dilation, Shear, Affinity };
+
+std::unique_ptr<ParameterDialog> makeDialog(int kind)
+{
+    switch (kind) {
+    case Figure: return std::make_unique<Tcoordinate>();
+    case Translation: return std::make_unique<Tgeotrasla>();
+    case Rotation: return std::make_unique<Tgeorota>();
+    case Symmetry: return std::make_unique<Tgeosim>();
+    case Homothety: return std::make_unique<Tgeomot>();
+    case Dilation: return std::make_unique<Tdilatazioni>();
+    case Shear: return std::make_unique<Tinclinazioni>();
+    default: return std::make_unique<Taffina>();
+    }
+}
+
+// A field's or label's text, a check box's 1 or 0, a group's checked item.
+QStringList shown(const QWidget *dialog, const QStringList &names)
+{
+    QStringList values;
+    for (const QString &name : names) {
+        if (auto *box = child<QCheckBox>(dialog, name))
+            values << QString::number(box->isChecked());
+        else if (auto *group = dialog->findChild<QButtonGroup *>(name))
+            values << QString::number(group->checkedId());
+        else
+            values << text(dialog, name);
+    }
+    return values;
+}
+
+// The text the user reads on a control: a caption, a group's title, a
+// label, a list's items, else its hint.
+QString caption(const QWidget *control)
+{
+    if (!control)
+        return QStringLiteral("<no control>");
+    if (auto *group = qobject_cast<const QGroupBox *>(control))
+        return group->title();
+    if (auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    if (auto *list = qobject_cast<const QComboBox *>(control)) {
+        QStringList items;
+        for (int item = 0; item < list->count(); ++item)
+            items << list->itemText(item);
+        return items.join(u'|');
+    }
+    // A push button's caption is its hint begun with a capital: both are shown.
+    if (auto *button = qobject_cast<const QPushButton *>(control))
+        return button->text() + QStringLiteral(" / ") + button->toolTip();
+    if (auto *button = qobject_cast<const QAbstractButton *>(control))
+        return button->text();
+    return control->toolTip();
+}
+
+// The caption of the label that names `control`, empty if none does.
+QString labelOf(const QWidget *control)
+{
+    if (!control)
+        return QStringLiteral("<no control>");
+    for (const QLabel *label : control->parentWidget()->findChildren<QLabel *>())
+        if (label->buddy() == control)
+            return label->text();
+    return QString();
+}
+
+QString enabling(const QWidget *dialog, const QStringList &names)
+{
+    QString states;
+    for (const QString &name : names)
+        states += child(dialog, name)->isEnabled() ? u'1' : u'0';
+    return states;
+}
+
+// Whether the control shows the pointing hand: the picture cursor with its
+// hot spot at the fingertip.
+QChar pointingHand(const QWidget *control)
+{
+    return control->testAttribute(Qt::WA_SetCursor) && control->cursor().shape() == Qt::BitmapCursor
+                   && control->cursor().hotSpot() == QPoint(30, 11)
+               ? u'1'
+               : u'0';
+}
+
+// Nine digits tell every single-precision value apart.
+QString real(float value)
+{
+    return QString::number(double(value), 'g', 9);
+}
+
+template <typename T>
+void addSlots(QMap<QString, QString> &values, const QString &name, const PerSlot<T> &perSlot)
+{
+    for (int slot : {1, 2}) {
+        if constexpr (std::is_floating_point_v<T>)
+            values[QStringLiteral("%1[%2]").arg(name).arg(slot)] = real(perSlot[slot]);
+        else
+            values[QStringLiteral("%1[%2]").arg(name).arg(slot)] = QString::number(perSlot[slot]);
+    }
+}
+
+// `names` is the argument list as written: "s.TranslationDX, s.TranslationDY".
+template <typename... Values>
+void addAll(QMap<QString, QString> &values, const char *names, const Values &...value)
+{
+    QStringList keys = QString::fromLatin1(names).remove(QStringLiteral("s.")).split(QStringLiteral(", "));
+    if constexpr ((std::is_arithmetic_v<Values> && ...))
+        ((values[keys.takeFirst()] = QString::number(value)), ...);
+    else
+        (addSlots(values, keys.takeFirst(), value), ...);
+}
+
+// Every value of the transformation store by name ("HomothetyRatio[2]",
+// "AffineCoeff[1][0][2]"), so that a test sees everything a dialog changed.
+QMap<QString, QString> storeValues()
+{
+    const TransformSettingsValues &s = TransformSettings;
+    QMap<QString, QString> values;
+    // One transformation a line, both slots of each per-slot value.
+#define ALL(...) addAll(values, #__VA_ARGS__, __VA_ARGS__)
+    ALL(s.CurrentSlot, s.FrameMode, s.AffinePreset, s.FigureType, s.SelectedFigureType, s.FigureIsCircle,
+        s.ClearScreen, s.DialogShowHints);
+    ALL(s.SlotKind);
+    ALL(s.TranslationDX, s.TranslationDY, s.ShowTranslationVector);
+    ALL(s.RotationCentreX, s.RotationCentreY, s.RotationAngle, s.ShowRotationArcs);
+    ALL(s.SymmetryKind, s.SymmetryCentreX, s.SymmetryCentreY, s.SymmetryAxisAngle, s.SymmetryAxisQ,
+        s.ShowSymmetryElement);
+    ALL(s.HomothetyCentreX, s.HomothetyCentreY, s.HomothetyRatio, s.HomothetySign, s.ShowHomothetyCentre);
+    ALL(s.DilationX, s.DilationY, s.ShearX, s.ShearY, s.ShearAxis, s.ShearSign, s.AffineConfirmed);
+#undef ALL
+    for (int slot : {1, 2}) {
+        for (int field = 0; field < AffineFieldCount; ++field)
+            values[QStringLiteral("AffineText[%1][%2]").arg(slot).arg(field)] = s.AffineText[slot][field];
+        for (int row = 0; row < 2; ++row)
+            for (int column = 0; column < 3; ++column)
+                values[QStringLiteral("AffineCoeff[%1][%2][%3]").arg(slot).arg(row).arg(column)] =
+                    real(s.AffineCoeff[slot][row][column]);
+    }
+    for (int point = 0; point < FigurePointCount; ++point) {
+        values[QStringLiteral("FigureX[%1]").arg(point)] = QString::number(s.FigureX[point]);
+        values[QStringLiteral("FigureY[%1]").arg(point)] = QString::number(s.FigureY[point]);
+    }
+    for (int vertex = 0; vertex < VertexCount; ++vertex) {
+        for (int stage = 0; stage < VertexStageCount; ++stage) {
+            values[QStringLiteral("VertexTextX[%1][%2]").arg(vertex).arg(stage)] = s.VertexTextX[vertex][stage];
+            values[QStringLiteral("VertexTextY[%1][%2]").arg(vertex).arg(stage)] = s.VertexTextY[vertex][stage];
+        }
+    }
+    for (int group = 0; group < DialogGroupCount; ++group)
+        values[QStringLiteral("DialogFirstActivation[%1]").arg(group)] = QString::number(s.DialogFirstActivation[group]);
+    return values;
+}
+
+QStringList changedValues(const QMap<QString, QString> &before, const QMap<QString, QString> &after)
+{
+    QStringList changed;
+    for (auto entry = after.cbegin(); entry != after.cend(); ++entry)
+        if (before.value(entry.key()) != entry.value())
+            changed << entry.key() + u'=' + entry.value();
+    changed.sort();
+    return changed;
+}
+
+// A help set of a loaded language in `folder`, holding `page` only, so that
+// the help window can show nothing but that page.
+bool writeHelpSet(const QString &folder, const QString &page)
+{
+    LongTexts.setCell(58, LoadedLanguage, QStringLiteral("Prova"));
+    Language.LanguageIndex = LoadedLanguage;
+    Language.LanguageFilePath = QDir(folder).filePath(QStringLiteral("prova.lng"));
+    if (!QDir(folder).mkdir(QStringLiteral("Prova.hlp")))
+        return false;
+    QFile file(QDir(folder).filePath(QStringLiteral("Prova.hlp/") + page));
+    return file.open(QIODevice::WriteOnly) && file.write("page") > 0;
+}
 
 // Keyboard focus and shortcuts need the dialog to be the active window.
 bool activate(QWidget *dialog)
@@ -43,6 +238,63 @@ void editAll(QWidget *dialog, int steps)
 
 // Whether B x, B y, C y, C x, D x, D y, the radius field and its spin take input.
 const QStringList FigureRowNames{"xb", "pyb", "yc", "pxc", "xd", "pyd", "raggio", "praggio"};
+
+const QStringList ValueRows{"xzero", "pxzero", "yzero", "pyzero", "angolo", "pangolo", "Edit3", "qu", "pqu"};
+
+// ValueRows as the rules enable them for `kind`.
+QString rowsOfKind(int kind)
+{
+    const SymmetryRows rows = rowsForSymmetryKind(kind);
+    const auto bits = [](bool on, int count) { return QString(count, on ? u'1' : u'0'); };
+    return bits(rows.x, 2) + bits(rows.y, 2) + bits(rows.line, 5);
+}
+
+const QStringList ShearShown{"sceltasseButtons", "segnokappaButtons", "dily"};
+
+// The affinity's fields in the order of the stored texts: c, a, b, c', a', b'.
+const QStringList Fields{"nome", "bis", "Edit1", "Edit2", "Edit3", "Edit4"};
+
+// A field's text replaced as the user replaces it: all selected, then typed.
+void type(const QWidget *dialog, const QString &field, const QString &typed)
+{
+    auto *edit = child<QLineEdit>(dialog, field);
+    edit->setFocus();
+    QTest::keySequence(edit, QKeySequence::SelectAll);
+    if (typed.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else
+        QTest::keyClicks(edit, typed);
+}
+
+// An item of the preset list picked with the keyboard, which is a pick by
+// the user: the neighbouring item is made current first.
+void pickPreset(const QWidget *dialog, int preset)
+{
+    auto *list = child<QComboBox>(dialog, QStringLiteral("combinato"));
+    list->setCurrentIndex(preset == 0 ? 1 : preset - 1);
+    list->setFocus();
+    QTest::keyClick(list, preset == 0 ? Qt::Key_Up : Qt::Key_Down);
+}
+
+QStringList storedTexts(int slot)
+{
+    return QStringList(TransformSettings.AffineText[slot].cbegin(), TransformSettings.AffineText[slot].cend());
+}
+
+QStringList storedValues(int slot, const TransformSettingsValues &store = TransformSettings)
+{
+    QStringList values;
+    for (int field = 0; field < AffineFieldCount; ++field)
+        values << real(store.AffineCoeff[slot][affineRow(field)][affineColumn(field)]);
+    return values;
+}
+
+bool errorLineShown(const QWidget *dialog)
+{
+    return child<QLabel>(dialog, QStringLiteral("Label1"))->isVisible();
+}
+
+const QStringList StartValues{"-6", "2", "0", "-12", "1", "1.5"};
 
 } // namespace
 
@@ -70,52 +322,56 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("language");
         // "names:text": the caption, title or hint each named control shows,
-        // a field and its spin sharing one hint; no name for the dialog's title.
+        // a field and its spin sharing one hint; no name for the dialog's
+        // title. A name begun with * shows the pointing hand, any other not.
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QStringList>("labels"); // "name:text" of the label naming each control
         QTest::newRow("figure")
             << int(Figure) << int(English)
             << QStringList{":Coordinates of the vertices", "tipo:Type of figure", "tipo0:point A", "tipo1:segment AB",
                            "tipo2:triangle ABC", "tipo3:quadrilateral ABCD", "tipo4:circle of centre A",
-                           "pulizia:clears the screen", "xa pxa:abscissa of A", "ya pya:ordinate of A",
-                           "xb pxb:abscissa of B", "yb pyb:ordinate of B", "xc pxc:abscissa of C",
-                           "yc pyc:ordinate of C", "xd pxd:abscissa of D", "yd pyd:ordinate of D",
-                           "raggio praggio:radius"}
-            << QStringList{"pxa:Xa = ", "pya:Ya = ", "pxb:Xb  =", "pyb:Yb = ", "pxc:Xc =", "pyc:Yc = ", "pxd:Xd =",
-                           "pyd:Yd = "};
+                           "*pulizia:clears the screen", "xa *pxa:abscissa of A", "ya *pya:ordinate of A",
+                           "xb *pxb:abscissa of B", "yb *pyb:ordinate of B", "xc *pxc:abscissa of C",
+                           "yc *pyc:ordinate of C", "xd *pxd:abscissa of D", "yd *pyd:ordinate of D",
+                           "raggio *praggio:radius"}
+            << QStringList{"*pxa:Xa = ", "*pya:Ya = ", "*pxb:Xb  =", "*pyb:Yb = ", "*pxc:Xc =", "*pyc:Yc = ",
+                           "*pxd:Xd =", "*pyd:Yd = "};
         QTest::newRow("translation")
             << int(Translation) << int(English)
-            << QStringList{":Translations", "orix porix:translation along x", "oriy poriy:translation along y",
-                           "vettore:translation vector"}
-            << QStringList{"porix:x  =", "poriy:y  ="};
+            << QStringList{":Translations", "orix *porix:translation along x", "oriy *poriy:translation along y",
+                           "*vettore:translation vector"}
+            << QStringList{"*porix:x  =", "*poriy:y  ="};
         QTest::newRow("rotation, with the buttons every dialog shares")
             << int(Rotation) << int(English)
-            << QStringList{":Rotations", "orix porix:abscissa of the centre of rotation",
-                           "oriy poriy:ordinate of the centre of rotation", "edangolo pangolo: angle of rotation",
-                           "raggic:arcs and radii", "BitBtn1:OK / OK", "BitBtn2:Cancel / cancel", "BitBtn3:Help / help"}
-            << QStringList{"porix:Xc = ", "poriy:Yc =", "pangolo:α° = "};
+            << QStringList{":Rotations", "orix *porix:abscissa of the centre of rotation",
+                           "oriy *poriy:ordinate of the centre of rotation", "edangolo *pangolo: angle of rotation",
+                           "*raggic:arcs and radii", "*BitBtn1:OK / OK", "*BitBtn2:Cancel / cancel",
+                           "*BitBtn3:Help / help"}
+            << QStringList{"*porix:Xc = ", "*poriy:Yc =", "*pangolo:α° = "};
         QTest::newRow("symmetry")
             << int(Symmetry) << int(English)
-            << QStringList{":Simmetries", "tiposim:with respect to", "tiposim0:P (x, y)", "tiposim1:x = cost",
-                           "tiposim2:y = cost", "tiposim3:y = x", "tiposim4:y = -x", "tiposim5:y = mx + q",
-                           "xzero pxzero:abscissa of the centre of simmetry",
-                           "yzero pyzero:ordinate of the centre of simmetry", "angolo pangolo:inclination on the x axis",
-                           "Edit3:slope", "qu pqu:intercept on the y axis", "centrasse:centre or axis of simmetry"}
-            << QStringList{"pxzero:x = ", "pyzero:y =", "pangolo:α =", "pqu:q ="};
+            << QStringList{":Simmetries", "tiposim:with respect to", "*tiposim0:P (x, y)", "*tiposim1:x = cost",
+                           "*tiposim2:y = cost", "*tiposim3:y = x", "*tiposim4:y = -x", "*tiposim5:y = mx + q",
+                           "xzero *pxzero:abscissa of the centre of simmetry",
+                           "yzero *pyzero:ordinate of the centre of simmetry",
+                           "angolo *pangolo:inclination on the x axis", "Edit3:slope", "qu *pqu:intercept on the y axis",
+                           "*centrasse:centre or axis of simmetry"}
+            << QStringList{"*pxzero:x = ", "*pyzero:y =", "*pangolo:α =", "*pqu:q ="};
         QTest::newRow("homothety")
             << int(Homothety) << int(English)
-            << QStringList{":Homotheties", "segno0:k positive", "segno1:k negative", "edangolo pangolo:ratio",
-                           "xo pxo:abscissa of the centre of homothetia", "yo pyo:ordinate of the centre of homothetia",
-                           "centro:centre of homothetia"}
-            << QStringList{"pangolo:k = ", "pxo:Xc = ", "pyo:Yc ="};
-        QTest::newRow("dilation") << int(Dilation) << int(English)
-                                  << QStringList{":Scalings", "dilx pdilx:scaling factor along x",
-                                                 "dily pdily:scaling factor along y"}
-                                  << QStringList{"pdilx:a = ", "pdily:b ="};
-        QTest::newRow("shear") << int(Shear) << int(English)
-                               << QStringList{":Shear", "sceltasse:Axis", "sceltasse0: x", "sceltasse1: y",
-                                              "segnokappa0:k positive", "segnokappa1:k negative", "dily pdily:ratio"}
-                               << QStringList{"pdily:k ="};
+            << QStringList{":Homotheties", "segno0:k positive", "segno1:k negative", "edangolo *pangolo:ratio",
+                           "xo *pxo:abscissa of the centre of homothetia",
+                           "yo *pyo:ordinate of the centre of homothetia", "*centro:centre of homothetia"}
+            << QStringList{"*pangolo:k = ", "*pxo:Xc = ", "*pyo:Yc ="};
+        QTest::newRow("dilation, its spins without the hand")
+            << int(Dilation) << int(English)
+            << QStringList{":Scalings", "dilx pdilx:scaling factor along x", "dily pdily:scaling factor along y"}
+            << QStringList{"pdilx:a = ", "pdily:b ="};
+        QTest::newRow("shear, its spin without the hand")
+            << int(Shear) << int(English)
+            << QStringList{":Shear", "sceltasse:Axis", "sceltasse0: x", "sceltasse1: y", "segnokappa0:k positive",
+                           "segnokappa1:k negative", "dily pdily:ratio"}
+            << QStringList{"pdily:k ="};
         QTest::newRow("affinity")
             << int(Affinity) << int(English)
             << QStringList{":Affinities", "combinato:generic|translation|rotation|simmetry|homothetia|scaling|shear"}
@@ -132,7 +388,7 @@ private slots:
         QTest::newRow("affinity, Italian")
             << int(Affinity) << int(Italian)
             << QStringList{"combinato:generica|traslazione|rotazione|simmetria|omotetia|dilatazione|inclinazione",
-                           "BitBtn1:Conferma / conferma"}
+                           "*BitBtn1:Conferma / conferma"}
             << QStringList();
     }
 
@@ -147,57 +403,25 @@ private slots:
         dialog->show();
         QStringList shownTexts;
         QStringList expectedTexts;
+        const auto add = [&](const QString &entry, const QString &name, const QString &shownText) {
+            const QString plain = QString(name).remove(u'*');
+            shownTexts << plain + u':' + shownText + u' ' + pointingHand(child(dialog.get(), plain));
+            expectedTexts << plain + u':' + entry.section(u':', 1) + u' ' + (name.startsWith(u'*') ? u'1' : u'0');
+        };
         for (const QString &entry : texts) {
             const QString names = entry.section(u':', 0, 0);
             if (names.isEmpty()) {
                 shownTexts << dialog->windowTitle();
                 expectedTexts << entry.section(u':', 1);
             }
-            for (const QString &name : names.split(u' ', Qt::SkipEmptyParts)) {
-                shownTexts << name + u':' + caption(child(dialog.get(), name));
-                expectedTexts << name + u':' + entry.section(u':', 1);
-            }
+            for (const QString &name : names.split(u' ', Qt::SkipEmptyParts))
+                add(entry, name, caption(child(dialog.get(), QString(name).remove(u'*'))));
+        }
+        for (const QString &entry : labels) {
+            const QString name = entry.section(u':', 0, 0);
+            add(entry, name, labelOf(child(dialog.get(), QString(name).remove(u'*'))));
         }
         QCOMPARE(shownTexts, expectedTexts);
-        QStringList shownLabels;
-        for (const QString &entry : labels)
-            shownLabels << entry.section(u':', 0, 0) + u':' + labelOf(child(dialog.get(), entry.section(u':', 0, 0)));
-        QCOMPARE(shownLabels, labels);
-    }
-
-    void cursors_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QStringList>("names"); // after the three buttons
-        QTest::addColumn<QString>("hands");
-        QTest::newRow("figure: the spins and the check box")
-            << int(Figure) << QStringList{"pxa", "pyd", "pulizia", "xa", "raggio"} << "11111100";
-        QTest::newRow("translation: the spins and the check box")
-            << int(Translation) << QStringList{"porix", "poriy", "vettore", "orix"} << "1111110";
-        QTest::newRow("rotation: the spins and the check box")
-            << int(Rotation) << QStringList{"porix", "poriy", "pangolo", "raggic", "edangolo"} << "11111110";
-        QTest::newRow("symmetry: the spins, the kinds and the check box")
-            << int(Symmetry)
-            << QStringList{"pxzero", "pyzero", "pangolo", "pqu", "tiposim0", "tiposim5", "centrasse", "xzero", "Edit3"}
-            << "111111111100";
-        QTest::newRow("homothety: the spins and the check box")
-            << int(Homothety) << QStringList{"pangolo", "pxo", "pyo", "centro", "segno0", "edangolo"} << "111111100";
-        QTest::newRow("dilation: the buttons alone") << int(Dilation) << QStringList{"pdilx", "pdily", "dilx"}
-                                                     << "111000";
-        QTest::newRow("shear: the buttons alone")
-            << int(Shear) << QStringList{"pdily", "sceltasse0", "segnokappa1"} << "111000";
-        QTest::newRow("affinity: the buttons alone")
-            << int(Affinity) << QStringList{"nome", "bis", "Edit4", "combinato"} << "1110000";
-    }
-
-    void cursors()
-    {
-        QFETCH(int, kind);
-        QFETCH(QStringList, names);
-        QFETCH(QString, hands);
-        auto dialog = makeDialog(kind);
-        dialog->show();
-        QCOMPARE(pointingHands(dialog.get(), QStringList{"BitBtn1", "BitBtn2", "BitBtn3"} + names), hands);
     }
 
     void spinEnds_data()
@@ -354,47 +578,29 @@ private slots:
     void opensAndStoresItsSlot_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QStringList>("start");  // shown on opening, the start values
-        QTest::addColumn<QStringList>("edited"); // shown after a step up of each spin
-        QTest::addColumn<QStringList>("stored"); // what OK changes
+        // "name:start>edited|...": what each control shows on opening, the
+        // start values, then after a step up of each spin and a click of
+        // each check box.
+        QTest::addColumn<QString>("fields");
+        QTest::addColumn<QString>("stored"); // what OK changes
         QTest::addColumn<bool>("confirm");
-        for (bool confirm : {true, false}) {
-            const char *how = confirm ? "OK" : "cancel";
-            QTest::addRow("translation, %s", how)
-                << int(Translation) << QStringList{"orix", "oriy", "vettore"} << QStringList{"-6", "-8", "0"}
-                << QStringList{"-5", "-7", "1"}
-                << QStringList{"ShowTranslationVector[2]=1", "TranslationDX[2]=-5", "TranslationDY[2]=-7"} << confirm;
-            QTest::addRow("rotation, %s", how)
-                << int(Rotation) << QStringList{"orix", "oriy", "edangolo", "raggic"}
-                << QStringList{"2", "-2", "70", "0"} << QStringList{"3", "-1", "71", "1"}
-                << QStringList{"RotationAngle[2]=71", "RotationCentreX[2]=3", "RotationCentreY[2]=-1",
-                               "ShowRotationArcs[2]=1"}
-                << confirm;
-            // The disabled rows of the kind are stored all the same.
-            QTest::addRow("symmetry, %s", how)
-                << int(Symmetry) << QStringList{"tiposimButtons", "xzero", "yzero", "angolo", "Edit3", "qu", "centrasse"}
-                << QStringList{"0", "0", "0", "60", "1.73", "-3", "0"}
-                << QStringList{"0", "1", "1", "61", "1.80", "-2", "1"}
-                << QStringList{"ShowSymmetryElement[2]=1", "SymmetryAxisAngle[2]=61", "SymmetryAxisQ[2]=-2",
-                               "SymmetryCentreX[2]=1", "SymmetryCentreY[2]=1"}
-                << confirm;
-            QTest::addRow("homothety, %s", how)
-                << int(Homothety) << QStringList{"segnoButtons", "Label3", "edangolo", "xo", "yo", "centro"}
-                << QStringList{"0", "k = ", "1.5", "-1", "1", "0"} << QStringList{"0", "k = ", "1.6", "0", "2", "1"}
-                << QStringList{"HomothetyCentreX[2]=0", "HomothetyCentreY[2]=2", "HomothetyRatio[2]=1.60000002",
-                               "ShowHomothetyCentre[2]=1"}
-                << confirm;
-            QTest::addRow("dilation, %s", how)
-                << int(Dilation) << QStringList{"dilx", "dily"} << QStringList{"1.5", "0.5"}
-                << QStringList{"1.6", "0.6"} << QStringList{"DilationX[2]=1.60000002", "DilationY[2]=0.600000024"}
-                << confirm;
-            // The shear coefficients start at 0, below the range: 0.5 is shown.
-            QTest::addRow("shear, %s", how)
-                << int(Shear) << QStringList{"sceltasseButtons", "segnokappaButtons", "dily"}
-                << QStringList{"0", "0", "0.5"} << QStringList{"0", "0", "0.6"}
-                << QStringList{"ShearX[2]=0.600000024"} << confirm;
-        }
+        const auto row = [](const char *name, int kind, const char *fields, const char *stored) {
+            for (bool confirm : {true, false})
+                QTest::addRow("%s, %s", name, confirm ? "OK" : "cancel") << kind << fields << stored << confirm;
+        };
+        row("translation", Translation, "orix:-6>-5|oriy:-8>-7|vettore:0>1",
+            "ShowTranslationVector[2]=1 TranslationDX[2]=-5 TranslationDY[2]=-7");
+        row("rotation", Rotation, "orix:2>3|oriy:-2>-1|edangolo:70>71|raggic:0>1",
+            "RotationAngle[2]=71 RotationCentreX[2]=3 RotationCentreY[2]=-1 ShowRotationArcs[2]=1");
+        // The disabled rows of the kind are stored all the same.
+        row("symmetry", Symmetry, "tiposimButtons:0>0|xzero:0>1|yzero:0>1|angolo:60>61|Edit3:1.73>1.80|qu:-3>-2|centrasse:0>1",
+            "ShowSymmetryElement[2]=1 SymmetryAxisAngle[2]=61 SymmetryAxisQ[2]=-2 SymmetryCentreX[2]=1 "
+            "SymmetryCentreY[2]=1");
+        row("homothety", Homothety, "segnoButtons:0>0|Label3:k = >k = |edangolo:1.5>1.6|xo:-1>0|yo:1>2|centro:0>1",
+            "HomothetyCentreX[2]=0 HomothetyCentreY[2]=2 HomothetyRatio[2]=1.60000002 ShowHomothetyCentre[2]=1");
+        row("dilation", Dilation, "dilx:1.5>1.6|dily:0.5>0.6", "DilationX[2]=1.60000002 DilationY[2]=0.600000024");
+        // The shear coefficients start at 0, below the range: 0.5 is shown.
+        row("shear", Shear, "sceltasseButtons:0>0|segnokappaButtons:0>0|dily:0.5>0.6", "ShearX[2]=0.600000024");
     }
 
     // Slot 1 is edited and confirmed first, so that it differs from slot 2;
@@ -403,11 +609,15 @@ private slots:
     void opensAndStoresItsSlot()
     {
         QFETCH(int, kind);
-        QFETCH(QStringList, names);
-        QFETCH(QStringList, start);
-        QFETCH(QStringList, edited);
-        QFETCH(QStringList, stored);
+        QFETCH(QString, fields);
+        QFETCH(QString, stored);
         QFETCH(bool, confirm);
+        QStringList names, start, edited;
+        for (const QString &field : fields.split(u'|')) {
+            names << field.section(u':', 0, 0);
+            start << field.section(u':', 1).section(u'>', 0, 0);
+            edited << field.section(u'>', 1);
+        }
         auto first = makeDialog(kind);
         first->show();
         editAll(first.get(), 3);
@@ -422,7 +632,7 @@ private slots:
         QCOMPARE(storeValues(), before);
         confirm ? pressOk(dialog.get()) : pressCancel(dialog.get());
         QCOMPARE(dialog->result(), int(confirm ? QDialog::Accepted : QDialog::Rejected));
-        QCOMPARE(changedValues(before, storeValues()), confirm ? stored : QStringList());
+        QCOMPARE(changedValues(before, storeValues()), confirm ? stored.split(u' ') : QStringList());
     }
 
     // With the axes moving the rotation turns about the origin, so opening
@@ -530,6 +740,324 @@ private slots:
         Tcoordinate again;
         again.show();
         QCOMPARE(text(&again, "raggio"), QString::number(radius));
+    }
+
+    void symmetryEnablingByKind_data()
+    {
+        QTest::addColumn<int>("kind");
+        for (int kind = 0; kind < SymmetryKindCount; ++kind)
+            QTest::addRow("kind %d", kind) << kind;
+    }
+
+    // Each kind clicked after another one, the other slot holding yet
+    // another: the rows follow the rules, OK stores the kind in the slot, and
+    // the next opening shows it with the same rows.
+    void symmetryEnablingByKind()
+    {
+        QFETCH(int, kind);
+        const int other = kind == 5 ? 0 : 5;
+        TransformSettings.SymmetryKind = PerSlot<quint8>(quint8(other));
+        TransformSettings.SymmetryKind[1] = quint8(kind == 3 ? 4 : 3);
+        TransformSettings.CurrentSlot = 2;
+        Tgeosim dialog;
+        dialog.show();
+        QCOMPARE(enabling(&dialog, ValueRows), rowsOfKind(other));
+        chooseItem(&dialog, QStringLiteral("tiposim%1").arg(kind));
+        QCOMPARE(enabling(&dialog, ValueRows), rowsOfKind(kind));
+        pressOk(&dialog);
+        QCOMPARE((QList<int>{TransformSettings.SymmetryKind[1], TransformSettings.SymmetryKind[2]}),
+                 (QList<int>{kind == 3 ? 4 : 3, kind}));
+        Tgeosim opened;
+        opened.show();
+        QCOMPARE(shown(&opened, {"tiposimButtons"}), QStringList{QString::number(kind)});
+        QCOMPARE(enabling(&opened, ValueRows), rowsOfKind(kind));
+    }
+
+    // The stored angle equals the spin's first position, 0: the slope is
+    // shown all the same. It then follows each step of the angle, through the
+    // vertical line and back.
+    void symmetrySlopeFollowsTheAngle()
+    {
+        TransformSettings.SymmetryKind[1] = 5;
+        TransformSettings.SymmetryAxisAngle[1] = 0;
+        Tgeosim dialog;
+        dialog.show();
+        QStringList slopes{text(&dialog, "Edit3")};
+        spin(&dialog, "pangolo")->setValue(88);
+        for (int direction : {0, 1, 1, 1, -1}) {
+            if (direction)
+                QTest::keyClick(spin(&dialog, "pangolo"), direction > 0 ? Qt::Key_Up : Qt::Key_Down);
+            slopes << text(&dialog, "Edit3");
+        }
+        QCOMPARE(slopes, (QStringList{"0.00", slopeText(88), slopeText(89), slopeText(90), slopeText(91),
+                                      slopeText(90)}));
+    }
+
+    // A stored real is shown at the nearest position inside the range.
+    void dilationOpensOnTheNearestPosition()
+    {
+        TransformSettings.DilationX[2] = 0.2f;
+        TransformSettings.DilationY[2] = 1.26f;
+        TransformSettings.CurrentSlot = 2;
+        Tdilatazioni dialog;
+        dialog.show();
+        QCOMPARE(shown(&dialog, {"dilx", "dily"}), (QStringList{"0.5", "1.3"}));
+    }
+
+    void homothetySignIsStoredAtOnce_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<bool>("confirm");
+        for (int slot : {1, 2})
+            for (bool confirm : {true, false})
+                QTest::addRow("slot %d, %s", slot, confirm ? "OK" : "cancel") << slot << confirm;
+    }
+
+    // Opened negative, the dialog shows item 1 and "k = -"; each click stores
+    // the sign of the slot at once. The sign changed behind the dialog then
+    // shows that neither OK nor cancel stores it again, and that OK stores
+    // the ratio without its sign.
+    void homothetySignIsStoredAtOnce()
+    {
+        QFETCH(int, slot);
+        QFETCH(bool, confirm);
+        TransformSettings.HomothetySign[slot] = -1;
+        TransformSettings.CurrentSlot = quint8(slot);
+        Tgeomot dialog;
+        dialog.show();
+        QCOMPARE(shown(&dialog, {"segnoButtons", "Label3"}), (QStringList{"1", "k = -"}));
+        const QMap<QString, QString> before = storeValues();
+        const QString positive = QStringLiteral("HomothetySign[%1]=1").arg(slot);
+        chooseItem(&dialog, "segno0");
+        QCOMPARE(text(&dialog, "Label3"), QStringLiteral("k = "));
+        QCOMPARE(changedValues(before, storeValues()), QStringList{positive});
+        chooseItem(&dialog, "segno1");
+        QCOMPARE(text(&dialog, "Label3"), QStringLiteral("k = -"));
+        QCOMPARE(changedValues(before, storeValues()), QStringList());
+        TransformSettings.HomothetySign[slot] = 1;
+        confirm ? pressOk(&dialog) : pressCancel(&dialog);
+        QCOMPARE(changedValues(before, storeValues()), QStringList{positive});
+    }
+
+    void shearOkAndCancel_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("axis"); // chosen in the dialog
+        QTest::addColumn<int>("sign"); // chosen in the dialog
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<QStringList>("changed");
+        QTest::newRow("slot 1, y, positive") << 1 << 1 << 0 << true
+                                             << QStringList{"ShearSign[1]=0", "ShearX[1]=0", "ShearY[1]=3.5"};
+        QTest::newRow("slot 2, x, negative")
+            << 2 << 0 << 1 << true << QStringList{"ShearAxis[2]=0", "ShearX[2]=3.5", "ShearY[2]=0"};
+        QTest::newRow("slot 2, y, negative") << 2 << 1 << 1 << true << QStringList{"ShearX[2]=0", "ShearY[2]=3.5"};
+        QTest::newRow("slot 2, x, positive, cancelled") << 2 << 0 << 0 << false << QStringList();
+    }
+
+    // The dialog opens on the slot's own axis y and negative sign, the other
+    // slot holding x and positive, and both slots both coefficients, so that
+    // the zeroing of the unused one shows. The axis is changed to x and back
+    // before the final choice: the coefficient shown is not reloaded. Nothing
+    // is stored before OK.
+    void shearOkAndCancel()
+    {
+        QFETCH(int, slot);
+        QFETCH(int, axis);
+        QFETCH(int, sign);
+        QFETCH(bool, confirm);
+        QFETCH(QStringList, changed);
+        TransformSettingsValues &s = TransformSettings;
+        s.ShearX = PerSlot<float>(1.2f);
+        s.ShearY = PerSlot<float>(3.4f);
+        s.ShearAxis[slot] = 1;
+        s.ShearSign[slot] = 1;
+        s.CurrentSlot = quint8(slot);
+        Tinclinazioni dialog;
+        dialog.show();
+        QCOMPARE(shown(&dialog, ShearShown), (QStringList{"1", "1", "3.4"}));
+        const QMap<QString, QString> before = storeValues();
+        chooseItem(&dialog, "sceltasse0");
+        chooseItem(&dialog, QStringLiteral("sceltasse%1").arg(axis));
+        chooseItem(&dialog, "segnokappa0");
+        chooseItem(&dialog, QStringLiteral("segnokappa%1").arg(sign));
+        QTest::keyClick(spin(&dialog, "pdily"), Qt::Key_Up);
+        QCOMPARE(shown(&dialog, ShearShown), (QStringList{QString::number(axis), QString::number(sign), "3.5"}));
+        QCOMPARE(storeValues(), before);
+        confirm ? pressOk(&dialog) : pressCancel(&dialog);
+        QCOMPARE(changedValues(before, storeValues()), changed);
+    }
+
+    void affinityOpensOnItsSlot_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QStringList>("fields"); // c, a, b, c', a', b'
+        QTest::newRow("slot 1") << 1 << QStringList{"3", "1/2", "sqrt(3)/2", "-1", "0", "4"};
+        QTest::newRow("slot 2") << 2 << StartValues;
+    }
+
+    // The fields show the slot's texts under the two formulas, the list the
+    // stored preset without applying it, and no error line. Opening
+    // evaluates the texts it shows: a value the store lost comes back.
+    void affinityOpensOnItsSlot()
+    {
+        QFETCH(int, slot);
+        QFETCH(QStringList, fields);
+        TransformSettings.AffineText[1] = {"3", "1/2", "sqrt(3)/2", "-1", "0", "4"};
+        TransformSettings.AffinePreset = 4;
+        TransformSettings.CurrentSlot = quint8(slot);
+        Taffina dialog;
+        dialog.show();
+        QCOMPARE(shown(&dialog, Fields), fields);
+        QCOMPARE(child<QComboBox>(&dialog, "combinato")->currentIndex(), 4);
+        QVERIFY(!errorLineShown(&dialog));
+        QCOMPARE(storedTexts(2), StartValues);
+        QCOMPARE(storedValues(1), slot == 1 ? QStringList({"3", "0.5", "0.866025388", "-1", "0", "4"}) : StartValues);
+        QStringList formulas;
+        for (const QLabel *label : dialog.findChildren<QLabel *>())
+            if (label->text().contains(u"  =  "))
+                formulas << label->text();
+        QCOMPARE(formulas, (QStringList{"x'  =  a x +  b y  +  c", "y'  =  a' x +  b' y  +  c'"}));
+    }
+
+    void affinityPresets_data()
+    {
+        QTest::addColumn<int>("preset");
+        for (int preset = 0; preset < AffinePresetCount; ++preset)
+            QTest::addRow("preset %d", preset) << preset;
+    }
+
+    // A pick fills the fields with the preset's texts, whose changes store
+    // texts and values at once, in slot 2 only; the list's index is stored
+    // by OK, not by the pick.
+    void affinityPresets()
+    {
+        QFETCH(int, preset);
+        TransformSettings.CurrentSlot = 2;
+        TransformSettings.AffinePreset = 3;
+        TransformSettingsValues evaluated = TransformSettings;
+        const AffineTexts texts = affinePresetTexts(preset);
+        for (int field = 0; field < AffineFieldCount; ++field)
+            applyAffineText(evaluated, 2, field, texts[field]);
+        Taffina dialog;
+        dialog.show();
+        pickPreset(&dialog, preset);
+        QCOMPARE(shown(&dialog, Fields), QStringList(texts.cbegin(), texts.cend()));
+        QCOMPARE(storedTexts(2), QStringList(texts.cbegin(), texts.cend()));
+        QCOMPARE(storedValues(2), storedValues(2, evaluated));
+        QCOMPARE(storedTexts(1), StartValues);
+        QCOMPARE(storedValues(1), StartValues);
+        QCOMPARE(int(TransformSettings.AffinePreset), 3);
+        pressOk(&dialog);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(int(TransformSettings.AffinePreset), preset);
+    }
+
+    // "generica" stores its values even where a field's text does not change
+    // and so is not evaluated again: here the store's matrix was changed
+    // behind the dialog, as the change of frame does.
+    void genericaStoresItsValuesDirectly()
+    {
+        TransformSettings.AffineText[1] = {"-8", "2", "0", "-3", "0", "2"};
+        Taffina dialog;
+        dialog.show();
+        TransformSettings.AffineCoeff[1] = AffineMatrix{{{7, 7, 7}, {7, 7, 7}}};
+        pickPreset(&dialog, 0);
+        QCOMPARE(storedValues(1), (QStringList{"-8", "2", "0", "-3", "0", "2"}));
+    }
+
+    void affinityErrorLine_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QStringList>("fields"); // the fields made invalid
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("message"); // of b', the last field the refused OK evaluates
+        QTest::newRow("b' divides by 0, c empty") << 1 << QStringList{"Edit4", "nome"} << QStringList{"1/0", ""}
+                                                  << "Error in:  c  b'  " << "division by 0";
+        QTest::newRow("a' with a letter, b divides by 0")
+            << 2 << QStringList{"Edit3", "Edit1"} << QStringList{"2y", "1/0"} << "Error in:  b  a'  " << "";
+        QTest::newRow("c' and a, an open bracket and a trailing sign")
+            << 2 << QStringList{"Edit2", "bis"} << QStringList{"(1", "3-"} << "Error in:  a  c'  " << "";
+    }
+
+    // OK with invalid fields beeps, stays open and names them; the
+    // evaluator's flag and the slot's earlier confirmation are withdrawn. A
+    // change hides the line; once every field is valid OK closes, sets both
+    // and stores the list's index. OK runs every field's change again, in the
+    // order c, a, b, c', a', b': values changed behind the dialog come back
+    // from the texts. The other slot's confirmation stays.
+    void affinityErrorLine()
+    {
+        QFETCH(int, slot);
+        QFETCH(QStringList, fields);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, line);
+        QFETCH(QString, message);
+        TransformSettings.CurrentSlot = quint8(slot);
+        TransformSettings.AffineConfirmed = PerSlot<bool>(true);
+        Taffina dialog;
+        dialog.show();
+        QSignalSpy beeps(&dialog, &Taffina::okRefused);
+        pickPreset(&dialog, 5);
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            type(&dialog, fields[i], typed[i]);
+        Evaluator.EvalOk = true;
+        pressOk(&dialog);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(beeps.count(), 1);
+        QVERIFY(errorLineShown(&dialog));
+        QCOMPARE(text(&dialog, "Label1"), line);
+        QCOMPARE(Evaluator.EvalMessage, message);
+        QCOMPARE((QList<bool>{Evaluator.EvalOk, TransformSettings.AffineConfirmed[3 - slot],
+                              TransformSettings.AffineConfirmed[slot]}),
+                 (QList<bool>{false, true, false}));
+        QCOMPARE(int(TransformSettings.AffinePreset), 5);
+        for (const QString &field : fields)
+            type(&dialog, field, QStringLiteral("1"));
+        QVERIFY(!errorLineShown(&dialog));
+        Evaluator.EvalOk = false;
+        TransformSettings.AffineCoeff[slot] = AffineMatrix{{{7, 7, 7}, {7, 7, 7}}};
+        pressOk(&dialog);
+        QCOMPARE(storedValues(slot), storedTexts(slot)); // dilatazione's and the 1s typed read as their values
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(beeps.count(), 1);
+        QCOMPARE((QList<bool>{Evaluator.EvalOk, TransformSettings.AffineConfirmed[3 - slot],
+                              TransformSettings.AffineConfirmed[slot]}),
+                 (QList<bool>{true, true, true}));
+    }
+
+    // Every change of a field is evaluated and stored at once, valid or not,
+    // and a cancel keeps it all: the texts, the values of those that were
+    // valid (b' was "2" a key before "2+"), and nothing else, neither the
+    // list's index nor the confirmation. Reopened, the invalid text is shown
+    // again, and refused.
+    void affinityCancelKeepsWhatTheChangesStored()
+    {
+        TransformSettings.CurrentSlot = 2;
+        QMap<QString, QString> before;
+        {
+            Taffina dialog;
+            dialog.show();
+            before = storeValues();
+            type(&dialog, "bis", QStringLiteral("sqrt(2)"));
+            type(&dialog, "Edit2", QStringLiteral("2,5"));
+            pickPreset(&dialog, 6);
+            type(&dialog, "bis", QStringLiteral("sqrt(2)"));
+            type(&dialog, "Edit4", QStringLiteral("2+"));
+            QVERIFY(!Evaluator.EvalOk);
+            pressCancel(&dialog);
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        }
+        QCOMPARE(storedTexts(2), (QStringList{"0", "sqrt(2)", "0,5", "0", "0", "2+"}));
+        QCOMPARE(storedValues(2), (QStringList{"0", "1.41421354", "0.5", "0", "0", "2"}));
+        QCOMPARE(changedValues(before, storeValues()).size(), 2 * AffineFieldCount);
+        Taffina again;
+        again.show();
+        QCOMPARE(text(&again, "Edit4"), QStringLiteral("2+"));
+        pressOk(&again);
+        QVERIFY(again.isVisible());
+        QCOMPARE(text(&again, "Label1"), QStringLiteral("Error in:  b'  "));
     }
 };
 
