@@ -4,69 +4,45 @@
 #include "transform/transformsettings.h"
 
 #include <QList>
+#include <QMetaType>
 #include <QPointF>
+#include <QString>
 
 #include <cmath>
+
+Q_DECLARE_METATYPE(SlotParameters)
 
 // One slot's parameters for a single kind, the others at their defaults, and
 // the figures the steps are tried on.
 namespace SlotValues {
 
-inline SlotParameters translation(int dx, int dy)
-{
-    SlotParameters p;
-    p.TranslationDX = dx;
-    p.TranslationDY = dy;
-    return p;
-}
+inline SlotParameters translation(int dx, int dy) { return {.TranslationDX = dx, .TranslationDY = dy}; }
 
 inline SlotParameters rotation(int angle, int cx, int cy)
 {
-    SlotParameters p;
-    p.RotationAngle = angle;
-    p.RotationCentreX = cx;
-    p.RotationCentreY = cy;
-    return p;
+    return {.RotationCentreX = cx, .RotationCentreY = cy, .RotationAngle = angle};
 }
 
 // Every symmetry value set, so that a test shows which of them its kind reads.
 inline SlotParameters symmetry(int kind, int cx, int cy, int angle, int q)
 {
-    SlotParameters p;
-    p.SymmetryKind = quint8(kind);
-    p.SymmetryCentreX = cx;
-    p.SymmetryCentreY = cy;
-    p.SymmetryAxisAngle = angle;
-    p.SymmetryAxisQ = q;
-    return p;
+    return {.SymmetryKind = quint8(kind), .SymmetryCentreX = cx, .SymmetryCentreY = cy, .SymmetryAxisAngle = angle,
+            .SymmetryAxisQ = q};
 }
 
 inline SlotParameters homothety(int sign, float ratio, int cx, int cy)
 {
-    SlotParameters p;
-    p.HomothetySign = qint8(sign);
-    p.HomothetyRatio = ratio;
-    p.HomothetyCentreX = cx;
-    p.HomothetyCentreY = cy;
-    return p;
+    return {.HomothetyCentreX = cx, .HomothetyCentreY = cy, .HomothetyRatio = ratio, .HomothetySign = qint8(sign)};
 }
 
-inline SlotParameters dilation(float fx, float fy)
-{
-    SlotParameters p;
-    p.DilationX = fx;
-    p.DilationY = fy;
-    return p;
-}
+inline SlotParameters dilation(float fx, float fy) { return {.DilationX = fx, .DilationY = fy}; }
 
 // As the shear dialog stores it: `axis` 0 along x, 1 along y; the
 // coefficient's size on its axis, 0 on the other, and a negative `k` as the
 // sign apart.
 inline SlotParameters shear(int axis, float k)
 {
-    SlotParameters p;
-    p.ShearAxis = quint8(axis);
-    p.ShearSign = k < 0 ? 1 : 0;
+    SlotParameters p{.ShearAxis = quint8(axis), .ShearSign = quint8(k < 0 ? 1 : 0)};
     (axis == 0 ? p.ShearX : p.ShearY) = std::abs(k);
     return p;
 }
@@ -74,9 +50,17 @@ inline SlotParameters shear(int axis, float k)
 // In the order of the equations: x' = a x + b y + c, y' = a' x + b' y + c'.
 inline SlotParameters affinity(float a, float b, float c, float a2, float b2, float c2)
 {
-    SlotParameters p;
-    p.AffineCoeff = AffineMatrix{{{c, a, b}, {c2, a2, b2}}};
-    return p;
+    return {.AffineCoeff = AffineMatrix{{{c, a, b}, {c2, a2, b2}}}};
+}
+
+// Points written "x y, x y, ...".
+inline QList<QPointF> points(const char *text)
+{
+    QList<QPointF> result;
+    for (const QString &point : QString::fromLatin1(text).split(u','))
+        result << QPointF(point.section(u' ', 0, 0, QString::SectionSkipEmpty).toDouble(),
+                          point.section(u' ', 1, 1, QString::SectionSkipEmpty).toDouble());
+    return result;
 }
 
 inline FigurePoints figurePoints(const QList<QPointF> &vertices)
@@ -107,9 +91,6 @@ inline StepFigure circleOf(double x, double y, double r)
 }
 
 // The triangle A (15, 11), B (10, 9), C (21, 4) of the first lesson.
-inline StepFigure startTriangle()
-{
-    return figureOf({{15, 11}, {10, 9}, {21, 4}});
-}
+inline StepFigure startTriangle() { return figureOf({{15, 11}, {10, 9}, {21, 4}}); }
 
 } // namespace SlotValues

@@ -35,7 +35,6 @@ private slots:
         const auto scale = [](int sign, float k, int cx, int cy) { return Step{Omotetia, homothety(sign, k, cx, cy)}; };
         const auto move = [](int dx, int dy) { return Step{Traslazione, translation(dx, dy)}; };
         QTest::newRow("parallel axes x = 2, x = 5") << axis(1, 2) << axis(1, 5) << "traslazione di (6; 0)";
-        QTest::newRow("parallel axes, the other order") << axis(1, 5) << axis(1, 2) << "traslazione di (-6; 0)";
         QTest::newRow("x = 2 then y = x") << axis(1, 2) << axis(3, 0) << "rotazione di -90° attorno a (2; 2)";
         QTest::newRow("the same symmetry twice") << line(30, 2) << line(30, 2) << "identità";
         QTest::newRow("perpendicular axes") << axis(1, 3) << axis(2, -1) << "simmetria centrale rispetto a (3; -1)";
@@ -93,33 +92,23 @@ private slots:
         const Composition::Rows s = kindMatrix(Inclinazione, shear(0, 0.5f));
         const Composition::Rows sh = Composition::product(s, h);
         const Composition::Rows hs = Composition::product(h, s);
-        const Composition::Rows expectedSH{{{2, 1, 0.5L}, {0, 2, -1}}};
-        const Composition::Rows expectedHS{{{2, 1, 1}, {0, 2, -1}}};
-        for (int row = 0; row < 2; ++row)
-            for (int column = 0; column < 3; ++column) {
-                QCOMPARE(double(sh[row][column]), double(expectedSH[row][column]));
-                QCOMPARE(double(hs[row][column]), double(expectedHS[row][column]));
-            }
+        QList<double> both;
+        for (const Composition::Rows &m : {sh, hs})
+            for (const auto &row : m)
+                both << double(row[0]) << double(row[1]) << double(row[2]);
+        QCOMPARE(both, (QList<double>{2, 1, 0.5, 0, 2, -1, 2, 1, 1, 0, 2, -1}));
         QCOMPARE(double(Composition::determinant(sh)), 4.0);
         QCOMPARE(Composition::apply(sh, QPointF(1, 1)), QPointF(3.5, 1));
     }
 
-    void numbers_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("whole") << 6.0 << "6";
-        QTest::newRow("float noise") << 5.99999 << "6";
-        QTest::newRow("negative zero") << -0.00001 << "0";
-        QTest::newRow("half") << -0.5 << "-0.5";
-        QTest::newRow("four decimals") << 0.57735 << "0.5774";
-    }
-
+    // Float noise and a negative zero written as the whole number; at most
+    // four decimals.
     void numbers()
     {
-        QFETCH(double, value);
-        QFETCH(QString, written);
-        QCOMPARE(Composition::number(value), written);
+        QStringList written;
+        for (double value : {6.0, 5.99999, -0.00001, -0.5, 0.57735})
+            written << Composition::number(value);
+        QCOMPARE(written, (QStringList{"6", "6", "0", "-0.5", "0.5774"}));
     }
 };
 

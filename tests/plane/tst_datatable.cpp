@@ -3,8 +3,6 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(SlotParameters)
-
 using namespace SlotValues;
 
 namespace {
@@ -66,31 +64,19 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<int>("decimals");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("r1 whole number") << 5.0 << 1 << "5.0";
-        QTest::newRow("r1 negative") << -0.342 << 1 << "-0.3";
         QTest::newRow("r1 tie down to even") << 0.25 << 1 << "0.2";
         QTest::newRow("r1 tie up to even") << 0.75 << 1 << "0.8";
-        QTest::newRow("r1 negative tie to even") << -0.25 << 1 << "-0.2";
         QTest::newRow("r1 single just below the half") << double(0.35f) << 1 << "0.3";
         QTest::newRow("r1 single just above the half") << double(0.15f) << 1 << "0.2";
-        QTest::newRow("r1 just below a carry") << 9.949 << 1 << "9.9";
         QTest::newRow("r1 carry into the units") << 9.95001 << 1 << "10.0";
         QTest::newRow("r1 large value, no leading blanks") << 123456.78 << 1 << "123456.8";
         QTest::newRow("r1 negative zero") << -0.0 << 1 << "0.0";
         QTest::newRow("r1 negative rounding to zero") << -0.04 << 1 << "0.0";
-        QTest::newRow("r1 negative rounding away from zero") << -0.05001 << 1 << "-0.1";
         QTest::newRow("r2 tie down to even") << 0.125 << 2 << "0.12";
-        QTest::newRow("r2 tie up to even") << 0.375 << 2 << "0.38";
         QTest::newRow("r2 just below the half") << 1.005 << 2 << "1.00"; // the double is 1.00499...
-        QTest::newRow("r2 just above the half") << -0.005 << 2 << "-0.01"; // the double is -0.005000...01
-        QTest::newRow("r2 negative rounding to zero") << -0.004 << 2 << "0.00";
-        QTest::newRow("r2 padded with zeros") << -12.0 << 2 << "-12.00";
         QTest::newRow("r3 example") << -0.34202 << 3 << "-0.342";
-        QTest::newRow("r3 tie to even") << 0.0625 << 3 << "0.062";
         QTest::newRow("r3 smallest shown") << 0.0005 << 3 << "0.001"; // the double is 0.000500...01
         QTest::newRow("r3 a hair below zero") << -4.4e-8 << 3 << "0.000";
-        QTest::newRow("r3 a hair above zero") << 6.1e-17 << 3 << "0.000";
-        QTest::newRow("r3 one") << 0.9999996 << 3 << "1.000";
     }
 
     void realFormats()
@@ -99,11 +85,6 @@ private slots:
         QFETCH(int, decimals);
         QFETCH(QString, shown);
         QCOMPARE(realText(value, decimals), shown);
-    }
-
-    void integerFormat()
-    {
-        QCOMPARE((QStringList{integerText(-6), integerText(0), integerText(359)}), (QStringList{"-6", "0", "359"}));
     }
 
     // The four parameter labels, row 1 left and right, then row 2, "~" for
@@ -117,49 +98,37 @@ private slots:
         const auto row = [](const char *name, int kind, const SlotParameters &p, const char *labels, const char *matrix) {
             QTest::newRow(name) << kind << p << QString::fromUtf8(labels) << QString::fromLatin1(matrix);
         };
-        row("translation (-6, -8)", Traslazione, translation(-6, -8), "dx = -6|~|dy = -8|~", "1 0 -6 0 1 -8");
-        row("translation (30, 0)", Traslazione, translation(30, 0), "dx = 30|~|dy = 0|~", "1 0 30 0 1 0");
+        row("translation", Traslazione, translation(-6, -8), "dx = -6|~|dy = -8|~", "1 0 -6 0 1 -8");
         // The cosine of 90 degrees is a hair off zero in floating point;
         // Symbol draws "-" as the minus sign.
-        row("rotation 90 about (0, 0)", Rotazione, rotation(90, 0, 0), "Xc = 0|\u03B1 = 90|Yc = 0|~",
+        row("rotation 90", Rotazione, rotation(90, 0, 0), "Xc = 0|\u03B1 = 90|Yc = 0|~",
             "0.000 -1.000 0.0 1.000 0.000 0.0");
-        row("rotation 70 about (2, -2)", Rotazione, rotation(70, 2, -2), "Xc = 2|\u03B1 = 70|Yc = -2|~",
+        row("rotation 70", Rotazione, rotation(70, 2, -2), "Xc = 2|\u03B1 = 70|Yc = -2|~",
             "0.342 -0.940 -0.6 0.940 0.342 -3.2");
-        row("rotation -45 about (1, 1)", Rotazione, rotation(-45, 1, 1), "Xc = 1|\u03B1 = \u221245|Yc = 1|~",
+        row("rotation -45", Rotazione, rotation(-45, 1, 1), "Xc = 1|\u03B1 = \u221245|Yc = 1|~",
             "0.707 0.707 -0.4 -0.707 0.707 1.0");
-        row("rotation 180 about (3, -1), sin a hair off zero", Rotazione, rotation(180, 3, -1),
-            "Xc = 3|\u03B1 = 180|Yc = -1|~", "-1.000 0.000 6.0 0.000 -1.000 -2.0");
-        row("symmetry about P(3, -2)", Simmetria, symmetry(0, 3, -2, 60, -3), "rispetto a P(3, -2)|~|~|~",
-            "-1 0 6 0 -1 -4");
-        row("symmetry about x = -4", Simmetria, symmetry(1, -4, 2, 60, -3), "rispetto ad x = -4|~|~|~", "-1 0 -8 0 1 0");
-        row("symmetry about y = 5", Simmetria, symmetry(2, -4, 5, 60, -3), "rispetto ad y = 5|~|~|~", "1 0 0 0 -1 10");
-        row("symmetry about y = x", Simmetria, symmetry(3, -4, 5, 60, -3), "rispetto ad y = x|~|~|~", "0 1 0 1 0 0");
-        row("symmetry about y = -x", Simmetria, symmetry(4, -4, 5, 60, -3), "rispetto ad y = - x|~|~|~",
-            "0 -1 0 -1 0 0");
-        row("symmetry about the axis at 90, q ignored", Simmetria, symmetry(5, -4, 5, 90, -3),
-            "rispetto ad x = 0|~|~|~", "-1 0 0 0 1 0");
-        row("symmetry at 60, q = -3", Simmetria, symmetry(5, -4, 5, 60, -3), "rispetto ad y = mx + q|m = 1.73|~|q = -3",
+        row("rotation 180", Rotazione, rotation(180, 3, -1), "Xc = 3|\u03B1 = 180|Yc = -1|~",
+            "-1.000 0.000 6.0 0.000 -1.000 -2.0");
+        row("symmetry P", Simmetria, symmetry(0, 3, -2, 60, -3), "rispetto a P(3, -2)|~|~|~", "-1 0 6 0 -1 -4");
+        row("symmetry x = k", Simmetria, symmetry(1, -4, 2, 60, -3), "rispetto ad x = -4|~|~|~", "-1 0 -8 0 1 0");
+        row("symmetry y = k", Simmetria, symmetry(2, -4, 5, 60, -3), "rispetto ad y = 5|~|~|~", "1 0 0 0 -1 10");
+        row("symmetry y = x", Simmetria, symmetry(3, -4, 5, 60, -3), "rispetto ad y = x|~|~|~", "0 1 0 1 0 0");
+        row("symmetry y = -x", Simmetria, symmetry(4, -4, 5, 60, -3), "rispetto ad y = - x|~|~|~", "0 -1 0 -1 0 0");
+        row("symmetry at 90, q ignored", Simmetria, symmetry(5, -4, 5, 90, -3), "rispetto ad x = 0|~|~|~",
+            "-1 0 0 0 1 0");
+        row("symmetry at 60", Simmetria, symmetry(5, -4, 5, 60, -3), "rispetto ad y = mx + q|m = 1.73|~|q = -3",
             "-0.50 0.87 2.60 0.87 0.50 -1.50");
-        row("symmetry at 30, q = 5", Simmetria, symmetry(5, 0, 0, 30, 5), "rispetto ad y = mx + q|m = 0.58|~|q = 5",
-            "0.50 0.87 -4.33 0.87 -0.50 7.50");
         // -2mq/d is -0 here, and 1 - m squared a hair below zero at 135.
-        row("symmetry at 0, q = 2", Simmetria, symmetry(5, 0, 0, 0, 2), "rispetto ad y = mx + q|m = 0.00|~|q = 2",
+        row("symmetry at 0", Simmetria, symmetry(5, 0, 0, 0, 2), "rispetto ad y = mx + q|m = 0.00|~|q = 2",
             "1.00 0.00 0.00 0.00 -1.00 4.00");
-        row("symmetry at 135, q = 0", Simmetria, symmetry(5, 0, 0, 135, 0), "rispetto ad y = mx + q|m = -1.00|~|q = 0",
+        row("symmetry at 135", Simmetria, symmetry(5, 0, 0, 135, 0), "rispetto ad y = mx + q|m = -1.00|~|q = 0",
             "0.00 -1.00 0.00 -1.00 0.00 0.00");
-        row("symmetry at 179, q = -5", Simmetria, symmetry(5, 0, 0, 179, -5),
-            "rispetto ad y = mx + q|m = -0.02|~|q = -5", "1.00 -0.03 -0.17 -0.03 -1.00 -10.00");
-        row("homothety K = -1.5 about (-1, 1)", Omotetia, homothety(-1, 1.5f, -1, 1), "Xc = -1|K = -1.5|Yc = 1|~",
+        row("homothety -1.5", Omotetia, homothety(-1, 1.5f, -1, 1), "Xc = -1|K = -1.5|Yc = 1|~",
             "-1.5 0 -2.5 0 -1.5 2.5");
-        row("homothety K = 0.5 about (3, -5)", Omotetia, homothety(1, 0.5f, 3, -5), "Xc = 3|K = 0.5|Yc = -5|~",
-            "0.5 0 1.5 0 0.5 -2.5");
-        row("homothety K = -0.1 about (-36, 25)", Omotetia, homothety(-1, 0.1f, -36, 25), "Xc = -36|K = -0.1|Yc = 25|~",
-            "-0.1 0 -39.6 0 -0.1 27.5");
-        row("dilation 1.5 and 0.5", Dilatazione, dilation(1.5f, 0.5f), "\u03B1 = 1.5|~|\u03B2 = 0.5|~", "1.5 0 0 0 0.5 0");
-        row("dilation 0.7 and 5.0", Dilatazione, dilation(0.7f, 5.0f), "\u03B1 = 0.7|~|\u03B2 = 5.0|~", "0.7 0 0 0 5.0 0");
-        row("shear along y, negative, 0.5", Inclinazione, shear(1, -0.5f), "k = 0.0|~|k = -0.5|~", "1 0.0 0 -0.5 1 0");
-        row("shear along x, positive, 2.3", Inclinazione, shear(0, 2.3f), "k = 2.3|~|k = 0.0|~", "1 2.3 0 0.0 1 0");
-        row("shear along x, negative, 1.2", Inclinazione, shear(0, -1.2f), "k = -1.2|~|k = 0.0|~", "1 -1.2 0 0.0 1 0");
+        row("homothety 0.5", Omotetia, homothety(1, 0.5f, 3, -5), "Xc = 3|K = 0.5|Yc = -5|~", "0.5 0 1.5 0 0.5 -2.5");
+        row("dilation", Dilatazione, dilation(1.5f, 0.5f), "\u03B1 = 1.5|~|\u03B2 = 0.5|~", "1.5 0 0 0 0.5 0");
+        row("shear along y, negative", Inclinazione, shear(1, -0.5f), "k = 0.0|~|k = -0.5|~", "1 0.0 0 -0.5 1 0");
+        row("shear along x", Inclinazione, shear(0, 2.3f), "k = 2.3|~|k = 0.0|~", "1 2.3 0 0.0 1 0");
         // Terms are a-term, b-term, c-term, one blank apart, an empty term
         // leaving its blanks.
         row("affinity, b = 0", Affinita, affinity(2, 0, -6, 1, 1.5f, -12),
@@ -168,7 +137,7 @@ private slots:
             "x' = -0.50 x +0.12 y |~|y' =  -1.00 y +3.00|~", "-0.50 0.12 0 0 -1.00 3.00");
         row("affinity, all zero", Affinita, affinity(0, 0, 0, 0, 0, 0), "x' =   |~|y' =   |~", "0 0 0 0 0 0");
         // Not exactly 0, so written, though it rounds to nothing.
-        row("affinity, coefficients rounding to zero", Affinita, affinity(0.001f, 0, -0.004f, -0.0f, 1, 0),
+        row("affinity rounding to zero", Affinita, affinity(0.001f, 0, -0.004f, -0.0f, 1, 0),
             "x' = +0.00 x  +0.00|~|y' =  +1.00 y |~", "0.00 0 0.00 0 1.00 0");
         row("no kind", 7, translation(-6, -8), "~|~|~|~", "");
         row("no symmetry kind", Simmetria, symmetry(6, 1, 1, 60, -3), "~|~|~|~", "");
@@ -197,17 +166,15 @@ private slots:
         QTest::addColumn<int>("figureType");
         QTest::addColumn<QList<int>>("stages");
         QTest::addColumn<int>("listed");
-        QTest::addColumn<QList<bool>>("shown"); // direct, its second row, inverse, its second row
-
-        QTest::newRow("figure only") << 2 << QList<int>{0} << 3 << QList<bool>{false, false, false, false};
-        QTest::newRow("one step") << 2 << QList<int>{0, 1} << 3 << QList<bool>{true, false, false, false};
-        QTest::newRow("direct sequence") << 2 << QList<int>{0, 1, 2} << 3 << QList<bool>{true, true, false, false};
-        QTest::newRow("inverse first step") << 2 << QList<int>{0, 1, 2, 3} << 3
-                                            << QList<bool>{true, true, true, false};
-        QTest::newRow("both sequences") << 2 << QList<int>{0, 1, 2, 3, 4} << 3 << QList<bool>{true, true, true, true};
-        QTest::newRow("point") << 0 << QList<int>{0, 1, 2, 3, 4} << 1 << QList<bool>{true, true, true, true};
-        QTest::newRow("segment") << 1 << QList<int>{0, 1, 2} << 2 << QList<bool>{true, true, false, false};
-        QTest::newRow("quadrilateral") << 3 << QList<int>{0, 1} << 4 << QList<bool>{true, false, false, false};
+        QTest::addColumn<QString>("shown"); // direct, its second row, inverse, its second row: 1 shown
+        QTest::newRow("figure only") << 2 << QList<int>{0} << 3 << "0000";
+        QTest::newRow("one step") << 2 << QList<int>{0, 1} << 3 << "1000";
+        QTest::newRow("direct sequence") << 2 << QList<int>{0, 1, 2} << 3 << "1100";
+        QTest::newRow("inverse first step") << 2 << QList<int>{0, 1, 2, 3} << 3 << "1110";
+        QTest::newRow("both sequences") << 2 << QList<int>{0, 1, 2, 3, 4} << 3 << "1111";
+        QTest::newRow("point") << 0 << QList<int>{0, 1, 2, 3, 4} << 1 << "1111";
+        QTest::newRow("segment") << 1 << QList<int>{0, 1, 2} << 2 << "1100";
+        QTest::newRow("quadrilateral") << 3 << QList<int>{0, 1} << 4 << "1000";
     }
 
     void coordinatePage()
@@ -215,7 +182,7 @@ private slots:
         QFETCH(int, figureType);
         QFETCH(QList<int>, stages);
         QFETCH(int, listed);
-        QFETCH(QList<bool>, shown);
+        QFETCH(QString, shown);
         const DataTable table = dataTable(recordedInputs(figureType, stages));
         for (int stage = 0; stage < VertexStageCount; ++stage) {
             QStringList row(VertexCount);
@@ -224,14 +191,13 @@ private slots:
                                                               Stages[stage].y[vertex]);
             QCOMPARE(rowOf(table, stage), row);
         }
-        QCOMPARE((QList<bool>{table.directShown, table.directSecondShown, table.inverseShown,
-                              table.inverseSecondShown}),
-                 shown);
-        QCOMPARE((QList<bool>{table.parametersShown[0], table.parametersShown[1]}),
-                 (QList<bool>{stages.contains(1), stages.contains(2)}));
-        QCOMPARE(table.initialTitle, QStringLiteral("Coordinate iniziali"));
-        QCOMPARE(table.directTitle, QStringLiteral("Sequenza diretta"));
-        QCOMPARE(table.inverseTitle, QStringLiteral("Sequenza inversa"));
+        QString panels;
+        for (bool on : {table.directShown, table.directSecondShown, table.inverseShown, table.inverseSecondShown,
+                        table.parametersShown[0], table.parametersShown[1]})
+            panels += on ? u'1' : u'0';
+        QCOMPARE(panels, shown + (stages.contains(1) ? u'1' : u'0') + (stages.contains(2) ? u'1' : u'0'));
+        QCOMPARE((QStringList{table.initialTitle, table.directTitle, table.inverseTitle}),
+                 (QStringList{"Coordinate iniziali", "Sequenza diretta", "Sequenza inversa"}));
     }
 
     // A circle of centre (5, 5) and radius 3 confirmed after the default
@@ -241,37 +207,33 @@ private slots:
     void circlePage_data()
     {
         QTest::addColumn<int>("figureType");
-        QTest::addColumn<QStringList>("recorded"); // "x;y" of A to D after the step
-        QTest::addColumn<QStringList>("listed");
-        QTest::newRow("at start") << 4 << QStringList{";", ";", ";", ";"} << QStringList{"", "", "", ""};
-        QTest::newRow("homothety by 2, C left over") << 2 << QStringList{"10.0;10.0", "6.0;6.0", "42.0;8.0", ";"}
-                                                     << QStringList{"A(10.0;10.0)", "R = 6.0", "", ""};
-        QTest::newRow("dilation by 1.5 x 0.5") << 2 << QStringList{"7.5;2.5", "4.5;1.5", ";", ";"}
-                                               << QStringList{"A(7.5;2.5)", "R = 4.5;1.5", "", ""};
-        QTest::newRow("shear, no radius") << 2 << QStringList{"10.0;5.0", ";", ";", ";"}
-                                          << QStringList{"A(10.0;5.0)", "", "", ""};
+        QTest::addColumn<QString>("recorded"); // "x;y" of A to D after the step
+        QTest::addColumn<QString>("listed");
+        QTest::newRow("at start") << 4 << "; ; ; ;" << "|||";
+        QTest::newRow("homothety by 2, C left over") << 2 << "10.0;10.0 6.0;6.0 42.0;8.0 ;" << "A(10.0;10.0)|R = 6.0||";
+        QTest::newRow("dilation by 1.5 x 0.5") << 2 << "7.5;2.5 4.5;1.5 ; ;" << "A(7.5;2.5)|R = 4.5;1.5||";
+        QTest::newRow("shear, no radius") << 2 << "10.0;5.0 ; ; ;" << "A(10.0;5.0)|||";
     }
 
     void circlePage()
     {
         QFETCH(int, figureType);
-        QFETCH(QStringList, recorded);
-        QFETCH(QStringList, listed);
+        QFETCH(QString, recorded);
+        QFETCH(QString, listed);
         TransformSettingsValues store;
         store.FigureType = quint8(figureType);
         store.FigureIsCircle = true;
         store.FigureX[1] = 3;
         store.FigureY[1] = 3;
-        const QStringList initial{"5;5", "10;9", "21;4", "19;9"};
-        for (int vertex = 0; vertex < VertexCount; ++vertex) {
-            store.VertexTextX[vertex][0] = initial[vertex].section(u';', 0, 0);
-            store.VertexTextY[vertex][0] = initial[vertex].section(u';', 1, 1);
-            store.VertexTextX[vertex][1] = recorded[vertex].section(u';', 0, 0);
-            store.VertexTextY[vertex][1] = recorded[vertex].section(u';', 1, 1);
-        }
+        const QStringList texts[] = {QStringList{"5;5", "10;9", "21;4", "19;9"}, recorded.split(u' ')};
+        for (int stage = 0; stage < 2; ++stage)
+            for (int vertex = 0; vertex < VertexCount; ++vertex) {
+                store.VertexTextX[vertex][stage] = texts[stage][vertex].section(u';', 0, 0);
+                store.VertexTextY[vertex][stage] = texts[stage][vertex].section(u';', 1, 1);
+            }
         const DataTable table = dataTable(dataTableInputs(store, 1, QStringLiteral("omotetia"), QString()));
         QCOMPARE(rowOf(table, 0), (QStringList{"A(5;5)", "R = 3", "", ""}));
-        QCOMPARE(rowOf(table, 1), listed);
+        QCOMPARE(rowOf(table, 1), listed.split(u'|'));
     }
 
     // A row needs its x text; vertex A's x text alone decides the panels.

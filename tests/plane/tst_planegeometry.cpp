@@ -8,8 +8,6 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(SlotParameters)
-
 using namespace SlotValues;
 
 class TestPlaneGeometry : public QObject
@@ -46,98 +44,72 @@ private slots:
     // override that.
     void vertexLabels_data()
     {
-        QTest::addColumn<QList<QPointF>>("vertices");
-        QTest::addColumn<QList<QPoint>>("labels");
+        QTest::addColumn<QString>("vertices");
+        QTest::addColumn<QString>("labels");
         // B has the smallest x, C the largest x and y, A the smallest y.
-        QTest::newRow("default triangle") << QList<QPointF>{{150, 224}, {100, 244}, {210, 294}}
-                                          << QList<QPoint>{{138, 203}, {88, 230}, {214, 294}};
+        QTest::newRow("default triangle") << "150 224, 100 244, 210 294" << "138 203, 88 230, 214 294";
         // A lies on the centroid and is no extreme: right of it and below.
-        QTest::newRow("vertex on the centroid") << QList<QPointF>{{10, 10}, {0, 0}, {20, 0}, {10, 30}}
-                                                << QList<QPoint>{{14, 10}, {-12, -21}, {24, -14}, {14, 30}};
+        QTest::newRow("vertex on the centroid") << "10 10, 0 0, 20 0, 10 30" << "14 10, -12 -21, 24 -14, 14 30";
         // Equal x: A is both the smallest and the largest, the largest last.
-        QTest::newRow("ties keep the earlier vertex") << QList<QPointF>{{10, 0}, {10, 20}}
-                                                      << QList<QPoint>{{14, -21}, {14, 20}};
-        QTest::newRow("unrounded working points") << QList<QPointF>{{10.4, 10.6}, {30.5, 0.2}}
-                                                  << QList<QPoint>{{-2, 11}, {34, -21}};
+        QTest::newRow("ties keep the earlier vertex") << "10 0, 10 20" << "14 -21, 14 20";
+        QTest::newRow("unrounded working points") << "10.4 10.6, 30.5 0.2" << "-2 11, 34 -21";
     }
 
     void vertexLabels()
     {
-        QFETCH(QList<QPointF>, vertices);
-        QFETCH(QList<QPoint>, labels);
-        const LabelPositions actual = vertexLabelPositions(figurePoints(vertices), int(vertices.size()), 8, 14);
-        QList<QPoint> placed;
-        for (int i = 0; i < vertices.size(); ++i)
-            placed << QPoint(actual.x[i], actual.y[i]);
-        QCOMPARE(placed, labels);
+        QFETCH(QString, vertices);
+        QFETCH(QString, labels);
+        const QList<QPointF> corners = points(vertices.toLatin1());
+        const LabelPositions actual = vertexLabelPositions(figurePoints(corners), int(corners.size()), 8, 14);
+        QList<QPointF> placed;
+        for (int i = 0; i < corners.size(); ++i)
+            placed << QPointF(actual.x[i], actual.y[i]);
+        QCOMPARE(placed, points(labels.toLatin1()));
     }
 
-    void coordinateTexts_data()
-    {
-        QTest::addColumn<float>("value");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("rounded") << -10.99f << "-11.0";
-        QTest::newRow("cut to five characters") << -123.45f << "-123.";
-        // cos 90 degrees leaves a hair below zero: no "-0.0".
-        QTest::newRow("tiny negative") << -1e-19f << "0.0";
-        QTest::newRow("small negative") << -0.04f << "0.0";
-    }
-
+    // Rounded, cut to five characters; a value a hair below zero (cos 90
+    // degrees leaves one) is no "-0.0".
     void coordinateTexts()
     {
-        QFETCH(float, value);
-        QFETCH(QString, text);
-        QCOMPARE(coordinateText(value), text);
+        QStringList texts;
+        for (float value : {-10.99f, -123.45f, -1e-19f, -0.04f})
+            texts << coordinateText(value);
+        QCOMPARE(texts, (QStringList{"-11.0", "-123.", "0.0", "0.0"}));
     }
 
     // Translation by (1, -2) of the default triangle: N = 2, t = frame / 20.
-    void translationFrames_data()
-    {
-        QTest::addColumn<int>("frame");
-        QTest::addColumn<QPointF>("a"); // tenths of a unit, y downwards
-        QTest::newRow("first, the figure") << 0 << QPointF(150, -110);
-        QTest::newRow("t = 0.25") << 5 << QPointF(152, -105); // 152.5 rounds to even
-        QTest::newRow("t = 0.95, the last") << 19 << QPointF(160, -91);
-    }
-
+    // A in tenths of a unit, y downwards, at the first frame, at t = 0.25
+    // (152.5 rounds to even) and at the last, t = 0.95.
     void translationFrames()
     {
-        QFETCH(int, frame);
-        QFETCH(QPointF, a);
-        const StepFigure figure = figureOf({{15, 11}, {10, 9}, {21, 4}});
+        const StepFigure figure = startTriangle();
         StepValues values;
         StepPoints points;
         prepareStep(Traslazione, 1, translation(1, -2), figure, 334, values, points);
-        for (int i = 0; i < frame; ++i)
-            TranslationFrames::advance(values);
-        FigurePoints rel;
-        TranslationFrames::framePoints(values, figure, rel);
-        QCOMPARE(QPointF(rel.x[0], rel.y[0]), a);
+        QList<QPointF> a;
+        for (int frame = 0; frame < 20; TranslationFrames::advance(values), ++frame) {
+            FigurePoints rel;
+            TranslationFrames::framePoints(values, figure, rel);
+            if (frame == 0 || frame == 5 || frame == 19)
+                a << QPointF(rel.x[0], rel.y[0]);
+        }
+        QCOMPARE(a, (QList<QPointF>{{150, -110}, {152, -105}, {160, -91}}));
     }
 
-    // The point (3, 1); centre (1, 2), lines x = 1 and y = 2, and the line at
-    // 45 degrees through (0, -1).
-    void symmetryImages_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QPointF>("image");
-        QTest::newRow("centre") << 0 << QPointF(-1, 3);
-        QTest::newRow("x = k") << 1 << QPointF(-1, 1);
-        QTest::newRow("y = k") << 2 << QPointF(3, 3);
-        QTest::newRow("y = x") << 3 << QPointF(1, 3);
-        QTest::newRow("y = -x") << 4 << QPointF(-1, -3);
-        QTest::newRow("y = mx + q") << 5 << QPointF(2, 2);
-    }
-
+    // The point (3, 1) reflected by each symmetry kind in turn: about the
+    // centre (1, 2), x = 1, y = 2, y = x, y = -x and the line at 45 degrees
+    // through (0, -1); thousandths.
     void symmetryImages()
     {
-        QFETCH(int, kind);
-        QFETCH(QPointF, image);
-        StepValues values;
-        StepPoints points;
-        prepareStep(Simmetria, 1, symmetry(kind, 1, 2, 45, -1), figureOf({{3, 1}}), 334, values, points);
-        QCOMPARE(QPoint(qRound(points.image.x[0] * 1000), qRound(points.image.y[0] * 1000)),
-                 (image * 1000).toPoint());
+        QList<QPoint> images;
+        for (int kind = 0; kind <= 5; ++kind) {
+            StepValues values;
+            StepPoints points;
+            prepareStep(Simmetria, 1, symmetry(kind, 1, 2, 45, -1), figureOf({{3, 1}}), 334, values, points);
+            images << QPoint(qRound(points.image.x[0] * 1000), qRound(points.image.y[0] * 1000));
+        }
+        QCOMPARE(images, (QList<QPoint>{{-1000, 3000}, {-1000, 1000}, {3000, 3000}, {1000, 3000}, {-1000, -3000},
+                                        {2000, 2000}}));
     }
 
     // The moved frame is the fixed frame carried by the step's own map:
@@ -147,45 +119,40 @@ private slots:
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<SlotParameters>("parameters");
-        QTest::addColumn<QList<QPoint>>("offsets"); // crossing, x tip, y tip
-        QTest::newRow("translation (0, 0)") << int(Traslazione) << translation(0, 0)
-                                            << QList<QPoint>{{0, 0}, {10, 0}, {0, -10}};
-        QTest::newRow("translation (3, 2)") << int(Traslazione) << translation(3, 2)
-                                            << QList<QPoint>{{30, -20}, {40, -20}, {30, -30}};
+        QTest::addColumn<QString>("offsets"); // crossing, x tip, y tip
+        const auto row = [](const char *name, int kind, const SlotParameters &p, const char *offsets) {
+            QTest::newRow(name) << kind << p << QString::fromLatin1(offsets);
+        };
+        row("translation (0, 0)", Traslazione, translation(0, 0), "0 0, 10 0, 0 -10");
+        row("translation (3, 2)", Traslazione, translation(3, 2), "30 -20, 40 -20, 30 -30");
         // Counter-clockwise: the x tip rises.
-        QTest::newRow("rotation 30") << int(Rotazione) << rotation(30, 0, 0) << QList<QPoint>{{0, 0}, {9, -5}, {-5, -9}};
-        QTest::newRow("rotation 90 about (1, 0)") << int(Rotazione) << rotation(90, 1, 0)
-                                                  << QList<QPoint>{{10, 10}, {10, 0}, {0, 10}};
+        row("rotation 30", Rotazione, rotation(30, 0, 0), "0 0, 9 -5, -5 -9");
+        row("rotation 90 about (1, 0)", Rotazione, rotation(90, 1, 0), "10 10, 10 0, 0 10");
         // x = 2: the x arrow turns left.
-        QTest::newRow("symmetry x = 2") << int(Simmetria) << symmetry(1, 2, 0, 0, 0)
-                                        << QList<QPoint>{{40, 0}, {30, 0}, {40, -10}};
-        QTest::newRow("symmetry y = x") << int(Simmetria) << symmetry(3, 0, 0, 0, 0)
-                                        << QList<QPoint>{{0, 0}, {0, -10}, {10, 0}};
-        QTest::newRow("homothety 2 about (1, 1)") << int(Omotetia) << homothety(1, 2, 1, 1)
-                                                  << QList<QPoint>{{-10, 10}, {10, 10}, {-10, -10}};
-        QTest::newRow("homothety -2 about (1, 1)") << int(Omotetia) << homothety(-1, 2, 1, 1)
-                                                   << QList<QPoint>{{30, -30}, {10, -30}, {30, -10}};
-        QTest::newRow("dilation 2 x 0.5") << int(Dilatazione) << dilation(2, 0.5f)
-                                          << QList<QPoint>{{0, 0}, {20, 0}, {0, -5}};
+        row("symmetry x = 2", Simmetria, symmetry(1, 2, 0, 0, 0), "40 0, 30 0, 40 -10");
+        row("symmetry y = x", Simmetria, symmetry(3, 0, 0, 0, 0), "0 0, 0 -10, 10 0");
+        row("homothety 2 about (1, 1)", Omotetia, homothety(1, 2, 1, 1), "-10 10, 10 10, -10 -10");
+        row("homothety -2 about (1, 1)", Omotetia, homothety(-1, 2, 1, 1), "30 -30, 10 -30, 30 -10");
+        row("dilation 2 x 0.5", Dilatazione, dilation(2, 0.5f), "0 0, 20 0, 0 -5");
         // x' = x - y.
-        QTest::newRow("shear -1 along x") << int(Inclinazione) << shear(0, -1)
-                                          << QList<QPoint>{{0, 0}, {10, 0}, {-10, -10}};
+        row("shear -1 along x", Inclinazione, shear(0, -1), "0 0, 10 0, -10 -10");
     }
 
     void movedFrame()
     {
         QFETCH(int, kind);
         QFETCH(SlotParameters, parameters);
-        QFETCH(QList<QPoint>, offsets);
+        QFETCH(QString, offsets);
         const ScreenMapping mapping(500, 300, 1);
         FigurePoints image;
         const ScreenPoints screen = FrameChange::screenPoints(FrameChange::axisPoints(300, 8, 14),
                                                               FrameChange::stepMap(kind, parameters), mapping, image);
-        const auto at = [&screen](int point) { return QPoint(screen.x[point], screen.y[point]) - QPoint(500, 300); };
+        const auto at = [&screen](int point) { return QPointF(screen.x[point] - 500, screen.y[point] - 300); };
         // The axes run through the crossing: it is the middle of each axis.
-        const QPoint crossing = (at(FrameChange::YAxisLow) + at(FrameChange::YAxisHigh)) / 2;
+        const QPointF crossing = (at(FrameChange::YAxisLow) + at(FrameChange::YAxisHigh)) / 2;
         QCOMPARE(crossing, (at(FrameChange::XAxisLeft) + at(FrameChange::XAxisRight)) / 2);
-        QCOMPARE((QList<QPoint>{crossing, at(FrameChange::XArrowTip), at(FrameChange::YArrowTip)}), offsets);
+        QCOMPARE((QList<QPointF>{crossing, at(FrameChange::XArrowTip), at(FrameChange::YArrowTip)}),
+                 points(offsets.toLatin1()));
     }
 
     // A figure and a frame moved by one symmetry go through the same map: the
@@ -225,38 +192,31 @@ private slots:
     void frameMatrices_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("variant");
+        QTest::addColumn<SlotParameters>("parameters");
         QTest::addColumn<QList<double>>("matrix");
-        QTest::newRow("symmetry, centre (1, 2)") << 2 << 0 << QList<double>{2, -1, 0, 4, 0, -1};
-        QTest::newRow("symmetry, y = -x") << 2 << 4 << QList<double>{0, 0, -1, 0, -1, 0};
-        QTest::newRow("symmetry, 45 degrees, q = -1") << 2 << 5 << QList<double>{1, 0, 1, -1, 1, 0};
-        QTest::newRow("symmetry, 90 degrees whatever q") << 2 << 90 << QList<double>{0, -1, 0, 0, 0, 1};
-        QTest::newRow("homothety -1.5 about (-1, 1)") << 3 << 0 << QList<double>{-1, -1.5, 0, 1, 0, -1.5};
-        QTest::newRow("dilation") << 4 << 0 << QList<double>{0, 1.5, 0, 0, 0, 0.5};
-        QTest::newRow("shear along y, negative") << 5 << 0 << QList<double>{0, 1, 0, 0, -0.5, 1};
+        const auto row = [](const char *name, int kind, const SlotParameters &p, QList<double> matrix) {
+            QTest::newRow(name) << kind << p << matrix;
+        };
+        row("symmetry, centre (1, 2)", 2, symmetry(0, 1, 2, 45, -1), {2, -1, 0, 4, 0, -1});
+        row("symmetry, y = -x", 2, symmetry(4, 1, 2, 45, -1), {0, 0, -1, 0, -1, 0});
+        row("symmetry, 45 degrees, q = -1", 2, symmetry(5, 1, 2, 45, -1), {1, 0, 1, -1, 1, 0});
+        row("symmetry, 90 degrees whatever q", 2, symmetry(5, 1, 2, 90, -1), {0, -1, 0, 0, 0, 1});
+        row("homothety -1.5 about (-1, 1)", 3, homothety(-1, 1.5f, -1, 1), {-1, -1.5, 0, 1, 0, -1.5});
+        row("dilation", 4, dilation(1.5f, 0.5f), {0, 1.5, 0, 0, 0, 0.5});
+        row("shear along y, negative", 5, shear(1, -0.5f), {0, 1, 0, 0, -0.5, 1});
     }
 
     void frameMatrices()
     {
         QFETCH(int, kind);
-        QFETCH(int, variant);
+        QFETCH(SlotParameters, parameters);
         QFETCH(QList<double>, matrix);
-        SlotParameters p = symmetry(variant == 90 ? 5 : variant, 1, 2, variant == 90 ? 90 : 45, -1);
-        p.HomothetyCentreX = -1;
-        p.HomothetyCentreY = 1;
-        p.HomothetyRatio = 1.5f;
-        p.HomothetySign = -1;
-        p.DilationX = 1.5f;
-        p.DilationY = 0.5f;
-        p.ShearAxis = 1;
-        p.ShearSign = 1;
-        p.ShearY = 0.5f;
         // Rounded to millionths, row 1 (c, a, b) then row 2.
         QList<int> expected;
         QList<int> actual;
         for (double value : matrix)
             expected << qRound(value * 1e6);
-        for (const auto &row : FrameChange::matrix(kind, p))
+        for (const auto &row : FrameChange::matrix(kind, parameters))
             for (float value : row)
                 actual << qRound(value * 1e6);
         QCOMPARE(actual, expected);

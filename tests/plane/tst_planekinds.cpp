@@ -58,16 +58,6 @@ QPoint drawnAt(QPointF grid)
     return QPoint(qRound(grid.x() * 10), -qRound(grid.y() * 10));
 }
 
-// Points written "x y, x y, ...".
-QList<QPointF> points(const char *text)
-{
-    QList<QPointF> result;
-    for (const QString &point : QString::fromLatin1(text).split(u','))
-        result << QPointF(point.section(u' ', 0, 0, QString::SectionSkipEmpty).toDouble(),
-                          point.section(u' ', 1, 1, QString::SectionSkipEmpty).toDouble());
-    return result;
-}
-
 // The image a step of `kind` ends on, as the workspace computes it.
 FigurePoints stepImage(int kind, const SlotParameters &p, const StepFigure &figure)
 {
@@ -128,8 +118,6 @@ Run run(int kind, const SlotParameters &p, const StepFigure &figure)
 
 } // namespace
 
-Q_DECLARE_METATYPE(SlotParameters)
-
 class TestPlaneKinds : public QObject
 {
     Q_OBJECT
@@ -155,18 +143,13 @@ private slots:
         row("homothety k = 0.1, the least", Omotetia, homothety(1, 0.1f, -1, 1), 19, {10, 0});
         row("homothety k = 2, the largest", Omotetia, homothety(1, 2, -1, 1), 21, {200, 0});
         row("homothety k = -0.5 through 0", Omotetia, homothety(-1, 0.5f, -1, 1), 31, {-50, 0});
-        row("homothety k = -1", Omotetia, homothety(-1, 1, -1, 1), 41, {-100, 0});
         row("homothety k = -2", Omotetia, homothety(-1, 2, -1, 1), 61, {-200, 0});
-        row("homothety k = -0.1", Omotetia, homothety(-1, 0.1f, -1, 1), 23, {-10, 0});
         row("dilation 1 x 1: one frame", Dilatazione, dilation(1, 1), 1, {100, 100});
         row("dilation 2 x 1: fy stays 1", Dilatazione, dilation(2, 1), 21, {200, 100});
-        row("dilation 1.5 x 0.5, the start values", Dilatazione, dilation(1.5f, 0.5f), 11, {150, 50});
-        row("dilation 0.5 x 0.5, the least", Dilatazione, dilation(0.5f, 0.5f), 11, {50, 50});
         row("dilation 5 x 0.5, the largest", Dilatazione, dilation(5, 0.5f), 81, {500, 50});
         row("dilation 1 x 2.5: fx stays 1", Dilatazione, dilation(1, 2.5f), 31, {100, 250});
         row("shear 0: one frame", Inclinazione, shear(0, 0), 1, {0, 0});
         row("shear -1 along x", Inclinazione, shear(0, -1), 21, {100, 0});
-        row("shear 0.5 along x", Inclinazione, shear(0, 0.5f), 11, {50, 0});
         row("shear 0.5 along y", Inclinazione, shear(1, 0.5f), 11, {0, 50});
         row("shear 0.7 along y, negative", Inclinazione, shear(1, -0.7f), 15, {0, 70});
         row("shear 5 along x, the largest", Inclinazione, shear(0, 5), 101, {500, 0});
@@ -181,7 +164,8 @@ private slots:
         const SlotParameters &p = parameters;
         // +1 for a negative sign, and from k = 1 upwards.
         if (kind == Omotetia)
-            QCOMPARE(prepared(kind, p, figureOf({{2, 3}})).values.HomothetyDirection, p.HomothetySign < 0 || p.HomothetyRatio >= 1 ? 1 : -1);
+            QCOMPARE(prepared(kind, p, figureOf({{2, 3}})).values.HomothetyDirection,
+                     p.HomothetySign < 0 || p.HomothetyRatio >= 1 ? 1 : -1);
         const QList<QPointF> raw = run(kind, p, figureOf({{2, 3}})).values;
         if (kind == Omotetia)
             QCOMPARE(HomothetyFrames::frameCount(p), frames);
@@ -198,8 +182,11 @@ private slots:
     }
 
     // k = -0.5 about (-1, 1): the 21st frame (t = 0) puts every vertex on the
-    // centre, the frame before does not.
-    void homothetyThroughTheCentre()
+    // centre, the frame before does not. A circle's frame carries its centre
+    // and the corners of its box, so the drawn circle grows with t: at k = 2
+    // about (0, 0) the circle of centre (3, 1) and radius 2 ends with the box
+    // (2, -2)..(10, 6), grid units.
+    void homothetyFrames()
     {
         const QList<FigurePoints> all = run(Omotetia, homothety(-1, 0.5f, -1, 1), startTriangle()).frames;
         QCOMPARE(all.size(), 31);
@@ -208,6 +195,9 @@ private slots:
             QCOMPARE(tenths(all[20], i), centre);
         QVERIFY(tenths(all[19], 0) != centre);
         QCOMPARE(tenths(all[0], 0), QPoint(150, -110));
+        const FigurePoints circle = run(Omotetia, homothety(1, 2.0f, 0, 0), circleOf(3, 1, 2)).frames.last();
+        QCOMPARE((QList<QPoint>{tenths(circle, 0), tenths(circle, 1), tenths(circle, 2)}),
+                 (QList<QPoint>{{60, -20}, {20, 20}, {100, -60}}));
     }
 
     // The image, to the thousandth: not truncated to a whole number. The
@@ -231,16 +221,13 @@ private slots:
         row("homothety k = 1: the figure", Omotetia, homothety(1, 1, -1, 1), triangle, triangle);
         row("homothety circle, k = -0.5", Omotetia, homothety(-1, 0.5f, -1, 1), "7 4, 4 4", "-5 -0.5, 2 2");
         row("homothety circle, k = 2", Omotetia, homothety(1, 2, -1, 1), "7 4, 4 4", "15 7, 8 8");
-        row("dilation (3, 2) by 1.5 x 0.5", Dilatazione, dilation(1.5f, 0.5f), "3 2", "4.5 1");
         row("dilation (-3, 2) by 1.5 x 0.5", Dilatazione, dilation(1.5f, 0.5f), "-3 2", "-4.5 1");
         row("dilation (7, -3) by 1.3 x 2.7", Dilatazione, dilation(1.3f, 2.7f), "7 -3", "9.1 -8.1");
         row("dilation by 1 x 1", Dilatazione, dilation(1, 1), "1 1", "1 1");
         // The box (0, -1)..(4, 3) of the circle, stretched.
         row("dilation circle", Dilatazione, dilation(1.5f, 0.5f), "2 1, 2 2", "3 0.5, 0 -0.5, 6 1.5");
         row("shear (2, 3) by -1 along x", Inclinazione, shear(0, -1), "2 3", "-1 3");
-        row("shear (2, 3) by 0.5 along x", Inclinazione, shear(0, 0.5f), "2 3", "3.5 3");
         row("shear (2, 3) by -0.5 along y", Inclinazione, shear(1, -0.5f), "2 3", "2 2");
-        row("shear (3, 1) by 1.5 along y", Inclinazione, shear(1, 1.5f), "3 1", "3 5.5");
         row("shear (4, 0) along x stays", Inclinazione, shear(0, 2.5f), "4 0", "4 0");
         row("shear (0, -3) along y stays", Inclinazione, shear(1, -2.5f), "0 -3", "0 -3");
         row("shear by 0", Inclinazione, shear(0, 0), "2 3", "2 3");
@@ -250,7 +237,6 @@ private slots:
         row("affinity x' = 2x - 6, y' = x + 1.5y - 12", Affinita, affinity(2, 0, -6, 1, 1.5f, -12), triangle,
             "24 19.5, 14 11.5, 36 15");
         row("affinity singular: every x' is c", Affinita, affinity(0, 0, 3, 1, 1, 1), triangle, "3 27, 3 20, 3 26");
-        row("affinity onto one point", Affinita, affinity(0, 0, -2, 0, 0, 5), triangle, "-2 5, -2 5, -2 5");
         row("affinity circle, a quarter turn", Affinita, affinity(0, -1, 0, 1, 0, 0), "5 0, 3 3", "0 5, 3 3");
         row("symmetry circle about (1, -2)", Simmetria, symmetry(0, 1, -2, 0, 0), "7 4, 5 5", "-5 -8, 5 5");
     }
@@ -283,24 +269,20 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<SlotParameters>("parameters");
         QTest::addColumn<bool>("circle");
-        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("texts");
+        const auto row = [](const char *name, int kind, const SlotParameters &p, bool circle, const char *texts) {
+            QTest::newRow(name) << kind << p << circle << QString::fromLatin1(texts);
+        };
         const long double turn = 30 * 3.14159265358979323846264338327950288L / 180;
         const float c = float(2 * std::cos(turn));
         const float s = float(2 * std::sin(turn));
-        QTest::newRow("triangle") << int(Traslazione) << translation(-6, -8) << false
-                                  << QStringList{"9.0;3.0", "4.0;1.0", "15.0;-4.0", ";"};
-        QTest::newRow("circle translated") << int(Traslazione) << translation(-6, -8) << true
-                                           << QStringList{"-1.0;-3.0", "3.0;3.0", ";", ";"};
-        QTest::newRow("circle dilated 1.5 x 0.5") << int(Dilatazione) << dilation(1.5f, 0.5f) << true
-                                                  << QStringList{"7.5;2.5", "4.5;1.5", ";", ";"};
-        QTest::newRow("circle sheared") << int(Inclinazione) << shear(0, 1.0f) << true
-                                        << QStringList{"10.0;5.0", ";", ";", ";"};
-        QTest::newRow("affinity along the axes") << int(Affinita) << affinity(2, 0, -6, 0, -1, 0) << true
-                                                 << QStringList{"4.0;-5.0", "6.0;3.0", ";", ";"};
-        QTest::newRow("affinity turning by 30 and doubling") << int(Affinita) << affinity(c, -s, 0, s, c, 0) << true
-                                                             << QStringList{"3.7;13.7", "6.0;6.0", ";", ";"};
-        QTest::newRow("affinity leaning") << int(Affinita) << affinity(1, 1, 0, 0, 1, 0) << true
-                                          << QStringList{"10.0;5.0", ";", ";", ";"};
+        row("triangle", Traslazione, translation(-6, -8), false, "9.0;3.0 4.0;1.0 15.0;-4.0 ;");
+        row("circle translated", Traslazione, translation(-6, -8), true, "-1.0;-3.0 3.0;3.0 ; ;");
+        row("circle dilated 1.5 x 0.5", Dilatazione, dilation(1.5f, 0.5f), true, "7.5;2.5 4.5;1.5 ; ;");
+        row("circle sheared", Inclinazione, shear(0, 1.0f), true, "10.0;5.0 ; ; ;");
+        row("affinity along the axes", Affinita, affinity(2, 0, -6, 0, -1, 0), true, "4.0;-5.0 6.0;3.0 ; ;");
+        row("affinity turning by 30 and doubling", Affinita, affinity(c, -s, 0, s, c, 0), true, "3.7;13.7 6.0;6.0 ; ;");
+        row("affinity leaning", Affinita, affinity(1, 1, 0, 0, 1, 0), true, "10.0;5.0 ; ; ;");
     }
 
     void imageTexts()
@@ -308,24 +290,13 @@ private slots:
         QFETCH(int, kind);
         QFETCH(SlotParameters, parameters);
         QFETCH(bool, circle);
-        QFETCH(QStringList, texts);
+        QFETCH(QString, texts);
         const StepFigure figure = circle ? circleOf(5, 5, 3) : startTriangle();
         const ImageTexts recorded = ::imageTexts(kind, parameters, figure, stepImage(kind, parameters, figure));
         QStringList shown;
         for (int i = 0; i < VertexCount; ++i)
             shown << recorded.x[i] + u';' + recorded.y[i];
-        QCOMPARE(shown, texts);
-    }
-
-    // A circle's frame carries its centre and the corners of its box, so the
-    // drawn circle grows with t: at k = 2 about (0, 0) the circle of centre
-    // (3, 1) and radius 2 ends with the box (2, -2)..(10, 6), grid units.
-    void homothetyCircleBox()
-    {
-        const QList<FigurePoints> all = run(Omotetia, homothety(1, 2.0f, 0, 0), circleOf(3, 1, 2)).frames;
-        QCOMPARE(all.size(), 21);
-        QCOMPARE((QList<QPoint>{tenths(all.last(), 0), tenths(all.last(), 1), tenths(all.last(), 2)}),
-                 (QList<QPoint>{{60, -20}, {20, 20}, {100, -60}}));
+        QCOMPARE(shown.join(u' '), texts);
     }
 
     // The last frame of a shear by 1 along x of the circle of centre (5, 3)

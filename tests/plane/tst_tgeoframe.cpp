@@ -1,5 +1,6 @@
 #include "planeharness.h"
 
+#include "lang/languagetables.h"
 #include "support/guitest.h"
 
 #include <QComboBox>
@@ -110,10 +111,12 @@ private slots:
     }
 
     // A circle composed twice loses three kinds; a new figure in "Assi"
-    // takes them back, all but the affinity, which has no frame matrix.
-    void frameModeNeverOffersTheAffinity()
+    // takes them back, all but the affinity, which has no frame matrix. The
+    // shear, drawn at once there, runs as the others do.
+    void frameModeKinds()
     {
         GuiTest::Fixture fixture;
+        Language.LanguageIndex = Italian;
         PlaneHarness plane;
         plane.setTransformations(2);
         setFigure(4, {{2, 3}, {5, 5}});
@@ -121,18 +124,40 @@ private slots:
         plane.choose("tipi", 1);
         plane.confirmFigure();
         QCOMPARE(plane.combo("trasfuno")->count(), 6);
+        QCOMPARE(plane.combo("trasfuno")->itemText(5), u"inclinazione"_qs);
+        plane.setTransformations(1);
+        TransformSettings.ShearX[1] = 0.5f;
+        QCOMPARE(plane.labelText("Label3"), QString());
+        plane.runLesson(Inclinazione); // drawn at once in this mode
+        QCOMPARE(plane.labelText("Label3"), u"inclinazione"_qs);
+    }
+
+    // `sovra` needs a change of frame and a figure-mode step, moved or
+    // drawn at once; it shows the OR of the two result pictures.
+    void overlayAfterOneStepOfEachMode_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QPointF>("onImage");
+        QTest::newRow("translation") << int(Traslazione) << QPointF(15.5, 12); // the middle of A'B'
+        QTest::newRow("symmetry about y = x") << int(Simmetria) << QPointF(10, 12.5);
     }
 
     void overlayAfterOneStepOfEachMode()
     {
+        QFETCH(int, kind);
+        QFETCH(QPointF, onImage);
         GuiTest::Fixture fixture;
         PlaneHarness plane;
         setTranslation(1, 3, 2);
+        TransformSettings.SymmetryKind[1] = 3;
         plane.choose("tipi", 1);
         plane.runLesson(Traslazione);
         QVERIFY(!plane.button("sovra")->isEnabled());
         plane.choose("tipi", 0);
-        plane.runLesson(Traslazione);
+        plane.confirmFigure();
+        plane.confirmKind(1, kind);
+        QVERIFY(!plane.button("sovra")->isEnabled());
+        plane.continueStep(kind);
         QVERIFY(plane.button("sovra")->isEnabled());
 
         const QImage figure = plane.window()->figureResultBitmap();
@@ -148,7 +173,7 @@ private slots:
                 if (shown.pixel(x, y) != (frame.pixel(x, y) | figure.pixel(x, y)))
                     QFAIL(qPrintable(QStringLiteral("not the OR at %1, %2").arg(x).arg(y)));
         QCOMPARE(plane.pixel(plane.origin() + QPoint(30, -95)), Aqua); // the moved y axis
-        QCOMPARE(plane.pixel(plane.screen(15.5, 12)), Aqua);            // the moved edge AB
+        QCOMPARE(plane.pixel(plane.screen(onImage.x(), onImage.y())), Aqua);
     }
 };
 

@@ -29,52 +29,6 @@ struct Row {
     bool frame = false;
 };
 
-// Parameters that differ from the start values, with every trace on.
-void setParameters(int slot, int kind)
-{
-    TransformSettingsValues &s = TransformSettings;
-    switch (kind) {
-    case Traslazione:
-        setTranslation(slot, -7, 4, true);
-        break;
-    case Rotazione:
-        setRotation(slot, -75, 3, -1);
-        s.ShowRotationArcs[slot] = true;
-        break;
-    case Simmetria:
-        s.SymmetryKind[slot] = slot == 1 ? 1 : 5; // x = x0, then y = m x + q
-        s.SymmetryCentreX[slot] = 3;
-        s.SymmetryAxisAngle[slot] = 120;
-        s.SymmetryAxisQ[slot] = -2;
-        s.ShowSymmetryElement[slot] = true;
-        break;
-    case Omotetia:
-        s.HomothetyCentreX[slot] = -2;
-        s.HomothetyCentreY[slot] = 1;
-        s.HomothetyRatio[slot] = 1.5f;
-        s.HomothetySign[slot] = -1;
-        s.ShowHomothetyCentre[slot] = true;
-        break;
-    case Dilatazione:
-        s.DilationX[slot] = 0.5f;
-        s.DilationY[slot] = 1.5f;
-        break;
-    case Inclinazione:
-        s.ShearAxis[slot] = 1;
-        s.ShearSign[slot] = 1;
-        s.ShearX[slot] = 0;
-        s.ShearY[slot] = 0.8f;
-        break;
-    case Affinita:
-        s.AffineText[slot] = {QStringLiteral("1"), QStringLiteral("1/2"), QStringLiteral("-sqrt(3)/2"),
-                              QStringLiteral("-2"), QStringLiteral("sqrt(3)/2"), QStringLiteral("1/2")};
-        s.AffinePreset = 2;
-        break;
-    default:
-        break;
-    }
-}
-
 // The canvas after every frame of every step, direct and then inverse, as
 // digests: the pictures themselves would not fit in memory.
 QList<size_t> runLesson(PlaneHarness &plane, const std::array<int, 2> &kinds, int count)
@@ -105,14 +59,16 @@ int transformCount(const Row &row)
     return row.kinds[1] < 0 ? 1 : 2;
 }
 
-// Parameters drawn from each dialog's ranges.
+// Parameters drawn from each dialog's ranges, every trace on.
 void setRandomParameters(int slot, int kind, std::mt19937 &random)
 {
     const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
     TransformSettingsValues &s = TransformSettings;
+    s.ShowTranslationVector[slot] = s.ShowRotationArcs[slot] = s.ShowSymmetryElement[slot] =
+        s.ShowHomothetyCentre[slot] = true;
     switch (kind) {
     case Traslazione:
-        setTranslation(slot, pick(-10, 10), pick(-8, 8));
+        setTranslation(slot, pick(-10, 10), pick(-8, 8), true);
         break;
     case Rotazione:
         setRotation(slot, pick(-359, 359), pick(-5, 5), pick(-5, 5));
@@ -198,8 +154,9 @@ private slots:
         {
             PlaneHarness plane;
             setFigure(r.figure, r.vertices);
+            std::mt19937 random{uint(row)};
             for (int slot = 1; slot <= count; ++slot)
-                setParameters(slot, r.kinds[slot - 1]);
+                setRandomParameters(slot, r.kinds[slot - 1], random);
             if (r.frame)
                 plane.choose("tipi", 1);
             plane.setTransformations(count);
@@ -312,28 +269,49 @@ private slots:
     }
 
     // A refused file says where and why, and leaves the lesson on the
-    // screen as it was.
-    void refusedFileChangesNothing()
+    // screen as it was; a file with a key the program does not know opens,
+    // and the user is told which key was skipped. Both windows are titled
+    // with the program's name.
+    void openingTells_data()
     {
+        QTest::addColumn<QByteArray>("extra"); // after ready lesson 10; empty: a broken file
+        QTest::addColumn<QString>("box");
+        QTest::newRow("refused") << QByteArray() << "lessonRefused";
+        QTest::newRow("unknown key") << QByteArray("sfondo = nero\n") << "lessonKeysSkipped";
+    }
+
+    void openingTells()
+    {
+        QFETCH(QByteArray, extra);
+        QFETCH(QString, box);
         GuiTest::Fixture fixture;
         Language.LanguageIndex = French;
         PlaneHarness plane;
         plane.window()->openLessonFile(QStringLiteral(":/lessons/04-parallel-axes.aralda"));
         const QImage before = plane.window()->canvas().copy();
-        const QByteArray lesson = LessonFile::compose(plane.window()->lesson());
+        const QByteArray shownLesson = LessonFile::compose(plane.window()->lesson());
         const QString controls = plane.controls();
-        writeFileBytes(QStringLiteral("bad.aralda"), "Aralda lesson 1\nfigure = triangle\na = 1 1\nb = 2\n");
+        const QByteArray ready = fileBytes(QStringLiteral(":/lessons/10-order-matters.aralda"));
+        writeFileBytes(QStringLiteral("next.aralda"),
+                       extra.isEmpty() ? QByteArray("Aralda lesson 1\nfigure = triangle\na = 1 1\nb = 2\n")
+                                       : ready + extra);
         QString shown;
-        GuiTest::whenModalOpens([&shown](QWidget *box) {
-            shown = static_cast<QMessageBox *>(box)->text();
-            box->close();
+        GuiTest::whenModalOpens([&shown](QWidget *window) {
+            shown = window->objectName() + u'|' + window->windowTitle() + u'|' + static_cast<QMessageBox *>(window)->text();
+            window->close();
         });
-        plane.window()->openLessonFile(QStringLiteral("bad.aralda"));
-        QCOMPARE(shown, noticeText(LessonNotOpened) + QStringLiteral("\nbad.aralda\n")
+        plane.window()->openLessonFile(QStringLiteral("next.aralda"));
+        if (!extra.isEmpty()) {
+            QCOMPARE(shown, box + u"|Aralda|"_qs + noticeText(LessonUnknownKeys).arg(u"sfondo"_qs));
+            QCOMPARE(LessonFile::compose(plane.window()->lesson()),
+                     LessonFile::compose(*LessonFile::parse(ready, French).lesson));
+            return;
+        }
+        QCOMPARE(shown, box + u"|Aralda|"_qs + noticeText(LessonNotOpened) + u"\nnext.aralda\n"_qs
                             + noticeText(LessonLine).arg(4).arg(noticeText(LessonBadValue).arg("2", "b")));
-        QVERIFY(shown.startsWith(QStringLiteral("La leçon ne peut pas être ouverte:")));
+        QVERIFY(shown.contains(u"La leçon ne peut pas être ouverte:"_qs));
         QCOMPARE(plane.window()->canvas(), before);
-        QCOMPARE(LessonFile::compose(plane.window()->lesson()), lesson);
+        QCOMPARE(LessonFile::compose(plane.window()->lesson()), shownLesson);
         QCOMPARE(plane.controls(), controls);
     }
 };

@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <numeric>
+
 namespace {
 
 // The canvas's drawing area worked out here: everything above the bottom
@@ -66,7 +68,9 @@ class TestTgeoPictures : public QObject
 private slots:
     void cleanup() { QCOMPARE(GuiTest::unexpectedModals(), QStringList()); }
 
-    void copyDrawing()
+    // Ctrl+C and Ctrl+S give the drawing area, pixel for pixel; saved with
+    // no suffix typed, the dialog adds ".png".
+    void copyAndSaveTheDrawing()
     {
         GuiTest::Fixture fixture;
         PlaneHarness plane;
@@ -79,31 +83,16 @@ private slots:
         const QImage copied = GuiTest::clipboardPicture();
         QCOMPARE(copied.size(), expected.size());
         QCOMPARE(copied.convertToFormat(QImage::Format_RGB32), expected);
-    }
-
-    void saveDrawing()
-    {
-        GuiTest::Fixture fixture;
-        PlaneHarness plane;
-        setFigure(1, {{3, 0}, {3, 6}});
-        setRotation(1, 90, 0, 0);
-        plane.runLesson(Rotazione);
-        const QImage expected = expectedDrawing(plane.window());
 
         GuiTest::SaveAnswer seen;
-        // No suffix typed: the dialog adds ".png".
         GuiTest::answerSaveDialog(fixture.filePath(u"disegno"_qs), seen);
         QVERIFY(pressInWindow(plane.window(), Qt::Key_S));
         QVERIFY(seen.saveDialog);
         QCOMPARE(seen.defaultSuffix, u"png"_qs);
         QCOMPARE(seen.failureMessage, QString());
-
-        QFile file(fixture.filePath(u"disegno.png"_qs));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.read(8), QByteArray("\x89PNG\r\n\x1a\n", 8));
-        const QImage saved(file.fileName());
-        QCOMPARE(saved.size(), expected.size());
-        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), expected);
+        const QString path = fixture.filePath(u"disegno.png"_qs);
+        QCOMPARE(fileBytes(path).left(8), QByteArray("\x89PNG\r\n\x1a\n", 8));
+        QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32), expected);
     }
 
     // The name's ending gives the format, and the file's density the
@@ -236,20 +225,39 @@ private slots:
         QVERIFY2(pdf.contains(box.toLatin1()), pdf.left(2000).constData());
     }
 
-    // The GIF of a 90° rotation: the picture before the step, each frame the
-    // workspace drew, and the picture after it, pixel for pixel, at the
-    // frames' own interval; the start and the end held longer.
-    void animationOfTheLastStep()
+    // The GIF of the last step, or of both steps after a sequence: the
+    // picture before, each frame the workspace drew, the picture between
+    // two steps, and the picture after, pixel for pixel, at the frames' own
+    // interval; the start and the end held longer. Making it leaves the
+    // canvas alone.
+    void animation_data()
     {
+        QTest::addColumn<QList<int>>("kinds");
+        QTest::newRow("rotation by 90") << QList<int>{Rotazione};
+        QTest::newRow("translation, then rotation") << QList<int>{Traslazione, Rotazione};
+    }
+
+    void animation()
+    {
+        QFETCH(QList<int>, kinds);
         GuiTest::Fixture fixture;
         PlaneHarness plane;
         setFigure(2, {{0, 0}, {6, 0}, {0, 4}});
+        setTranslation(1, 5, 3);
         setRotation(1, 90, 0, 0);
+        setRotation(2, 30, 0, 0);
+        plane.setTransformations(int(kinds.size()));
         plane.confirmFigure();
-        plane.confirmKind(1, Rotazione);
-        const QImage before = expectedDrawing(plane.window());
-        const int drawn = plane.continueStep(Rotazione);
-        const QImage after = expectedDrawing(plane.window());
+        for (int slot = 1; slot <= kinds.size(); ++slot)
+            plane.confirmKind(slot, kinds[slot - 1]);
+        QList<QImage> stills{expectedDrawing(plane.window())};
+        QList<int> drawn;
+        for (int kind : kinds) {
+            drawn << plane.continueStep(kind);
+            stills << expectedDrawing(plane.window());
+        }
+        if (kinds.size() == 1)
+            QCOMPARE(drawn.first(), 91); // 0° to 90°
         const QImage canvas = plane.window()->canvas().copy();
 
         QByteArray bytes;
@@ -257,18 +265,17 @@ private slots:
         QCOMPARE(plane.window()->canvas(), canvas);
         QBuffer file(&bytes);
         QImageReader gif(&file, "gif");
-        QCOMPARE(drawn, 91); // 0° to 90°
-        QCOMPARE(gif.imageCount(), drawn + 2);
         QList<QImage> frames;
         QList<int> delays;
         for (QImage frame; gif.read(&frame);) {
             frames.append(frame.convertToFormat(QImage::Format_RGB32));
             delays.append(gif.nextImageDelay());
         }
-        QCOMPARE(frames.size(), drawn + 2);
-        QCOMPARE(frames.first(), before);
-        QCOMPARE(frames.last(), after);
-        QVERIFY(frames[1] != before && frames[45] != frames[44]);
+        QCOMPARE(frames.size(), std::accumulate(drawn.begin(), drawn.end(), 0) + int(kinds.size()) + 1);
+        QCOMPARE(frames.first(), stills.first());
+        QCOMPARE(frames[drawn.first() + 1], stills[1]);
+        QCOMPARE(frames.last(), stills.last());
+        QVERIFY(frames[1] != stills.first() && frames[45] != frames[44]);
         QCOMPARE(delays.first(), 1000);
         QCOMPARE(delays[1], 50);
         QCOMPARE(delays.last(), 2000);
@@ -280,13 +287,13 @@ private slots:
         QBuffer once(&bytes);
         QImageReader cropped(&once, "gif");
         QCOMPARE(cropped.loopCount(), 0);
-        QCOMPARE(cropped.imageCount(), drawn + 2);
+        QCOMPARE(cropped.imageCount(), frames.size());
         // Cropped to every frame's figures, which hold the end's, and far
         // smaller than the drawing area.
         const QSize part = cropped.size();
         const QRect end = plane.window()->picturePart();
         QVERIFY(part.width() >= end.width() && part.height() >= end.height());
-        QVERIFY(part.width() < before.width() / 2 && part.height() < before.height() / 2);
+        QVERIFY(part.width() < stills.first().width() / 2 && part.height() < stills.first().height() / 2);
     }
 
     // Ctrl+P previews the lesson's worksheet: two pages, titled after the
@@ -359,36 +366,6 @@ private slots:
         const QPointF moved = window->viewPoint(origin);
         QVERIFY(std::abs((moved - centre).x() - 1.25 * (origin - centre).x()) < 1);
         QCOMPARE(window->canvas(), canvas);
-    }
-
-    // After the second step of a sequence the GIF plays both: the picture
-    // before the first, its frames, the picture between, the second's
-    // frames and the picture after.
-    void animationOfASequence()
-    {
-        GuiTest::Fixture fixture;
-        PlaneHarness plane;
-        setFigure(2, {{0, 0}, {6, 0}, {0, 4}});
-        setTranslation(1, 5, 3);
-        setRotation(2, 30, 0, 0);
-        plane.confirmTwoSteps(Traslazione, Rotazione);
-        const QImage before = expectedDrawing(plane.window());
-        const int first = plane.continueStep(Traslazione);
-        const QImage between = expectedDrawing(plane.window());
-        const int second = plane.continueStep(Rotazione);
-        const QImage after = expectedDrawing(plane.window());
-
-        QByteArray bytes;
-        QCOMPARE(plane.window()->animation(bytes), std::nullopt);
-        QBuffer file(&bytes);
-        QImageReader gif(&file, "gif");
-        QList<QImage> frames;
-        for (QImage frame; gif.read(&frame);)
-            frames.append(frame.convertToFormat(QImage::Format_RGB32));
-        QCOMPARE(frames.size(), first + second + 3);
-        QCOMPARE(frames.first(), before);
-        QCOMPARE(frames[first + 1], between);
-        QCOMPARE(frames.last(), after);
     }
 
     void failedSaveIsTold_data()

@@ -73,6 +73,43 @@ private slots:
         QVERIFY(plane.textAt(a + QPoint(2, -h), QStringLiteral("0"), White));
     }
 
+    // The bottom panel from its right end leftwards: each control 5 pixels
+    // from the one after it, the glyphs 2 pixels before their labels, the
+    // mouse read-out centred between the first two bevels.
+    void bottomPanelRow()
+    {
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        auto *panel = plane.window()->findChild<QWidget *>(u"sotto"_qs);
+        auto left = [panel](const char *name) { return panel->findChild<QWidget *>(QString::fromLatin1(name))->x(); };
+        auto right = [panel](const char *name) {
+            return panel->findChild<QWidget *>(QString::fromLatin1(name))->geometry().right() + 1;
+        };
+        // Bevels are placed by their left edges, everything else by its right.
+        const struct {
+            const char *from;
+            const char *to;
+            bool fromBevel;
+            int gap;
+        } row[] = {
+            {"Bevel2", "Label4", true, 5},  {"Label4", "Bevel3", false, 5}, {"Bevel3", "triangoli", true, 5},
+            {"triangoli", "Label2", false, 2}, {"Label2", "Bevel4", false, 5}, {"Bevel4", "grafici", true, 5},
+            {"grafici", "Label3", false, 2}, {"Label3", "Bevel5", false, 5}, {"Bevel5", "Panel1", true, 5},
+        };
+        QStringList gaps;
+        QStringList wanted;
+        for (const auto &pair : row) {
+            const QString name = QLatin1String(pair.from) + u'>' + QLatin1String(pair.to) + u' ';
+            gaps << name + QString::number(left(pair.to) - (pair.fromBevel ? left(pair.from) : right(pair.from)));
+            wanted << name + QString::number(pair.gap);
+        }
+        gaps << u"Panel1>end "_qs + QString::number(panel->width() - right("Panel1"));
+        wanted << u"Panel1>end 5"_qs;
+        QCOMPARE(gaps, wanted);
+        const int readout = right("Label5") - left("Label5");
+        QCOMPARE(left("Label5"), (left("Bevel1") + left("Bevel2") - readout) / 2);
+    }
+
     void mouseReadoutCutsToFourCharacters()
     {
         GuiTest::Fixture fixture;

@@ -4,7 +4,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QSlider>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -41,23 +40,23 @@ Run runStep(int kind, bool interrupt)
     plane.confirmFigure();
     plane.confirmKind(1, kind);
     plane.button("continua")->click();
-    Tgeo *geo = plane.window();
+    QWidget *surface = plane.window()->widget();
     Run run;
     for (int events = 0;; ++events) {
         if (interrupt && events == 3) {
-            QTest::keyClick(geo->widget(), Qt::Key_Space);
+            QTest::keyClick(surface, Qt::Key_Space);
             if (plane.frame(kind))
                 return {};
             for (int i = 0; i < 2; ++i) {
-                QTest::keyClick(geo->widget(), Qt::Key_Period);
-                run.frames << geo->canvas().copy();
+                QTest::keyClick(surface, Qt::Key_Period);
+                run.frames << plane.window()->canvas().copy();
             }
-            QTest::keyClick(geo->widget(), Qt::Key_Plus);
-            QTest::keyClick(geo->widget(), Qt::Key_Space);
+            QTest::keyClick(surface, Qt::Key_Plus);
+            QTest::keyClick(surface, Qt::Key_Space);
         }
         if (!plane.frame(kind))
             break;
-        run.frames << geo->canvas().copy();
+        run.frames << plane.window()->canvas().copy();
     }
     run.texts = recordedTexts(1, 3) << plane.labelText("Label1") << plane.labelText("Label2");
     return run;
@@ -65,17 +64,11 @@ Run runStep(int kind, bool interrupt)
 
 // What the lesson shows after a step: the canvas, the messages and the
 // enabling, which together follow the lesson's flow.
-struct Shown {
-    QImage canvas;
-    QString texts;
-    bool operator==(const Shown &) const = default;
-};
-
-Shown shown(const PlaneHarness &plane)
+QPair<QImage, QString> shown(const PlaneHarness &plane)
 {
-    return {plane.window()->canvas().copy(), plane.messageLine() + QLatin1Char('|') + plane.labelText("Panel1")
-                                                 + QLatin1Char('|') + plane.labelText("Label2") + QLatin1Char('|')
-                                                 + plane.controls() + recordedTexts(2, 3).join(QLatin1Char(' '))};
+    return {plane.window()->canvas().copy(), plane.messageLine() + u'|' + plane.labelText("Panel1") + u'|'
+                                                 + plane.labelText("Label2") + u'|' + plane.controls()
+                                                 + recordedTexts(2, 3).join(u' ')};
 }
 
 } // namespace
@@ -110,36 +103,65 @@ private slots:
         QCOMPARE(interrupted.texts, straight.texts);
     }
 
-    // The speeds halve and double the nominal intervals; the read-out says
-    // where a paused rotation stands.
-    void speedsAndReadout()
+    // The speeds halve and double the nominal intervals (50 ms, the shear's
+    // 2 ms), none of which runs at rest.
+    void speeds()
     {
         GuiTest::Fixture fixture;
         PlaneHarness plane;
-        prepare(Rotazione);
-        setRotation(1, 90, 2, -2);
-        plane.confirmFigure();
-        plane.confirmKind(1, Rotazione);
-        Tgeo *geo = plane.window();
-        auto interval = [geo](const char *name) { return geo->findChild<QTimer *>(QString::fromLatin1(name))->interval(); };
-        QCOMPARE(interval("rotazione"), 50);
-        QTest::keyClick(geo->widget(), Qt::Key_Minus);
-        QTest::keyClick(geo->widget(), Qt::Key_Minus);
-        QTest::keyClick(geo->widget(), Qt::Key_Minus);
-        QCOMPARE(interval("rotazione"), 200);
-        QCOMPARE(interval("inclinazione"), 8);
+        QWidget *surface = plane.window()->widget();
+        auto intervals = [&plane] {
+            QStringList shown;
+            for (const char *name : {"traslazione", "rotazione", "omotetia", "dilatazione", "inclinazione"}) {
+                const auto *timer = plane.window()->findChild<QTimer *>(QString::fromLatin1(name));
+                shown << QString::number(timer->interval()) + (timer->isActive() ? u" running"_qs : QString());
+            }
+            return shown.join(u' ');
+        };
+        QCOMPARE(intervals(), u"50 50 50 50 2"_qs);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(surface, Qt::Key_Minus);
+        QCOMPARE(intervals(), u"200 200 200 200 8"_qs);
         for (int i = 0; i < 6; ++i)
-            QTest::keyClick(geo->widget(), Qt::Key_Plus);
-        QCOMPARE(interval("rotazione"), 12);
-        QCOMPARE(interval("inclinazione"), 0);
+            QTest::keyClick(surface, Qt::Key_Plus);
+        QCOMPARE(intervals(), u"12 12 12 12 0"_qs);
+    }
 
-        QTest::keyClick(geo->widget(), Qt::Key_PageDown);
-        QVERIFY(interval("rotazione") && geo->findChild<QTimer *>(QStringLiteral("rotazione"))->isActive());
-        for (int i = 0; i < 22; ++i)
-            geo->rotazioneTimer();
+    // The read-out of a paused step: frames shown of all, and the value the
+    // last frame drew. A shear reads the coefficient of its own axis, which
+    // grows by 0.05 a frame; the other one stays 0.
+    void readoutWhenPaused_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("axis");
+        QTest::addColumn<int>("events");
+        QTest::addColumn<QString>("readout");
+        QTest::newRow("rotation by 90") << int(Rotazione) << 0 << 22 << u"22/91  α = 21°"_qs;
+        QTest::newRow("shear 0.6 along x") << int(Inclinazione) << 0 << 5 << u"5/13  k = 0.20"_qs;
+        QTest::newRow("shear -0.6 along y") << int(Inclinazione) << 1 << 5 << u"5/13  k = -0.20"_qs;
+    }
+
+    void readoutWhenPaused()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, axis);
+        QFETCH(int, events);
+        QFETCH(QString, readout);
+        GuiTest::Fixture fixture;
+        PlaneHarness plane;
+        setRotation(1, 90, 2, -2);
+        TransformSettings.ShearAxis[1] = quint8(axis);
+        TransformSettings.ShearSign[1] = quint8(axis);
+        (axis == 0 ? TransformSettings.ShearX : TransformSettings.ShearY)[1] = 0.6f;
+        (axis == 0 ? TransformSettings.ShearY : TransformSettings.ShearX)[1] = 0;
+        plane.confirmFigure();
+        plane.confirmKind(1, kind);
+        QTest::keyClick(plane.window()->widget(), Qt::Key_PageDown);
+        for (int i = 0; i < events; ++i)
+            QVERIFY(plane.frame(kind));
         plane.button("pausa")->click();
         QVERIFY(plane.button("fotogramma")->isEnabled());
-        QCOMPARE(geo->findChild<QLabel *>(QStringLiteral("lettura"))->text(), QStringLiteral("22/91  α = 21°"));
+        QCOMPARE(plane.labelText("lettura"), readout);
     }
 
     // B and W blank the drawing until the next key, which brings back the
@@ -157,12 +179,12 @@ private slots:
         const QImage end = plane.window()->canvas().copy();
         const QStringList texts = recordedTexts(1, 3);
         QWidget *surface = plane.window()->widget();
-        const QImage shown = surface->grab().toImage();
+        const QRgb before = surface->grab().toImage().pixel(300, 300);
         for (auto [key, colour] : {std::pair{Qt::Key_B, Colour::Black}, std::pair{Qt::Key_W, Colour::White}}) {
             QTest::keyClick(surface, key);
             QCOMPARE(surface->grab().toImage().pixel(300, 300) & 0xFFFFFF, colour);
             QTest::keyClick(surface, Qt::Key_X);
-            QCOMPARE(surface->grab().toImage().pixel(300, 300), shown.pixel(300, 300));
+            QCOMPARE(surface->grab().toImage().pixel(300, 300), before);
             QCOMPARE(plane.window()->canvas(), end);
         }
         QCOMPARE(plane.combo("trasfuno")->currentIndex(), int(Traslazione));
@@ -176,9 +198,8 @@ private slots:
         QVERIFY(!plane.button("ancora")->isEnabled());
     }
 
-    // "Again" replays the second step of the direct sequence from the first
-    // step's image and the inverse sequence's last step, and the lesson
-    // goes on from where it stood.
+    // "Again" replays each step of both sequences from where that step
+    // started, and the lesson goes on from where it stood.
     void againKeepsTheLessonFlow()
     {
         GuiTest::Fixture fixture;
@@ -188,14 +209,14 @@ private slots:
         plane.confirmTwoSteps(Traslazione, Rotazione);
         auto stepAndAgain = [&plane](int kind) {
             plane.continueStep(kind);
-            const Shown after = shown(plane);
+            const auto after = shown(plane);
             QTest::keyClick(plane.window()->widget(), Qt::Key_PageUp);
             QVERIFY(plane.runStep(kind) > 6);
             QCOMPARE(shown(plane), after);
         };
         stepAndAgain(Traslazione);
         stepAndAgain(Rotazione);
-        QVERIFY(plane.messageLine().endsWith(QStringLiteral(" [inversa]")));
+        QVERIFY(plane.messageLine().endsWith(u" [inversa]"_qs));
         plane.button("inversa")->click();
         stepAndAgain(Rotazione);
         stepAndAgain(Traslazione);
