@@ -53,17 +53,17 @@ bool useLanguage(int column)
 }
 
 template<typename Control = QWidget>
-Control *part(const QWidget &window, const char *name)
+Control *part(QWidget &window, const QString &name)
 {
-    auto *control = window.findChild<Control *>(QString::fromLatin1(name));
+    auto *control = name == window.objectName() ? qobject_cast<Control *>(&window) : window.findChild<Control *>(name);
     if (!control)
-        qFatal("no %s", name);
+        qFatal("no %s", qPrintable(name));
     return control;
 }
 
 // The memo's lines, and whether each fits its width in the font it chose,
 // so that none is wrapped or cut.
-QStringList memoLines(const QWidget &window, bool *fit = nullptr)
+QStringList memoLines(QWidget &window, bool *fit = nullptr)
 {
     const auto *memo = part<QPlainTextEdit>(window, "Memo1");
     const QStringList lines = memo->toPlainText().split(QLatin1Char('\n'));
@@ -74,31 +74,19 @@ QStringList memoLines(const QWidget &window, bool *fit = nullptr)
     return lines;
 }
 
-QRgb pixelOf(const QImage &shot, const QWidget &window, const QWidget *widget, QPoint at)
+QRgb pixelOf(const QImage &shot, QWidget &window, const QWidget *widget, QPoint at)
 {
     return shot.pixel(widget->mapTo(&window, at)) & 0xFFFFFF;
 }
 
 const QUrl Site(QStringLiteral("https://aralda.example.org/"));
 
-// The mouse moved over `widget` at `at` as the window system moves it, so the
-// window finds the widget under the pointer.
-void moveOver(const QWidget &window, const QWidget *widget, QPoint at)
-{
-    QTest::mouseMove(window.windowHandle(), widget->mapTo(&window, at));
-}
-
-bool linkUnderlined(const QWidget &window)
+bool linkUnderlined(QWidget &window)
 {
     const QFont font = part<QLabel>(window, "Label2")->font();
     if (!font.bold())
         qFatal("the link is no longer bold");
     return font.underline();
-}
-
-QWidget *partOrWindow(QWidget &window, const QString &name)
-{
-    return name == window.objectName() ? &window : part(window, qPrintable(name));
 }
 
 } // namespace
@@ -123,7 +111,7 @@ private slots:
     // The loaded language's texts come from the language file, so its rows
     // also check that each part reads its own row of the tables. The notes
     // keep line 0 empty.
-    void textsOfTheLanguageInForce_data()
+    void windowsAsDesigned_data()
     {
         QTest::addColumn<bool>("notes");
         QTest::addColumn<int>("column");
@@ -142,8 +130,9 @@ private slots:
     // The information window is borderless and of fixed size, so its lines
     // keep the places of the form: each label at its top, all but Label1
     // centred in their panel as wide as their text, the spare width halved
-    // and rounded down.
-    void textsOfTheLanguageInForce()
+    // and rounded down. The main window opens it with cursor 5 on the button
+    // and on the line before the link; the notes are a plain dialog.
+    void windowsAsDesigned()
     {
         QFETCH(bool, notes);
         QFETCH(int, column);
@@ -157,7 +146,9 @@ private slots:
                                       : QList<const char *>{"ProductName", "Label3", "Label1", "Label2", "Label4"})
             shown << part<QLabel>(*window, name)->text();
         QCOMPARE(shown, labels);
-        QCOMPARE(part<QPushButton>(*window, "BitBtn1")->text(), QStringLiteral("OK"));
+        auto *ok = part<QPushButton>(*window, "BitBtn1");
+        QCOMPARE(ok->text(), QStringLiteral("OK"));
+        QVERIFY(ok->cursor() == pointingCursor());
 
         const int lineCount = notes ? 47 : 82;
         QStringList expected = notes ? InfoTexts::notesLines(column) : InfoTexts::informationLines(column);
@@ -170,9 +161,32 @@ private slots:
         QCOMPARE(memoLines(*window, &fit), expected);
         QCOMPARE(expected.size(), lineCount);
         QVERIFY(fit);
+        const QImage shot = window->grab().toImage();
+        auto *memo = part<QPlainTextEdit>(*window, "Memo1");
+        QCOMPARE(pixelOf(shot, *window, memo->viewport(), QPoint(memo->viewport()->width() - 2, 2)), Silver);
+        QVERIFY(memo->isReadOnly());
+        QVERIFY(memo->verticalScrollBar()->isVisible());
+        QVERIFY(memo->geometry().bottom() < ok->geometry().top());
+        QVERIFY(window->rect().contains(ok->geometry()));
         if (notes) {
             QCOMPARE(window->windowTitle(), QStringLiteral("Memo"));
-            QCOMPARE(expected.at(0), QString());
+            QCOMPARE(window->size(), QSize(407, 314));
+            const Qt::WindowFlags flags = window->windowFlags();
+            QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
+            QVERIFY(flags & Qt::WindowTitleHint);
+            QCOMPARE(flags & (Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint
+                              | Qt::WindowContextHelpButtonHint), Qt::WindowFlags());
+            // Centred on the screen, up to the frame the platform adds around the window.
+            const QPoint offCentre = window->geometry().center() - window->screen()->geometry().center();
+            QVERIFY(std::abs(offCentre.x()) <= window->frameGeometry().width() - window->width());
+            QVERIFY(std::abs(offCentre.y()) <= window->frameGeometry().height() - window->height());
+            auto *heading = part<QLabel>(*window, "Panel1");
+            QCOMPARE(heading->font().pixelSize(), 19);
+            QVERIFY(window->font().bold() && heading->font().bold() && memo->font().bold());
+            QCOMPARE(heading->alignment(), Qt::AlignCenter);
+            QCOMPARE(pixelOf(shot, *window, heading, QPoint(heading->width() - 5, heading->height() - 5)), Silver);
+            QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::NoWrap);
+            QVERIFY(heading->geometry().bottom() < memo->geometry().top());
             return;
         }
         QCOMPARE(part<QLabel>(*window, "Version")->text(), QStringLiteral("Gruppo di lavoro Aralda"));
@@ -186,80 +200,76 @@ private slots:
             if (left < 0)
                 QCOMPARE(label->width(), label->sizeHint().width());
         }
-    }
-
-    // The main window opens the window with cursor 5 on the button and on
-    // the line before the link.
-    void informationWindowLooksAsDesigned()
-    {
-        Tinfo info;
-        info.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&info));
-        QCOMPARE(info.size(), QSize(413, 331));
-        QVERIFY(info.windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(info.geometry().center(), info.screen()->geometry().center());
-
-        const QImage shot = info.grab().toImage();
-        auto *panel1 = part<QFrame>(info, "Panel1");
-        auto *panel2 = part<QFrame>(info, "Panel2");
-        auto *memo = part<QPlainTextEdit>(info, "Memo1");
-        QCOMPARE(shot.pixel(2, 2) & 0xFFFFFF, 0x808000u);
-        QCOMPARE(shot.pixel(info.width() - 3, info.height() - 3) & 0xFFFFFF, 0x808000u);
-        QCOMPARE(pixelOf(shot, info, panel1, QPoint(3, 50)), Silver);
-        QCOMPARE(pixelOf(shot, info, panel1, QPoint(panel1->width() - 4, panel1->height() - 4)), Silver);
-        QCOMPARE(pixelOf(shot, info, memo->viewport(), QPoint(memo->viewport()->width() - 2, 2)), Silver);
+        QCOMPARE(window->size(), QSize(413, 331));
+        QVERIFY(window->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(window->geometry().center(), window->screen()->geometry().center());
+        auto *panel1 = part<QFrame>(*window, "Panel1");
+        auto *panel2 = part<QFrame>(*window, "Panel2");
+        QCOMPARE(shot.pixel(window->width() - 3, window->height() - 3) & 0xFFFFFF, 0x808000u);
+        QCOMPARE(pixelOf(shot, *window, panel1, QPoint(panel1->width() - 4, panel1->height() - 4)), Silver);
         QCOMPARE(panel1->frameShadow(), QFrame::Raised);
         QCOMPARE(panel2->frameShadow(), QFrame::Sunken);
         QVERIFY(panel1->geometry().bottom() < memo->geometry().top());
         QVERIFY(memo->geometry().bottom() < panel2->geometry().top());
-        QVERIFY(panel2->geometry().bottom() < part(info, "BitBtn1")->geometry().top());
-        QVERIFY(info.rect().contains(part(info, "BitBtn1")->geometry()));
-        QVERIFY(memo->isReadOnly());
-        QVERIFY(memo->verticalScrollBar()->isVisible());
-
-        auto *icon = part<QLabel>(info, "ProgramIcon");
+        QVERIFY(panel2->geometry().bottom() < ok->geometry().top());
+        auto *icon = part<QLabel>(*window, "ProgramIcon");
         QCOMPARE(icon->parentWidget(), panel1);
         QCOMPARE(icon->size(), QSize(32, 32));
         const QPixmap logo =
             QPixmap(u":/pictures/aralda.png"_qs).scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         QCOMPARE(icon->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
                  logo.toImage().convertToFormat(QImage::Format_ARGB32));
-        auto *title = part<QLabel>(info, "ProductName");
+        auto *title = part<QLabel>(*window, "ProductName");
         QCOMPARE(title->font().pixelSize(), 16);
         QCOMPARE(title->palette().color(QPalette::WindowText), QColor(Qt::black));
-        auto *link = part<QLabel>(info, "Label2");
-        QVERIFY(!linkUnderlined(info));
+        auto *link = part<QLabel>(*window, "Label2");
+        QVERIFY(!linkUnderlined(*window));
         QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::blue));
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
-        QVERIFY(part(info, "BitBtn1")->cursor() == pointingCursor());
-        QVERIFY(part(info, "Label1")->cursor() == pointingCursor());
+        QVERIFY(part(*window, "Label1")->cursor() == pointingCursor());
     }
 
-    void linkHover_data()
+    // Pressed, the window, its panels, their labels and the memo beep; the
+    // controls do not. The mouse moved over the window, a panel, the memo or
+    // OK takes the link's underline away, over the link brings it back.
+    void mouseOverAndPressed_data()
     {
-        QTest::addColumn<QString>("leftFor");
-        QTest::newRow("window") << "info";
-        QTest::newRow("Panel1") << "Panel1";
-        QTest::newRow("Panel2") << "Panel2";
-        QTest::newRow("Memo1") << "qt_scrollarea_viewport";
-        QTest::newRow("BitBtn1") << "BitBtn1";
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<int>("beeps");
+        QTest::addColumn<int>("underlined"); // -1: not checked
+        QTest::newRow("window") << "info" << 1 << 0;
+        QTest::newRow("Panel1") << "Panel1" << 1 << 0;
+        QTest::newRow("a label on Panel1") << "Version" << 1 << -1;
+        QTest::newRow("Panel2") << "Panel2" << 1 << 0;
+        QTest::newRow("Memo1") << "qt_scrollarea_viewport" << 1 << 0;
+        QTest::newRow("BitBtn1") << "BitBtn1" << 0 << 0;
+        QTest::newRow("the link") << "Label2" << 0 << 1;
     }
 
-    void linkHover()
+    void mouseOverAndPressed()
     {
-        QFETCH(QString, leftFor);
+        QFETCH(QString, place);
+        QFETCH(int, beeps);
+        QFETCH(int, underlined);
         Tinfo info;
         info.show();
         QVERIFY(QTest::qWaitForWindowExposed(&info));
-        auto *link = part(info, "Label2");
-        moveOver(info, &info, QPoint(1, 1));
+        // Moved as the window system moves it, so the window finds the widget under the pointer.
+        const auto moveOver = [&info](const QString &name, QPoint at) {
+            QTest::mouseMove(info.windowHandle(), part(info, name)->mapTo(&info, at));
+        };
+        moveOver(u"info"_qs, QPoint(1, 1));
         QVERIFY(!linkUnderlined(info));
-        moveOver(info, link, link->rect().center());
+        moveOver(u"Label2"_qs, QPoint(2, 2));
         QVERIFY(linkUnderlined(info));
-        moveOver(info, partOrWindow(info, leftFor), QPoint(3, 3));
-        QVERIFY(!linkUnderlined(info));
-        moveOver(info, link, QPoint(2, 2));
-        QVERIFY(linkUnderlined(info));
+        moveOver(place, QPoint(3, 3));
+        if (underlined >= 0)
+            QCOMPARE(linkUnderlined(info), bool(underlined));
+        QSignalSpy beeped(&info, &Tinfo::beeped);
+        QTest::mousePress(part(info, place), Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(beeped.count(), beeps);
+        QVERIFY(info.isVisible());
+        QCOMPARE(info.result(), 0);
     }
 
     // Without a mouse, Tab reaches the link, which then shows underlined,
@@ -319,33 +329,6 @@ private slots:
         QCOMPARE(mainWindow.isMinimized(), followed);
     }
 
-    void mousePressBeeps_data()
-    {
-        QTest::addColumn<QString>("pressed");
-        QTest::addColumn<int>("beeps");
-        QTest::newRow("window") << "info" << 1;
-        QTest::newRow("Panel1") << "Panel1" << 1;
-        QTest::newRow("a label on Panel1") << "Version" << 1;
-        QTest::newRow("Panel2") << "Panel2" << 1;
-        QTest::newRow("Memo1") << "qt_scrollarea_viewport" << 1;
-        QTest::newRow("BitBtn1") << "BitBtn1" << 0;
-        QTest::newRow("the link") << "Label2" << 0;
-    }
-
-    void mousePressBeeps()
-    {
-        QFETCH(QString, pressed);
-        QFETCH(int, beeps);
-        Tinfo info;
-        info.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&info));
-        QSignalSpy beeped(&info, &Tinfo::beeped);
-        QTest::mousePress(partOrWindow(info, pressed), Qt::LeftButton, {}, QPoint(3, 3));
-        QCOMPARE(beeped.count(), beeps);
-        QVERIFY(info.isVisible());
-        QCOMPARE(info.result(), 0);
-    }
-
     // The memo's font shrinks by half points until the widest line fits,
     // and no further than 7 points; a text that fits keeps its size.
     void memoFontShrinksToAFloor_data()
@@ -379,56 +362,11 @@ private slots:
             QVERIFY2(shown >= 9 && shown < 10, qPrintable(QString::number(shown)));
     }
 
-    void notesWindowLooksAsDesigned()
-    {
-        Tnote note;
-        note.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&note));
-        QCOMPARE(note.size(), QSize(407, 314));
-        const Qt::WindowFlags flags = note.windowFlags();
-        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
-        QVERIFY(flags & Qt::WindowTitleHint);
-        QCOMPARE(flags & (Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint
-                          | Qt::WindowContextHelpButtonHint), Qt::WindowFlags());
-        // Centred on the screen, up to the width of the frame the platform
-        // adds around the window.
-        const QPoint offCentre = note.geometry().center() - note.screen()->geometry().center();
-        QVERIFY(std::abs(offCentre.x()) <= note.frameGeometry().width() - note.width());
-        QVERIFY(std::abs(offCentre.y()) <= note.frameGeometry().height() - note.height());
-        QVERIFY(note.font().bold());
-
-        const QImage shot = note.grab().toImage();
-        auto *heading = part<QLabel>(note, "Panel1");
-        auto *memo = part<QPlainTextEdit>(note, "Memo1");
-        auto *ok = part<QPushButton>(note, "BitBtn1");
-        QCOMPARE(heading->font().pixelSize(), 19);
-        QVERIFY(heading->font().bold());
-        QCOMPARE(heading->alignment(), Qt::AlignCenter);
-        QCOMPARE(pixelOf(shot, note, heading, QPoint(4, 4)), Silver);
-        QCOMPARE(pixelOf(shot, note, heading, QPoint(heading->width() - 5, heading->height() - 5)), Silver);
-        QCOMPARE(pixelOf(shot, note, memo->viewport(), QPoint(memo->viewport()->width() - 2, 2)), Silver);
-        QVERIFY(memo->isReadOnly() && memo->font().bold());
-        QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::NoWrap);
-        QVERIFY(memo->verticalScrollBar()->isVisible());
-        QVERIFY(heading->geometry().bottom() < memo->geometry().top());
-        QVERIFY(memo->geometry().bottom() < ok->geometry().top());
-        QVERIFY(note.rect().contains(ok->geometry()));
-        QVERIFY(ok->cursor() == pointingCursor());
-    }
-
     // The notes show their hints whatever the main window's switch says, and
     // F1 opens their help topic in the language in force.
-    void notesHintAndHelp_data()
-    {
-        QTest::addColumn<bool>("mainHints");
-        QTest::newRow("main window's hints on") << true;
-        QTest::newRow("main window's hints off") << false;
-    }
-
     void notesHintAndHelp()
     {
-        QFETCH(bool, mainHints);
-        Shell.MainShowHints = mainHints;
+        Shell.MainShowHints = false;
         Language.LanguageIndex = 2;
         Tnote note;
         note.show();

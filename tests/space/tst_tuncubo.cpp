@@ -1,15 +1,19 @@
-#include "spacewindow.h"
-
 #include "shell/helpviewer.h"
+#include "shell/ratioimage.h"
+#include "shell/shellvalues.h"
+#include "space/cubeframe.h"
 #include "space/cubelegend.h"
 #include "space/tcuborot.h"
+#include "space/tuncubo.h"
 #include "support/guitest.h"
 #include "support/picturedialogs.h"
 
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -23,7 +27,66 @@ Q_DECLARE_METATYPE(CubeSchedule)
 Q_DECLARE_METATYPE(CubeRings)
 Q_DECLARE_METATYPE(CubeAxis)
 
+// The cube window on a screen of device pixel ratio 2 (Qt's scale factor 2,
+// as `--scale 2` starts it), where a picture placed or sized in the wrong
+// pixels shows; the frames themselves are checked at both ratios with the cube.
 namespace {
+
+// A space window in a frame of its own, at the size a 1000 x 700 main
+// window's client area gives it, shown and so activated once.
+struct SpaceWindow {
+    SpaceWindow()
+    {
+        Shell.ChildAreaWidth = 1000;
+        Shell.ChildAreaHeight = 700;
+        area.resize(1004, 704);
+        window = new Tuncubo;
+        area.addSubWindow(window);
+        area.show();
+        window->show();
+    }
+
+    template <typename T = QWidget>
+    T *find(const QString &name) const
+    {
+        return window->findChild<T *>(name);
+    }
+
+    QPushButton *step(int k) const { return find<QPushButton>(QStringLiteral("BitBtn%1").arg(k)); }
+    bool arrowShown(int image) const { return find(QStringLiteral("Image%1").arg(image))->isVisible(); }
+
+    // Ticks the timer of an axis through its handler until the timer stops.
+    int run(CubeAxis axis) const
+    {
+        const QString name = QStringLiteral("cadenza") + QLatin1Char("xyz"[axis]);
+        const QTimer *timer = find<QTimer>(name);
+        int ticks = 0;
+        for (; timer->isActive() && ticks < 1000; ++ticks)
+            QMetaObject::invokeMethod(window, qPrintable(name + QStringLiteral("Timer")), Qt::DirectConnection);
+        return ticks;
+    }
+
+    // The picture in a third of the canvas, or of what the window shows, in image pixels.
+    QImage third(int panel, bool shown = false) const
+    {
+        const QSize client = window->clientSize();
+        const QRect place(QPoint(client.width() * panel / 3, client.height() / 4), window->dimensions().bitmapSize);
+        const QImage image = shown ? window->widget()->grab().toImage().convertToFormat(QImage::Format_RGB32)
+                                   : window->canvas();
+        return image.copy(imageRect(image, place));
+    }
+
+    // One frame drawn on its own, at the window's sizes and ratio.
+    QImage frame(CubeAxis axis, int phase, const CubeRings &rings) const
+    {
+        QImage bitmap = newCubeBitmap(window->dimensions(), window->canvas().devicePixelRatio());
+        drawCubeFrame(bitmap, axis, phase, rings, window->dimensions());
+        return bitmap;
+    }
+
+    QMdiArea area;
+    QPointer<Tuncubo> window;
+};
 
 const QStringList StepRows{"prima", "seconda", "terza"};
 
@@ -97,9 +160,7 @@ private slots:
         }
         QCOMPARE(space.run(schedule.StepAxis[0]), 1);
         QCOMPARE(space.third(0), space.frame(schedule.StepAxis[0], StartPhase, CubeRings{}));
-        // What the window shows is its canvas.
-        const QPoint centre(space.window->dimensions().cx, space.window->canvas().height() / 2);
-        QCOMPARE(space.window->widget()->grab().toImage().pixel(centre), space.window->canvas().pixel(centre));
+        QCOMPARE(space.third(0, true), space.third(0));
         for (int step = 1; step <= StepCount; ++step) {
             QVERIFY(!space.find(QStringLiteral("nuovo"))->isEnabled());
             space.step(step)->click();
@@ -122,7 +183,7 @@ private slots:
         space.window->resize(space.window->size() + QSize(100, 100));
         QVERIFY(space.window->widget()->width() > canvas.width());
         const QImage shown = space.window->widget()->grab().toImage();
-        QCOMPARE(shown.pixel(canvas.width() + 50, canvas.height() / 2) & 0xFFFFFF, WindowSilver);
+        QCOMPARE(shown.pixel(2 * canvas.width() + 100, canvas.height()) & 0xFFFFFF, WindowSilver);
     }
 
     // Activation restarts from the start cube. Deactivation stops every axis timer, not only x's, and
@@ -144,7 +205,7 @@ private slots:
         space.area.setActiveSubWindow(space.window);
         space.run(AxisX);
         QCOMPARE(space.third(0), space.frame(AxisX, StartPhase, CubeRings{}));
-        QCOMPARE(space.third(1), newCubeBitmap(space.window->dimensions()));
+        QCOMPARE(space.third(1), newCubeBitmap(space.window->dimensions(), 2));
         space.step(1)->click();
         QCOMPARE(space.run(AxisX), 102);
         space.area.setActiveSubWindow(other);
@@ -176,17 +237,46 @@ private slots:
     }
 
     // Points in sixths of the legend unit from its corner: the left, back and
-    // bottom faces, the top, front and right faces, the z axis.
+    // bottom faces, the top, front and right faces, the z axis. A legend
+    // line is two image pixels wide, silver on both sides.
     void legend()
     {
         SpaceWindow space;
         space.window->Timer1Timer();
         const auto [x0, t, s] = space.window->legendPlace();
+        const QImage &canvas = space.window->canvas();
         QList<QRgb> colours;
         for (QPoint sixths : {QPoint(1, 4), {8, 4}, {5, 7}, {23, 1}, {21, 5}, {26, 4}, {42, 3}})
-            colours << space.window->canvas().pixel(x0 + sixths.x() * s / 6, t + sixths.y() * s / 6);
+            colours << canvas.pixel(2 * (x0 + sixths.x() * s / 6), 2 * (t + sixths.y() * s / 6));
         QCOMPARE(colours,
                  (QList<QRgb>{0xFF00FF00, 0xFFFF00FF, 0xFF0000FF, 0xFF00FFFF, 0xFFFF0000, 0xFF008000, 0xFF000000}));
+        colours.clear();
+        for (int dx = -1; dx <= 2; ++dx)
+            colours << (canvas.pixel(2 * (x0 + 7 * s) + dx, 2 * (t + s / 5)) & 0xFFFFFF);
+        QCOMPARE(colours, (QList<QRgb>{WindowSilver, 0x000000, 0x000000, WindowSilver}));
+    }
+
+    // The pictures have twice the pixels each way; the step buttons stand
+    // under the middle of their thirds in program pixels (placed by the
+    // image's width, the last two would leave the window), and the turning
+    // arrows are 16 program pixels drawn at full resolution.
+    void controlsStayInProgramPixels()
+    {
+        SpaceWindow space;
+        const QSize client = space.window->clientSize();
+        QCOMPARE(client, space.window->contentsRect().size());
+        QCOMPARE(space.window->canvas().size(), client * 2);
+        QCOMPARE(space.window->canvas().devicePixelRatio(), 2.0);
+        QCOMPARE(space.frame(AxisX, StartPhase, CubeRings{}).size(), space.window->dimensions().bitmapSize * 2);
+        for (int k = 1; k <= StepCount; ++k) {
+            const int centre = space.step(k)->geometry().center().x();
+            QVERIFY2(qAbs(centre - client.width() * (2 * k - 1) / 6) <= 1, qPrintable(QString::number(centre)));
+        }
+        for (int image = 1; image <= 2 * StepCount; ++image) {
+            const QPixmap arrow = space.find<QLabel>(QStringLiteral("Image%1").arg(image))->pixmap();
+            QCOMPARE(arrow.devicePixelRatio(), 2.0);
+            QCOMPARE(arrow.size(), QSize(32, 32));
+        }
     }
 
     void dialogOk_data()
@@ -270,11 +360,9 @@ private slots:
         QVERIFY(press(space, Qt::Key_S));
         QVERIFY(seen.saveDialog);
         QCOMPARE(seen.failureMessage, QString());
-        QCOMPARE(QImage(fixture->filePath(u"cubo.png"_qs), "PNG").convertToFormat(QImage::Format_RGB32), expected);
-        GuiTest::answerSaveDialog(u"/proc/cubo.png"_qs, seen);
-        QVERIFY(press(space, Qt::Key_S));
-        QVERIFY2(seen.failureMessage.startsWith(u"The picture cannot be saved:\n/proc/cubo.png"_qs),
-                 qPrintable(seen.failureMessage));
+        QImage saved(fixture->filePath(u"cubo.png"_qs), "PNG"); // full resolution, the ratio not recorded
+        saved.setDevicePixelRatio(2);
+        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), expected);
     }
 
 private:

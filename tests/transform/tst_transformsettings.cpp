@@ -12,6 +12,8 @@ class TestTransformSettings : public QObject
 private slots:
     void init() { resetTransformSettings(); }
 
+    // The first opening of each dialog group in a new workspace follows the
+    // main switch again; the dialogs' own hint rule is checked with them.
     void startValuesOfEachNewWorkspace()
     {
         TransformSettings.CurrentSlot = 2;
@@ -19,6 +21,7 @@ private slots:
         TransformSettings.ShearAxis[2] = 1;
         TransformSettings.ShearSign[1] = 1;
         TransformSettings.FigureIsCircle = true;
+        TransformSettings.DialogFirstActivation[RotationDialogGroup] = false;
         applyWorkspaceStartValues(false);
         const Store &s = TransformSettings;
         const std::pair<PerSlot<int> Store::*, int> whole[]{
@@ -39,6 +42,7 @@ private slots:
         QVERIFY(!s.FigureIsCircle && s.ClearScreen && !s.DialogShowHints);
         QCOMPARE(s.CurrentSlot, quint8(1));
         QCOMPARE((QList<int>{s.FigureX[0], s.FigureY[2], s.FigureX[3]}), (QList<int>{15, 4, 19}));
+        QVERIFY(dialogHintsOnOpening(RotationDialogGroup, true));
     }
 
     void unnamedValuesSurviveANewWorkspace()
@@ -60,59 +64,29 @@ private slots:
     // that no other field shares.
     void slotParametersReadTheirSlot()
     {
-        const std::pair<PerSlot<int> Store::*, int Slot::*> whole[]{
-            {&Store::TranslationDX, &Slot::TranslationDX},       {&Store::TranslationDY, &Slot::TranslationDY},
-            {&Store::RotationCentreX, &Slot::RotationCentreX},   {&Store::RotationCentreY, &Slot::RotationCentreY},
-            {&Store::RotationAngle, &Slot::RotationAngle},       {&Store::SymmetryCentreX, &Slot::SymmetryCentreX},
-            {&Store::SymmetryCentreY, &Slot::SymmetryCentreY},   {&Store::SymmetryAxisAngle, &Slot::SymmetryAxisAngle},
-            {&Store::SymmetryAxisQ, &Slot::SymmetryAxisQ},       {&Store::HomothetyCentreX, &Slot::HomothetyCentreX},
-            {&Store::HomothetyCentreY, &Slot::HomothetyCentreY}};
-        const std::pair<PerSlot<float> Store::*, float Slot::*> real[]{
-            {&Store::HomothetyRatio, &Slot::HomothetyRatio}, {&Store::DilationX, &Slot::DilationX},
-            {&Store::DilationY, &Slot::DilationY},           {&Store::ShearX, &Slot::ShearX},
-            {&Store::ShearY, &Slot::ShearY}};
-        const std::pair<PerSlot<quint8> Store::*, quint8 Slot::*> small[]{
-            {&Store::SymmetryKind, &Slot::SymmetryKind}, {&Store::ShearAxis, &Slot::ShearAxis},
-            {&Store::ShearSign, &Slot::ShearSign}};
-        const auto matrix = [](int base) {
-            const float b = float(base);
-            return AffineMatrix{{{b + 40, b + 41, b + 42}, {b + 43, b + 44, b + 45}}};
+        const auto eachField = [](auto visit) {
+#define FIELD(name) visit(&Store::name, &Slot::name)
+            FIELD(TranslationDX); FIELD(TranslationDY); FIELD(RotationCentreX); FIELD(RotationCentreY);
+            FIELD(RotationAngle); FIELD(SymmetryCentreX); FIELD(SymmetryCentreY); FIELD(SymmetryAxisAngle);
+            FIELD(SymmetryAxisQ); FIELD(HomothetyCentreX); FIELD(HomothetyCentreY); FIELD(HomothetyRatio);
+            FIELD(DilationX); FIELD(DilationY); FIELD(ShearX); FIELD(ShearY); FIELD(SymmetryKind);
+            FIELD(ShearAxis); FIELD(ShearSign);
+#undef FIELD
         };
         Store s;
         for (int slot : {1, 2}) {
             int value = 100 * slot;
-            for (const auto &[field, read] : whole)
-                (s.*field)[slot] = ++value;
-            for (const auto &[field, read] : real)
-                (s.*field)[slot] = float(++value) + 0.5f;
-            for (const auto &[field, read] : small)
-                (s.*field)[slot] = quint8(++value);
+            eachField([&]<typename T>(PerSlot<T> Store::*field, T Slot::*) { (s.*field)[slot] = T(++value); });
             s.HomothetySign[slot] = qint8(slot == 1 ? 1 : -1);
-            s.AffineCoeff[slot] = matrix(100 * slot);
+            s.AffineCoeff[slot] = AffineMatrix{{{value + 1.0f, 2, 3}, {4, 5, value + 6.0f}}};
         }
         for (int slot : {1, 2}) {
             const Slot p = slotParameters(s, slot);
             int value = 100 * slot;
-            for (const auto &[field, read] : whole)
-                QCOMPARE(p.*read, ++value);
-            for (const auto &[field, read] : real)
-                QCOMPARE(p.*read, float(++value) + 0.5f);
-            for (const auto &[field, read] : small)
-                QCOMPARE(p.*read, quint8(++value));
+            eachField([&]<typename T>(PerSlot<T> Store::*, T Slot::*read) { QCOMPARE(p.*read, T(++value)); });
             QCOMPARE(p.HomothetySign, qint8(slot == 1 ? 1 : -1));
-            QCOMPARE(p.AffineCoeff, matrix(100 * slot));
+            QCOMPARE(p.AffineCoeff, (AffineMatrix{{{value + 1.0f, 2, 3}, {4, 5, value + 6.0f}}}));
         }
-    }
-
-    void hintRule()
-    {
-        applyWorkspaceStartValues(true);
-        TransformSettings.DialogShowHints = false;
-        QCOMPARE(dialogHintsOnOpening(RotationDialogGroup, true), true); // first: the main switch
-        QCOMPARE(dialogHintsOnOpening(RotationDialogGroup, true), false); // then: the dialogs' switch
-        QCOMPARE(dialogHintsOnOpening(TranslationDialogGroup, true), true); // each group its own first
-        applyWorkspaceStartValues(true);
-        QCOMPARE(dialogHintsOnOpening(RotationDialogGroup, true), true);
     }
 };
 
