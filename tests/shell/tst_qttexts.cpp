@@ -1,4 +1,6 @@
 #include "lang/languagetables.h"
+#include "lang/records.h"
+#include "shell/localelanguage.h"
 #include "shell/qttexts.h"
 #include "support/workfolder.h"
 
@@ -82,9 +84,13 @@ private slots:
                  folder.filePath(QStringLiteral("sardu.qm")));
     }
 
-    // Fails, rather than skips, where Debian's qt6-translations-l10n is missing.
+    // Fails, rather than skips, where Debian's qt6-translations-l10n is
+    // missing. Each change tells every window once; the same language again
+    // tells none.
     void followingTheLanguage()
     {
+        LanguageChanges changes;
+        QCoreApplication::instance()->installEventFilter(&changes);
         QTranslator italian;
         QVERIFY2(italian.load(qtCatalogue("it")), qPrintable(qtCatalogue("it")));
         QTranslator french;
@@ -99,15 +105,20 @@ private slots:
         QVERIFY(QtTexts::follow(Italian, {}));
         QCOMPARE(lookIn(), italian.translate("QFileDialog", "Look in:"));
         QCOMPARE(QtTexts::inForce(), qtCatalogue("it"));
-        QVERIFY(QtTexts::follow(French, {}));
-        QCOMPARE(lookIn(), french.translate("QFileDialog", "Look in:"));
+        QtTexts::follow(Italian, {});
+        QCOMPARE(changes.count, 1);
         QVERIFY(!QtTexts::follow(English, {}));
         QCOMPARE(lookIn(), english);
         QCOMPARE(QtTexts::inForce(), QString());
+        QtTexts::follow(English, {});
+        QCOMPARE(changes.count, 2);
+        QVERIFY(QtTexts::follow(French, {}));
+        QCOMPARE(lookIn(), french.translate("QFileDialog", "Look in:"));
         QVERIFY(QtTexts::follow(LoadedLanguage, u"traespañol.lng"_qs));
         QCOMPARE(lookIn(), spanish.translate("QFileDialog", "Look in:"));
         QVERIFY(!QtTexts::follow(LoadedLanguage, QStringLiteral("sardu.lng")));
         QCOMPARE(lookIn(), english);
+        QCoreApplication::instance()->removeEventFilter(&changes);
     }
 
     void unreadableCatalogueLeavesQtsEnglish()
@@ -123,20 +134,38 @@ private slots:
         QCOMPARE(lookIn(), QStringLiteral("Look in:"));
     }
 
-    // Each change tells every window once; the same language again tells none.
-    void windowsAreToldOfEachChange()
+    // Each locale of the record finds its published identifier, and through
+    // it the language of its own: a wrong primary byte starts in another.
+    void localeIdentifiers_data()
     {
-        LanguageChanges changes;
-        QCoreApplication::instance()->installEventFilter(&changes);
-        QtTexts::follow(Italian, {});
-        QCOMPARE(changes.count, 1);
-        QtTexts::follow(Italian, {});
-        QCOMPARE(changes.count, 1);
-        QtTexts::follow(English, {});
-        QCOMPARE(changes.count, 2);
-        QtTexts::follow(English, {});
-        QCOMPARE(changes.count, 2);
-        QCoreApplication::instance()->removeEventFilter(&changes);
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("identifier");
+        for (const QStringList &row : Records::rows(QStringLiteral("lcid.tsv")))
+            QTest::newRow(qPrintable(row.at(2))) << row.at(0) << row.at(1).toInt(nullptr, 16);
+        // Locales the table leaves out start in English.
+        for (const char *locale : {"en_IN", "fr_SN", "de_BE", "nl_NL"})
+            QTest::newRow(locale) << QString::fromLatin1(locale) << 0;
+    }
+
+    void localeIdentifiers()
+    {
+        QFETCH(QString, locale);
+        QFETCH(int, identifier);
+        const QLocale known(locale);
+        const QMap<QLocale::Language, int> own{{QLocale::Italian, 0}, {QLocale::English, 1}, {QLocale::French, 2},
+                                               {QLocale::Spanish, 4}, {QLocale::Portuguese, 5}, {QLocale::German, 6}};
+        QCOMPARE(QStringLiteral("%1").arg(LocaleLanguage::localeIdentifier(known), 4, 16, QLatin1Char('0')),
+                 QStringLiteral("%1").arg(identifier, 4, 16, QLatin1Char('0')));
+        QCOMPARE(LocaleLanguage::preselectedLanguage(known), identifier ? own.value(known.language()) : 1);
+    }
+
+    // Traditional Spanish sort, Dutch, and a bare primary language.
+    void identifiersOnlyCountWhenInTheTable()
+    {
+        QCOMPARE(Records::rows(QStringLiteral("lcid.tsv")).size(), 40);
+        QCOMPARE(LocaleLanguage::languageForIdentifier(0x040A), 4);
+        QCOMPARE(LocaleLanguage::languageForIdentifier(0x0413), 1);
+        QCOMPARE(LocaleLanguage::languageForIdentifier(0x0010), 1);
     }
 };
 

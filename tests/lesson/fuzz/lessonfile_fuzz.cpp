@@ -1,6 +1,6 @@
 // libFuzzer target: any bytes are a lesson written back as itself, or
 // refused with a reason; the checks are those of
-// tests/lesson/tst_lessonrobustness.cpp.
+// tests/lesson/tst_lessonfile.cpp.
 #include "support/lessonchecks.h"
 
 #include <cstddef>
