@@ -4,11 +4,13 @@
 #include "support/workfolder.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cerrno>
 #include <memory>
 #include <optional>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -170,6 +172,34 @@ private slots:
         }
         entries.sort();
         QCOMPARE(folderEntries(), entries); // no temporary file left
+    }
+
+    // The start-up clean-up removes leftovers by their name, so every
+    // temporary must carry the whole pattern; a name is drawn at random, so
+    // many writes are watched.
+    void temporariesAreNamedAsLeftovers()
+    {
+        WorkFolder folder;
+        const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        QVERIFY(watch >= 0);
+        QVERIFY(::inotify_add_watch(watch, ".", IN_CREATE) >= 0);
+        const QRegularExpression leftover(QStringLiteral("^\\.f\\.aralda-tmp-[A-Za-z0-9]{6}$"));
+        int created = 0;
+        for (int write = 0; write < 100; ++write) {
+            QVERIFY(!RegularFile::write(QStringLiteral("f"), "x", Existing::Replace));
+            alignas(inotify_event) char events[4096];
+            for (ssize_t size; (size = ::read(watch, events, sizeof events)) > 0;)
+                for (const char *at = events; at < events + size;) {
+                    const auto *event = reinterpret_cast<const inotify_event *>(at);
+                    // The rename that puts the file in place is no creation.
+                    const QString name = QString::fromLatin1(event->name);
+                    QVERIFY2(leftover.match(name).hasMatch(), qPrintable(name));
+                    ++created;
+                    at += sizeof(inotify_event) + event->len;
+                }
+        }
+        ::close(watch);
+        QCOMPARE(created, 100);
     }
 };
 
