@@ -1,7 +1,5 @@
-// libFuzzer target: any bytes split into lines by the rules, are valid
-// exactly when the rules say so, fill column 3 cell by cell when valid, and
-// read the same from a file; the checks are those of
-// tests/lang/tst_languagefilerobustness.cpp.
+// libFuzzer target: the checks of tst_languagefile's generated files, on
+// what libFuzzer finds.
 #include "support/languagefilechecks.h"
 
 #include <QTemporaryDir>
@@ -12,11 +10,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     static QTemporaryDir folder;
-    static const QString fileName = folder.filePath(QStringLiteral("es.lng"));
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     QString failure = LanguageFileChecks::bytesFailure(bytes);
     if (failure.isEmpty())
-        failure = LanguageFileChecks::fileFailure(bytes, fileName);
+        failure = LanguageFileChecks::fileFailure(bytes, folder.filePath(QStringLiteral("es.lng")));
     if (!failure.isEmpty()) {
         qWarning("%s", qPrintable(failure));
         __builtin_trap();

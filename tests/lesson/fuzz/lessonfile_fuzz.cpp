@@ -1,6 +1,5 @@
-// libFuzzer target: any bytes are a lesson written back as itself, or
-// refused with a reason; the checks are those of
-// tests/lesson/tst_lessonfile.cpp.
+// libFuzzer target: the checks of tst_lessonfile's mutated lessons, on what
+// libFuzzer finds.
 #include "support/lessonchecks.h"
 
 #include <cstddef>
@@ -8,8 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QString failure =
-        LessonChecks::lessonFailure(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const QString failure = LessonChecks::lessonFailure(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
     if (!failure.isEmpty()) {
         qWarning("%s", qPrintable(failure));
         __builtin_trap();
