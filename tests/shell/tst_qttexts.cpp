@@ -2,6 +2,7 @@
 #include "lang/records.h"
 #include "shell/localelanguage.h"
 #include "shell/qttexts.h"
+#include "support/settingsbytes.h"
 #include "support/workfolder.h"
 
 #include <QCoreApplication>
@@ -18,23 +19,12 @@ QString qtCatalogue(const QString &language)
     return QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath)).filePath(QStringLiteral("qtbase_%1.qm").arg(language));
 }
 
-// Qt's text as the program shows it, through the installed translators.
-QString lookIn()
-{
-    return QCoreApplication::translate("QFileDialog", "Look in:");
-}
-
-class LanguageChanges : public QObject
-{
-public:
+struct LanguageChanges : QObject {
     int count = 0;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::LanguageChange)
-            ++count;
-        return QObject::eventFilter(watched, event);
+        count += event->type() == QEvent::LanguageChange;
+        return false;
     }
 };
 
@@ -47,91 +37,54 @@ class TestQtTexts : public QObject
 private slots:
     void init() { QtTexts::reset(); }
 
-    void catalogues_data()
-    {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("catalogue");
-        QTest::newRow("Italian") << int(Italian) << "" << qtCatalogue("it");
-        QTest::newRow("English") << int(English) << "" << "";
-        QTest::newRow("French") << int(French) << "es.lng" << qtCatalogue("fr");
-        QTest::newRow("loaded, no catalogue") << int(LoadedLanguage) << "/school/sardu.lng" << "";
-        QTest::newRow("loaded, nothing named") << int(LoadedLanguage) << "" << "";
-        QTest::newRow("Spanish default") << int(LoadedLanguage) << u"traespañol.lng"_qs << qtCatalogue("es");
-        QTest::newRow("German default in a folder") << int(LoadedLanguage) << "/school/tradeutsch.lng"
-                                                    << qtCatalogue("de");
-        QTest::newRow("Portuguese default") << int(LoadedLanguage) << u"traportuguês.lng"_qs << qtCatalogue("pt");
-        QTest::newRow("default name, other case") << int(LoadedLanguage) << "TraDeutsch.lng" << "";
-    }
-
     void catalogues()
     {
-        QFETCH(int, language);
-        QFETCH(QString, file);
-        QFETCH(QString, catalogue);
         WorkFolder folder; // no catalogue stands beside these files
-        QCOMPARE(QtTexts::catalogueFor(language, file), catalogue);
-    }
-
-    void catalogueBesideALoadedFileComesFirst()
-    {
-        WorkFolder folder;
+        const std::tuple<int, QString, const char *> rows[] = { // no catalogue: Qt's English
+            {Italian, {}, "it"}, {English, {}, nullptr}, {French, QStringLiteral("es.lng"), "fr"},
+            {LoadedLanguage, QStringLiteral("/school/sardu.lng"), nullptr}, {LoadedLanguage, {}, nullptr},
+            {LoadedLanguage, u"traespañol.lng"_qs, "es"}, {LoadedLanguage, u"traportuguês.lng"_qs, "pt"},
+            {LoadedLanguage, QStringLiteral("/school/tradeutsch.lng"), "de"},
+            {LoadedLanguage, QStringLiteral("TraDeutsch.lng"), nullptr}}; // the default name in another case
+        for (const auto &[language, file, catalogue] : rows)
+            QCOMPARE(QtTexts::catalogueFor(language, file),
+                     catalogue ? qtCatalogue(QString::fromLatin1(catalogue)) : QString());
+        // One named as the loaded file comes first.
         QVERIFY(QFile::copy(qtCatalogue("de"), QStringLiteral("tradeutsch.qm")));
         QCOMPARE(QtTexts::catalogueFor(LoadedLanguage, QStringLiteral("tradeutsch.lng")),
-                 QDir::current().absoluteFilePath(QStringLiteral("tradeutsch.qm")));
+                 folder.filePath(QStringLiteral("tradeutsch.qm")));
         QVERIFY(QFile::copy(qtCatalogue("it"), QStringLiteral("sardu.qm")));
         QCOMPARE(QtTexts::catalogueFor(LoadedLanguage, folder.filePath(QStringLiteral("sardu.lng"))),
                  folder.filePath(QStringLiteral("sardu.qm")));
     }
 
     // Fails, rather than skips, where Debian's qt6-translations-l10n is
-    // missing. Each change tells every window once; the same language again
-    // tells none.
+    // missing. Each change tells every window; the same language again tells
+    // none (counted up to the first change from one catalogue to another). An
+    // unreadable catalogue leaves Qt's English.
     void followingTheLanguage()
     {
+        WorkFolder folder;
+        writeFileBytes(QStringLiteral("sardu.qm"), "not a catalogue");
         LanguageChanges changes;
         QCoreApplication::instance()->installEventFilter(&changes);
-        QTranslator italian;
-        QVERIFY2(italian.load(qtCatalogue("it")), qPrintable(qtCatalogue("it")));
-        QTranslator french;
-        QVERIFY(french.load(qtCatalogue("fr")));
-        QTranslator spanish;
-        QVERIFY(spanish.load(qtCatalogue("es")));
-        const QString english = QStringLiteral("Look in:");
-        QVERIFY(italian.translate("QFileDialog", "Look in:") != english);
-        QVERIFY(french.translate("QFileDialog", "Look in:") != english);
-
-        QCOMPARE(lookIn(), english);
-        QVERIFY(QtTexts::follow(Italian, {}));
-        QCOMPARE(lookIn(), italian.translate("QFileDialog", "Look in:"));
-        QCOMPARE(QtTexts::inForce(), qtCatalogue("it"));
-        QtTexts::follow(Italian, {});
-        QCOMPARE(changes.count, 1);
-        QVERIFY(!QtTexts::follow(English, {}));
-        QCOMPARE(lookIn(), english);
-        QCOMPARE(QtTexts::inForce(), QString());
-        QtTexts::follow(English, {});
-        QCOMPARE(changes.count, 2);
-        QVERIFY(QtTexts::follow(French, {}));
-        QCOMPARE(lookIn(), french.translate("QFileDialog", "Look in:"));
-        QVERIFY(QtTexts::follow(LoadedLanguage, u"traespañol.lng"_qs));
-        QCOMPARE(lookIn(), spanish.translate("QFileDialog", "Look in:"));
-        QVERIFY(!QtTexts::follow(LoadedLanguage, QStringLiteral("sardu.lng")));
-        QCOMPARE(lookIn(), english);
+        const std::tuple<int, QString, const char *, int> steps[] = { // language, file, catalogue, changes so far
+            {Italian, {}, "it", 1}, {Italian, {}, "it", 1}, {English, {}, nullptr, 2}, {English, {}, nullptr, 2},
+            {French, {}, "fr", 3}, {LoadedLanguage, u"traespañol.lng"_qs, "es", 0},
+            {LoadedLanguage, QStringLiteral("sardu.lng"), nullptr, 0}}; // unreadable
+        for (const auto &[language, file, code, count] : steps) {
+            QTranslator translator;
+            const QString catalogue = code ? qtCatalogue(QString::fromLatin1(code)) : QString();
+            QVERIFY2(catalogue.isEmpty() || translator.load(catalogue), qPrintable(catalogue));
+            const QString expected = catalogue.isEmpty() ? QStringLiteral("Look in:")
+                                                         : translator.translate("QFileDialog", "Look in:");
+            QVERIFY(catalogue.isEmpty() || expected != QLatin1String("Look in:"));
+            QCOMPARE(QtTexts::follow(language, file), !catalogue.isEmpty());
+            QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), expected);
+            QCOMPARE(QtTexts::inForce(), catalogue);
+            QCOMPARE(count ? changes.count : 0, count);
+        }
         QCoreApplication::instance()->removeEventFilter(&changes);
-    }
-
-    void unreadableCatalogueLeavesQtsEnglish()
-    {
-        WorkFolder folder;
-        QVERIFY(QtTexts::follow(Italian, {}));
-        QFile broken(QStringLiteral("sardu.qm"));
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("not a catalogue");
-        broken.close();
-        QVERIFY(!QtTexts::follow(LoadedLanguage, QStringLiteral("sardu.lng")));
-        QCOMPARE(QtTexts::inForce(), QString());
-        QCOMPARE(lookIn(), QStringLiteral("Look in:"));
     }
 
     // Each locale of the record finds its published identifier, and through
@@ -154,8 +107,7 @@ private slots:
         const QLocale known(locale);
         const QMap<QLocale::Language, int> own{{QLocale::Italian, 0}, {QLocale::English, 1}, {QLocale::French, 2},
                                                {QLocale::Spanish, 4}, {QLocale::Portuguese, 5}, {QLocale::German, 6}};
-        QCOMPARE(QStringLiteral("%1").arg(LocaleLanguage::localeIdentifier(known), 4, 16, QLatin1Char('0')),
-                 QStringLiteral("%1").arg(identifier, 4, 16, QLatin1Char('0')));
+        QCOMPARE(QString::number(LocaleLanguage::localeIdentifier(known), 16), QString::number(identifier, 16));
         QCOMPARE(LocaleLanguage::preselectedLanguage(known), identifier ? own.value(known.language()) : 1);
     }
 

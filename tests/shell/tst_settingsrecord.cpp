@@ -1,202 +1,129 @@
-#include "lang/languagetables.h"
 #include "shell/settingsrecord.h"
 #include "support/settingsbytes.h"
+#include "support/settingschecks.h"
 #include "support/specialfiles.h"
 #include "support/workfolder.h"
 
-#include <QDir>
 #include <QTest>
 
-namespace {
+#include <random>
 
 const QString SettingsFile = QStringLiteral("Aralda.cfg");
-
-// What "Aralda.cfg" is made to be before a read or a write; "other.cfg"
-// beside it always holds a good record. The other kinds of file are
-// tst_regularfile's: here that links are refused.
-void standAtTheSettingsFile(const QString &kind)
-{
-    writeFileBytes(QStringLiteral("other.cfg"), settingsRecord(0, 2));
-    if (kind == QLatin1String("regular file"))
-        writeFileBytes(SettingsFile, settingsRecord(0, 2));
-    else if (kind == QLatin1String("regular file past one record"))
-        writeFileBytes(SettingsFile, settingsRecord(0, 2) + QByteArray(4 << 20, '\xff'));
-    else if (kind == QLatin1String("link to a good record"))
-        QVERIFY(makeLink(QStringLiteral("other.cfg"), SettingsFile));
-    else if (kind == QLatin1String("named pipe"))
-        QVERIFY(makeFifo(SettingsFile));
-    else
-        QCOMPARE(kind, QStringLiteral("nothing"));
-}
-
-} // namespace
 
 class TestSettingsRecord : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void layoutOfTheRecord()
+    // Bytes drawn with a fixed seed; the fuzz target runs the same checks on
+    // the inputs libFuzzer finds.
+    void anyBytesAreARecordOrDamaged()
     {
-        SettingsRecord record;
-        record.hints = true;
-        record.language = 3;
-        record.setPathText(QStringLiteral(u"C:\\Lingue\\traespañol.lng"));
-        QCOMPARE(record.toBytes(), settingsRecord(1, 3, QByteArray("C:\\Lingue\\traespa\xf1ol.lng")));
-        const auto back = SettingsRecord::fromBytes(record.toBytes() + "trailing");
-        QVERIFY(back);
-        QCOMPARE(back->pathText(), QStringLiteral(u"C:\\Lingue\\traespañol.lng"));
-    }
-
-    void damagedRecordsAreRefused_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("one byte short") << settingsRecord(1, 1).left(202);
-        QByteArray impossibleLength = settingsRecord(1, 3);
-        impossibleLength[2] = char(201);
-        QTest::newRow("path length 201") << impossibleLength;
-    }
-
-    void damagedRecordsAreRefused()
-    {
-        QFETCH(QByteArray, bytes);
-        QVERIFY(!SettingsRecord::fromBytes(bytes));
-    }
-
-    void whatIsWrittenAtExit_data()
-    {
-        QTest::addColumn<bool>("checked");
-        QTest::addColumn<bool>("hints");
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QByteArray>("expected"); // empty: nothing written
-        // The record read at start says: hints on, Italian.
-        QTest::newRow("nothing changed") << false << true << 2 << "" << QByteArray();
-        QTest::newRow("hints off keeps the language read") << false << false << 2 << "" << settingsRecord(0, 0);
-        QTest::newRow("french as default") << true << true << 2 << "x.lng" << settingsRecord(1, 2);
-        QTest::newRow("loaded language keeps its path") << true << true << 3 << "es.lng"
-                                                        << settingsRecord(1, 3, "es.lng");
-        QTest::newRow("path cut to 200") << true << true << 3 << QString(250, QLatin1Char('p'))
-                                         << settingsRecord(1, 3, QByteArray(200, 'p'));
-        QTest::newRow("path outside Windows-1252 not stored") << true << true << 3 << u"/学生/l.lng"_qs
-                                                              << settingsRecord(1, 3);
+        std::mt19937 random(20240611);
+        const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+        // Where the rules turn: booleans, languages, the path length's limit, the top of a byte.
+        constexpr unsigned char edges[] = {0, 1, 2, 3, 6, 7, 199, 200, 201, 0x80, 0x9D, 0xF1, 255};
+        WorkFolder folder;
+        int records = 0;
+        for (int i = 0; i < 40000; ++i) {
+            const int lengths[] = {pick(0, 8), pick(196, 210), pick(0, 600), 203};
+            QByteArray bytes(lengths[pick(0, 3)], '\0');
+            for (char &byte : bytes)
+                byte = char(pick(0, 2) ? edges[pick(0, int(std::size(edges)) - 1)] : pick(0, 255));
+            QString failure = SettingsChecks::recordFailure(bytes);
+            if (failure.isEmpty() && i % 100 == 0) // through the file reader too
+                failure = SettingsChecks::fileFailure(bytes, SettingsFile);
+            if (!failure.isEmpty())
+                QFAIL(qPrintable(failure + QStringLiteral(": ") + QString::fromLatin1(bytes.toHex())));
+            records += SettingsChecks::isRecord(bytes);
+        }
+        // Both sides of the rule are reached.
+        QVERIFY(records > 5000 && records < 35000);
     }
 
     void whatIsWrittenAtExit()
     {
-        QFETCH(bool, checked);
-        QFETCH(bool, hints);
-        QFETCH(int, language);
-        QFETCH(QString, path);
-        QFETCH(QByteArray, expected);
-        SettingsRecord read;
-        read.hints = true;
-        read.language = 0;
-        const auto record = settingsToSave(read, {checked, hints, language, path});
-        QCOMPARE(record ? record->toBytes() : QByteArray(), expected);
+        const SettingsRecord read = *SettingsRecord::fromBytes(settingsRecord(1, 0, "old")); // hints on, Italian
+        const std::pair<SettingsAtExit, QByteArray> rows[] = { // no bytes: nothing written
+            {{false, true, 2, {}}, {}},
+            {{false, false, 2, {}}, settingsRecord(0, 0, "old")}, // hints off keeps language and path
+            {{true, true, 2, QStringLiteral("x.lng")}, settingsRecord(1, 2)}, // French keeps no path
+            {{true, true, 3, u"C:\\Lingue\\traespañol.lng"_qs}, settingsRecord(1, 3, "C:\\Lingue\\traespa\xf1ol.lng")},
+            {{true, true, 3, QString(250, QLatin1Char('p'))}, settingsRecord(1, 3, QByteArray(200, 'p'))},
+            {{true, true, 3, u"/学生/l.lng"_qs}, settingsRecord(1, 3)}}; // outside Windows-1252: not stored
+        for (const auto &[state, expected] : rows) {
+            const auto record = settingsToSave(read, state);
+            QCOMPARE(record ? record->toBytes() : QByteArray(), expected);
+        }
     }
 
-    void readTakesOnlyARegularFile_data()
+    void onlyARegularFileIsReadOrWritten_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<int>("status");
-        QTest::newRow("nothing") << "nothing" << int(SettingsReadStatus::Missing);
-        QTest::newRow("regular file") << "regular file" << int(SettingsReadStatus::Read);
-        QTest::newRow("regular file past one record") << "regular file past one record" << int(SettingsReadStatus::Read);
-        QTest::newRow("link to a good record") << "link to a good record" << int(SettingsReadStatus::Damaged);
-        QTest::newRow("named pipe, nobody writing") << "named pipe" << int(SettingsReadStatus::Damaged);
+        QTest::addColumn<SettingsReadStatus>("status");
+        using enum SettingsReadStatus;
+        const std::pair<const char *, SettingsReadStatus> rows[] = {
+            {"nothing", Missing}, {"regular", Read}, {"regular, more", Read}, {"link", Damaged}, {"pipe", Damaged}};
+        for (const auto &[kind, status] : rows)
+            QTest::newRow(kind) << QString::fromLatin1(kind) << status;
     }
 
-    // Run in a child process: a read that waits on a pipe or grows without
-    // end is ended there and fails the test instead of holding it.
-    void readTakesOnlyARegularFile()
+    // The other kinds of file are tst_regularfile's: here, that links are refused.
+    // The read runs in a child process: one that waits on a pipe or grows
+    // without end is ended there and fails the test instead of holding it.
+    void onlyARegularFileIsReadOrWritten()
     {
         QFETCH(QString, kind);
-        QFETCH(int, status);
+        QFETCH(SettingsReadStatus, status);
         WorkFolder folder;
-        standAtTheSettingsFile(kind);
+        // "other.cfg" beside the file always holds a good record.
+        writeFileBytes(QStringLiteral("other.cfg"), settingsRecord(0, 2));
+        if (kind.startsWith(QLatin1String("regular"))) // with 4 MiB more, for the read to stop at the record
+            writeFileBytes(SettingsFile, settingsRecord(0, 2) + QByteArray(kind.endsWith(u"more") ? 4 << 20 : 0, '~'));
+        else if (kind == QLatin1String("link"))
+            QVERIFY(makeLink(QStringLiteral("other.cfg"), SettingsFile));
+        else if (kind == QLatin1String("pipe"))
+            QVERIFY(makeFifo(SettingsFile));
         const ChildOutcome outcome = runInChild([] {
             const SettingsReadResult result = readSettingsFile();
-            const bool recordRead = result.record.toBytes() == settingsRecord(0, 2);
-            return int(result.status) * 2 + (recordRead ? 1 : 0);
+            return int(result.status) * 2 + (result.record.toBytes() == settingsRecord(0, 2));
         }, 5);
         QVERIFY2(outcome.exited, qPrintable(QStringLiteral("ended by signal %1").arg(outcome.code)));
-        QCOMPARE(outcome.code / 2, status);
-        QCOMPARE(outcome.code % 2 == 1, status == int(SettingsReadStatus::Read));
-    }
+        QCOMPARE(outcome.code, int(status) * 2 + (status == SettingsReadStatus::Read));
 
-    void writeTakesOnlyARegularFile_data()
-    {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("written");
-        QTest::newRow("nothing") << "nothing" << true;
-        QTest::newRow("regular file") << "regular file" << true;
-        QTest::newRow("link to a good record") << "link to a good record" << false;
-        QTest::newRow("named pipe") << "named pipe" << false;
-    }
-
-    void writeTakesOnlyARegularFile()
-    {
-        QFETCH(QString, kind);
-        QFETCH(bool, written);
-        WorkFolder folder;
-        standAtTheSettingsFile(kind);
+        const bool written = status != SettingsReadStatus::Damaged;
         const char entry = entryKind(SettingsFile);
         const QString target = linkTarget(SettingsFile);
-        QStringList entries = folderEntries();
-        SettingsRecord record;
-        record.hints = true;
-        record.language = 0;
-        const auto failure = writeSettingsFile(record);
+        const QStringList entries = written ? QStringList{SettingsFile, QStringLiteral("other.cfg")} : folderEntries();
+        const auto failure = writeSettingsFile(*SettingsRecord::fromBytes(settingsRecord(1, 0)));
+        QCOMPARE(failure, written ? std::nullopt : std::optional(noticeText(SettingsFileNotRegular)));
         QCOMPARE(fileBytes(QStringLiteral("other.cfg")), settingsRecord(0, 2));
-        if (written) {
-            QCOMPARE(failure, std::nullopt);
-            QCOMPARE(entryKind(SettingsFile), 'f');
+        QCOMPARE(entryKind(SettingsFile), written ? 'f' : entry);
+        QCOMPARE(linkTarget(SettingsFile), target);
+        if (written)
             QCOMPARE(fileBytes(SettingsFile), settingsRecord(1, 0));
-            entries = QStringList({SettingsFile, QStringLiteral("other.cfg")});
-        } else {
-            QVERIFY(failure && !failure->isEmpty());
-            QCOMPARE(entryKind(SettingsFile), entry);
-            QCOMPARE(linkTarget(SettingsFile), target);
-            QCOMPARE(*failure, noticeText(SettingsFileNotRegular));
-        }
-        QCOMPARE(folderEntries(), entries); // no target created, no temporary left
+        QCOMPARE(folderEntries(), entries); // no link target created, no temporary left
     }
 
     // The working folder keeps the file for those who rely on it; a menu's
     // working folder (home, or one that cannot be written) sends it to the
     // configuration folder.
-    void placeOfTheSettings_data()
-    {
-        QTest::addColumn<QString>("working");
-        QTest::addColumn<bool>("exists");
-        QTest::addColumn<bool>("writable");
-        QTest::addColumn<QString>("xdg");
-        QTest::addColumn<QString>("expected");
-        const QString local = SettingsFile;
-        const QString config = QStringLiteral("/home/ada/.config/aralda/Aralda.cfg");
-        QTest::newRow("writable lesson folder") << "/home/ada/maths" << false << true << "" << local;
-        QTest::newRow("file already in the home folder") << "/home/ada" << true << true << "" << local;
-        QTest::newRow("file in a read-only folder") << "/" << true << false << "" << local;
-        QTest::newRow("home folder") << "/home/ada" << false << true << "" << config;
-        QTest::newRow("root folder") << "/" << false << false << "" << config;
-        QTest::newRow("read-only folder, own config home")
-            << "/srv" << false << false << "/tmp/cfg/" << QStringLiteral("/tmp/cfg/aralda/Aralda.cfg");
-        QTest::newRow("relative config home is ignored") << "/" << false << false << "cfg" << config;
-    }
-
     void placeOfTheSettings()
     {
-        QFETCH(QString, working);
-        QFETCH(bool, exists);
-        QFETCH(bool, writable);
-        QFETCH(QString, xdg);
-        QFETCH(QString, expected);
-        QCOMPARE(settingsFilePath({working, QStringLiteral("/home/ada"), xdg, exists, writable}), expected);
+        const QString home = QStringLiteral("/home/ada"), config = home + QStringLiteral("/.config/aralda/Aralda.cfg");
+        const std::pair<SettingsSurroundings, QString> rows[] = {
+            {{"/home/ada/maths", home, "", false, true}, SettingsFile}, // a lesson folder
+            {{home, home, "", true, true}, SettingsFile},               // a file already in the home folder
+            {{"/", home, "", true, false}, SettingsFile},               // a file in a read-only folder
+            {{home, home, "", false, true}, config},
+            {{"/", home, "", false, false}, config},
+            {{"/srv", home, "/tmp/cfg/", false, false}, "/tmp/cfg/aralda/Aralda.cfg"},
+            {{"/", home, "cfg", false, false}, config}}; // a relative config home is ignored
+        for (const auto &[surroundings, expected] : rows)
+            QCOMPARE(settingsFilePath(surroundings), expected);
     }
 
-    // A message names the file the program used, by its full path when it
-    // is not the working folder's.
+    // A message names the file used, by its full path when it is not the working folder's.
     void messagesNameTheFileUsed()
     {
         QCOMPARE(settingsMessage(SettingsNotSaved, SettingsFile), noticeText(SettingsNotSaved));

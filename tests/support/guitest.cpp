@@ -16,36 +16,26 @@ namespace GuiTest {
 
 namespace {
 
-class ModalWatch : public QObject
-{
-public:
-    ModalWatch()
-    {
-        m_timer.setInterval(20);
-        connect(&m_timer, &QTimer::timeout, this, &ModalWatch::check);
-        m_timer.start();
-    }
-
+// Looks for a modal window every 20 ms: the waiting answer takes it, else it
+// is recorded and closed.
+struct ModalWatch {
     std::function<void(QWidget *)> answer;
     QStringList unexpected;
+    QTimer timer;
 
-private:
-    void check()
+    ModalWatch()
     {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        if (answer) {
-            auto pending = std::move(answer);
-            answer = nullptr;
-            pending(modal);
-            return;
-        }
-        unexpected.append(modal->windowTitle() + QStringLiteral(" (") + modal->objectName() + QLatin1Char(')'));
-        modal->close();
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (modal && answer) {
+                std::exchange(answer, nullptr)(modal);
+            } else if (modal) {
+                unexpected.append(modal->windowTitle() + QStringLiteral(" (") + modal->objectName() + QLatin1Char(')'));
+                modal->close();
+            }
+        });
+        timer.start(20);
     }
-
-    QTimer m_timer;
 };
 
 ModalWatch &watch()

@@ -12,10 +12,9 @@ namespace GuiTest {
 // the transformation store, the appended menu pictures and Qt's own texts.
 void resetProgramValues();
 
-// A test case's surroundings: a fresh temporary working folder (so that
-// "Aralda.cfg" never leaks between tests) and program-wide values at their
-// start. Any modal window that no test asked for is closed and reported by
-// unexpectedModals().
+// A test case's surroundings: a fresh temporary working folder and
+// program-wide values at their start. A modal window that no test asked for
+// is closed and reported by unexpectedModals().
 class Fixture
 {
 public:

@@ -13,24 +13,23 @@
 
 namespace GuiTest {
 
-// What the answer to a picture's file dialog saw: the dialog was Qt's own
-// save dialog offering PNG, and, when a write failed, the message shown.
+// What the answer to a save dialog saw: whether it was Qt's own save dialog,
+// its default suffix, and the message shown when the write failed.
 struct SaveAnswer {
     bool saveDialog = false;
     QString defaultSuffix;
     QString failureMessage;
 };
 
-// Answers the file dialog's question whether to replace a file with Yes;
-// the message window that follows is recorded and closed.
+// Answers the question whether to replace a file with Yes; the message
+// window that follows is recorded and closed.
 inline void answerAfterSaveDialog(SaveAnswer &seen)
 {
     whenModalOpens([&seen](QWidget *next) {
         auto *box = qobject_cast<QMessageBox *>(next);
         if (box && box->button(QMessageBox::Yes)) {
             answerAfterSaveDialog(seen);
-            box->button(QMessageBox::Yes)->click();
-            return;
+            return box->button(QMessageBox::Yes)->click();
         }
         if (box)
             seen.failureMessage = box->text();
@@ -38,43 +37,31 @@ inline void answerAfterSaveDialog(SaveAnswer &seen)
     });
 }
 
-// Answers the next modal window, the file dialog of "Save picture...", by
-// typing `name` in its file name field and pressing Enter; see
-// answerAfterSaveDialog for what follows.
+// Answers the next modal window, a save dialog, by typing `name` in its file
+// name field and pressing Enter; see answerAfterSaveDialog for what follows.
 inline void answerSaveDialog(const QString &name, SaveAnswer &seen)
 {
     whenModalOpens([name, &seen](QWidget *window) {
         auto *dialog = qobject_cast<QFileDialog *>(window);
-        if (!dialog) {
-            window->close();
-            return;
-        }
+        if (!dialog)
+            return void(window->close());
         seen.saveDialog = dialog->acceptMode() == QFileDialog::AcceptSave
             && dialog->testOption(QFileDialog::DontUseNativeDialog);
         seen.defaultSuffix = dialog->defaultSuffix();
         answerAfterSaveDialog(seen);
         auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         field->setText(name);
-        // Pressed after this answer returns, so that the watch for modal
-        // windows can answer a question the dialog asks then.
+        // Pressed after this answer returns, so that the watch can answer a
+        // question the dialog asks then.
         QTimer::singleShot(0, field, [field] { QTest::keyClick(field, Qt::Key_Return); });
     });
 }
 
-// The clipboard's picture, or a null image; the clipboard is emptied first
-// by clearClipboard() so an old picture never passes for a new one.
-inline void clearClipboard()
-{
-    QGuiApplication::clipboard()->clear();
-}
+// Emptied first, so that an old picture never passes for a new one.
+inline void clearClipboard() { QGuiApplication::clipboard()->clear(); }
+inline QImage clipboardPicture() { return QGuiApplication::clipboard()->image(); }
 
-inline QImage clipboardPicture()
-{
-    return QGuiApplication::clipboard()->image();
-}
-
-// The rows of the pop-up items' texts: the three languages and a loaded one,
-// which reads English.
+// The pop-up items' texts in the three languages and a loaded one, which reads English.
 inline void pictureItemRows()
 {
     QTest::addColumn<int>("language");

@@ -13,8 +13,7 @@ inline QByteArray settingsRecord(char hints, char language, const QByteArray &pa
     bytes[0] = hints;
     bytes[1] = language;
     bytes[2] = char(path.size());
-    bytes.replace(3, path.size(), path);
-    return bytes;
+    return bytes.replace(3, path.size(), path);
 }
 
 inline QByteArray fileBytes(const QString &name)
@@ -39,8 +38,7 @@ public:
     {
         std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &m_previous);
-        rlimit reduced = m_previous;
-        reduced.rlim_cur = limit;
+        const rlimit reduced{limit, m_previous.rlim_max};
         setrlimit(RLIMIT_FSIZE, &reduced);
     }
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_previous); }

@@ -21,24 +21,12 @@ namespace {
 bool reap(pid_t child, unsigned seconds, int &status)
 {
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    while (true) {
-        const pid_t done = ::waitpid(child, &status, WNOHANG);
-        if (done == child)
-            return true;
-        if (done < 0 && errno != EINTR)
-            return false;
-        if (std::chrono::steady_clock::now() > end)
+    for (pid_t done; (done = ::waitpid(child, &status, WNOHANG)) != child;) {
+        if ((done < 0 && errno != EINTR) || std::chrono::steady_clock::now() > end)
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-}
-
-unsigned long long addressSpaceInUse()
-{
-    std::ifstream statm("/proc/self/statm");
-    unsigned long long pages = 0;
-    statm >> pages;
-    return pages * static_cast<unsigned long long>(::sysconf(_SC_PAGESIZE));
+    return true;
 }
 
 } // namespace
@@ -46,10 +34,7 @@ unsigned long long addressSpaceInUse()
 FifoWriter::FifoWriter(const QString &path, const QByteArray &bytes, unsigned seconds)
 {
     const QByteArray name = QFile::encodeName(path);
-    if (::mkfifo(name.constData(), 0600) != 0)
-        return;
-    m_child = ::fork();
-    if (m_child != 0)
+    if (::mkfifo(name.constData(), 0600) != 0 || (m_child = ::fork()) != 0)
         return;
     // Only async-signal-safe calls from here: the parent may have threads.
     ::alarm(seconds);
@@ -60,30 +45,22 @@ FifoWriter::FifoWriter(const QString &path, const QByteArray &bytes, unsigned se
         const ssize_t n = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
         if (n < 0 && errno != EINTR)
             ::_exit(4);
-        if (n > 0)
-            written += n;
+        written += std::max<ssize_t>(n, 0);
     }
-    ::close(fd);
     ::_exit(0);
 }
 
 FifoWriter::~FifoWriter()
 {
-    if (m_child <= 0 || m_reaped)
-        return;
-    ::kill(m_child, SIGKILL);
     int status = 0;
-    reap(m_child, 10, status);
+    if (m_child > 0 && !m_reaped && ::kill(m_child, SIGKILL) == 0)
+        reap(m_child, 10, status);
 }
 
 bool FifoWriter::delivered(unsigned seconds)
 {
-    if (m_child <= 0)
-        return false;
-    if (!m_reaped) {
-        int status = 0;
-        if (!reap(m_child, seconds, status))
-            return false;
+    int status = 0;
+    if (m_child > 0 && !m_reaped && reap(m_child, seconds, status)) {
         m_reaped = true;
         m_delivered = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
@@ -92,13 +69,16 @@ bool FifoWriter::delivered(unsigned seconds)
 
 ChildOutcome runInChild(const std::function<int()> &work, unsigned seconds, unsigned long long memory)
 {
-    const unsigned long long limit = addressSpaceInUse() + memory;
+    std::ifstream statm("/proc/self/statm");
+    unsigned long long pages = 0;
+    statm >> pages;
+    const rlim_t limit = pages * ::sysconf(_SC_PAGESIZE) + memory; // above what this process holds now
+    const rlimit bound{limit, limit};
     const pid_t child = ::fork();
     if (child < 0)
         return {};
     if (child == 0) {
         ::alarm(seconds);
-        const rlimit bound{limit, limit};
         ::setrlimit(RLIMIT_AS, &bound);
         ::_exit(work());
     }
@@ -128,16 +108,10 @@ char entryKind(const QString &path)
     struct stat info {};
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
         return '-';
-    if (S_ISREG(info.st_mode))
-        return 'f';
-    if (S_ISLNK(info.st_mode))
-        return 'l';
-    if (S_ISDIR(info.st_mode))
-        return 'd';
-    if (S_ISFIFO(info.st_mode))
-        return 'p';
-    if (S_ISCHR(info.st_mode))
-        return 'c';
+    const std::pair<mode_t, char> kinds[] = {{S_IFREG, 'f'}, {S_IFLNK, 'l'}, {S_IFDIR, 'd'}, {S_IFIFO, 'p'}, {S_IFCHR, 'c'}};
+    for (const auto &[mode, kind] : kinds)
+        if ((info.st_mode & S_IFMT) == mode)
+            return kind;
     return '?';
 }
 

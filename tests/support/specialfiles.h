@@ -8,9 +8,7 @@
 #include <sys/types.h>
 
 // A named pipe at `path` with a child process waiting to write `bytes` into
-// it: a reader that opens the pipe gets those bytes and then the end of the
-// file, one that never opens it leaves the child waiting until this object
-// ends it. The child ends itself after `seconds` in any case.
+// it, then end: until a reader opens it, this object ends, or `seconds` pass.
 class FifoWriter
 {
 public:
@@ -20,8 +18,7 @@ public:
     FifoWriter &operator=(const FifoWriter &) = delete;
 
     bool ready() const { return m_child > 0; }
-    // Whether the child wrote everything and ended, waiting for it at most
-    // `seconds`; false while it still waits for a reader.
+    // Whether the child wrote everything and ended, waiting at most `seconds`.
     bool delivered(unsigned seconds = 10);
 
 private:
@@ -30,16 +27,14 @@ private:
     bool m_delivered = false;
 };
 
-// How a piece of work ended in a child process of its own.
 struct ChildOutcome {
     bool exited = false; // false: ended by a signal, or never started
     int code = -1;       // the exit code, or the signal's number
 };
 
-// Runs `work` in a child process that may run for `seconds` and allocate
-// about `memory` bytes more than this process holds now, and returns how it
-// ended: the way to test code that might wait for ever or grow without
-// bound, without taking the test down. `work` returns the child's exit code.
+// Runs `work` (which returns the exit code) in a child process bounded to
+// `seconds` and about `memory` bytes more than this process holds: the way
+// to test code that might wait for ever or grow without bound.
 ChildOutcome runInChild(const std::function<int()> &work, unsigned seconds = 10,
                         unsigned long long memory = 512ull << 20);
 
@@ -47,9 +42,8 @@ ChildOutcome runInChild(const std::function<int()> &work, unsigned seconds = 10,
 bool makeLink(const QString &target, const QString &link);
 bool makeFifo(const QString &path);
 
-// What stands at `path` itself, links not followed: 'f' a regular file,
-// 'l' a link, 'd' a folder, 'p' a named pipe, 'c' a character device,
-// '?' something else, '-' nothing.
+// What stands at `path` itself, links not followed: 'f' a regular file, 'l' a link,
+// 'd' a folder, 'p' a named pipe, 'c' a character device, '?' other, '-' nothing.
 char entryKind(const QString &path);
 // Every entry of the current folder, hidden ones too, sorted by name.
 QStringList folderEntries();

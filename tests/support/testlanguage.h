@@ -6,21 +6,14 @@
 #include <QStringList>
 
 // A translator's file for a Spanish Aralda, 277 lines in Windows-1252, each
-// line behind a three-character prefix that names it ("000".."276"). The
-// texts the information and notes windows read say which line they are, so
-// that a line taken from the wrong place shows.
+// behind a three-character prefix that names it ("000".."276"). The texts
+// the information and notes windows read say which line they are, so that a
+// line taken from the wrong place shows.
 namespace TestLanguage {
 
-inline QString informationText(int line)
-{
-    return QStringLiteral(u"Información, línea %1").arg(line);
-}
-
+inline QString informationText(int line) { return QStringLiteral(u"Información, línea %1").arg(line); }
 // Window line `line` (1..46) of the notes, kept in file line 230 + line.
-inline QString notesText(int line)
-{
-    return QStringLiteral(u"Nota número %1").arg(line);
-}
+inline QString notesText(int line) { return QStringLiteral(u"Nota número %1").arg(line); }
 
 inline const QString ProductName = QStringLiteral("E S P A R A L D A");
 inline const QString Credit = QStringLiteral(u"Traducción: el equipo Aralda");
@@ -31,27 +24,20 @@ inline const QString Instructions = QStringLiteral("Instrucciones");
 
 inline QStringList lines()
 {
+    // Long texts (lines 171..229) carry one more leading character, here a blank.
+    const std::pair<int, QString> named[] = {{82, QStringLiteral("#m firma")}, {127, Credit},
+        {172, QLatin1Char(' ') + ProductName}, {204, QLatin1Char(' ') + Instructions},
+        {224, QLatin1Char(' ') + VisitSite}, {225, QLatin1Char(' ') + SiteName},
+        {226, QLatin1Char(' ') + SiteSubtitle}};
     QStringList lines;
     for (int line = 0; line < 277; ++line) {
-        QString text = QStringLiteral("texto %1").arg(line);
-        if (line <= 81)
-            text = informationText(line);
-        else if (line == 82)
-            text = QStringLiteral("#m firma");
-        else if (line >= 83 && line <= 86)
-            text = QStringLiteral(u"Español");
-        else if (line == 109 + 18)
-            text = Credit;
-        else if (line >= 171 && line <= 229)
-            // Long texts carry one more leading character, here a blank.
-            text = QLatin1Char(' ') + (line == 171 + 1    ? ProductName
-                                       : line == 171 + 33 ? Instructions
-                                       : line == 171 + 53 ? VisitSite
-                                       : line == 171 + 54 ? SiteName
-                                       : line == 171 + 55 ? SiteSubtitle
-                                                          : text);
-        else if (line >= 231)
-            text = notesText(line - 230);
+        QString text = line <= 81 ? informationText(line)
+            : line >= 83 && line <= 86 ? QStringLiteral(u"Español")
+            : line >= 231 ? notesText(line - 230)
+            : (line >= 171 && line <= 229 ? QStringLiteral(" texto %1") : QStringLiteral("texto %1")).arg(line);
+        for (const auto &[at, namedText] : named)
+            if (line == at)
+                text = namedText;
         lines.append(QString::number(line).rightJustified(3, QLatin1Char('0')) + text);
     }
     return lines;
@@ -61,11 +47,8 @@ inline QStringList lines()
 inline bool write(const QString &path, const QStringList &lines = TestLanguage::lines())
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    for (const QString &line : lines)
-        file.write(Cp1252::encode(line).value() + "\r\n");
-    return true;
+    const QByteArray bytes = Cp1252::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).value();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace TestLanguage
