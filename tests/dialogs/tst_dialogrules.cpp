@@ -8,8 +8,7 @@
 #include <bit>
 #include <climits>
 #include <limits>
-
-Q_DECLARE_METATYPE(SpinRange)
+#include <tuple>
 
 // The dialogs' logic without a window: the spins' steps and texts, the
 // symmetry's rows and slope, the signs and the shear's axis, the affinity's
@@ -23,22 +22,17 @@ constexpr SpinRange WrappingOffCentre{2, 15, true};
 constexpr SpinRange Ratio{1, 20, true};
 constexpr SpinRange Factor{5, 50};
 
-// Nine significant digits tell every single-precision value apart.
-QString real(float value)
-{
-    return QString::number(double(value), 'g', 9);
-}
-
-// A slot's matrix in the order of the texts: c, a, b, c', a', b'.
-QStringList matrix(const TransformSettingsValues &store, int slot)
+// A slot's matrix in the order of the texts, c, a, b, c', a', b', nine
+// significant digits telling every single-precision value apart.
+QString matrix(const TransformSettingsValues &store, int slot)
 {
     QStringList values;
     for (int field = 0; field < AffineFieldCount; ++field)
-        values << real(store.AffineCoeff[slot][affineRow(field)][affineColumn(field)]);
-    return values;
+        values << QString::number(double(store.AffineCoeff[slot][affineRow(field)][affineColumn(field)]), 'g', 9);
+    return values.join(u' ');
 }
 
-const QStringList StartMatrix{"-6", "2", "0", "-12", "1", "1.5"};
+const QString StartMatrix = QStringLiteral("-6 2 0 -12 1 1.5");
 
 TransformSettingsValues startStore()
 {
@@ -57,34 +51,17 @@ class TestDialogRules : public QObject
 private slots:
     void init() { resetEvaluatorValues(); }
 
-    void steppedPosition_data()
-    {
-        QTest::addColumn<SpinRange>("range");
-        QTest::addColumn<int>("position");
-        QTest::addColumn<int>("steps");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("wrapping, up to the top") << Angle << 358 << 1 << 359;
-        QTest::newRow("wrapping, up past the top") << Angle << 359 << 1 << -359;
-        QTest::newRow("wrapping, down to the bottom") << Angle << -358 << -1 << -359;
-        QTest::newRow("wrapping, down past the bottom") << Angle << -359 << -1 << 359;
-        QTest::newRow("wrapping, no step at the top") << Angle << 359 << 0 << 359;
-        QTest::newRow("wrapping, far past the top") << Angle << 359 << INT_MAX << -359;
-        QTest::newRow("wrapping, far past the bottom") << Angle << -359 << INT_MIN << 359;
-        QTest::newRow("wrapping off centre, up past the top") << WrappingOffCentre << 15 << 1 << 2;
-        QTest::newRow("wrapping off centre, down past the bottom") << WrappingOffCentre << 2 << -1 << 15;
-        QTest::newRow("stopping, up past the top") << Centre << 5 << 1 << 5;
-        QTest::newRow("stopping, down past the bottom") << Centre << -5 << -1 << -5;
-        QTest::newRow("stopping, far past the top") << Centre << 5 << INT_MAX << 5;
-        QTest::newRow("stopping, far past the bottom") << Centre << -5 << INT_MIN << -5;
-    }
-
+    // Up to each end and past it, no step at all, and far past it: a
+    // wrapping spin lands on the other end, a stopping one stays.
     void steppedPosition()
     {
-        QFETCH(SpinRange, range);
-        QFETCH(int, position);
-        QFETCH(int, steps);
-        QFETCH(int, expected);
-        QCOMPARE(::steppedPosition(position, steps, range), expected);
+        QList<int> reached;
+        for (const auto &[range, position, steps] :
+             {std::tuple{Angle, 358, 1}, {Angle, 359, 1}, {Angle, -358, -1}, {Angle, -359, -1}, {Angle, 359, 0},
+              {Angle, 359, INT_MAX}, {Angle, -359, INT_MIN}, {WrappingOffCentre, 15, 1}, {WrappingOffCentre, 2, -1},
+              {Centre, 5, 1}, {Centre, -5, -1}, {Centre, 5, INT_MAX}, {Centre, -5, INT_MIN}})
+            reached << ::steppedPosition(position, steps, range);
+        QCOMPARE(reached, (QList<int>{359, -359, -359, 359, 359, -359, 359, 2, 15, 5, -5, 5, -5}));
     }
 
     // Whole positions as they are; tenths always with one decimal, below one
@@ -97,30 +74,17 @@ private slots:
         QCOMPARE(texts, (QStringList{"-359", "1.5", "0.5", "2.0", "0.3", "0.0", "-0.5"}));
     }
 
-    void tenthsPosition_data()
-    {
-        QTest::addColumn<float>("value");
-        QTest::addColumn<SpinRange>("range");
-        QTest::addColumn<int>("position");
-        QTest::newRow("a tenth not exact in binary") << 0.7f << Ratio << 7;
-        QTest::newRow("rounded up") << 1.26f << Ratio << 13;
-        QTest::newRow("rounded down") << 1.24f << Ratio << 12;
-        // 0.25 and 0.75 are exact in binary, so ten times each is a true tie.
-        QTest::newRow("a tie goes down to the even position") << 0.25f << Ratio << 2;
-        QTest::newRow("a tie goes up to the even position") << 0.75f << Ratio << 8;
-        QTest::newRow("below the range") << 0.44f << Factor << 5;
-        QTest::newRow("above the range") << 5.06f << Factor << 50;
-        QTest::newRow("far above the range") << 3e38f << Factor << 50;
-        QTest::newRow("negative") << -1.5f << Ratio << 1;
-        QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN() << Factor << 5;
-    }
-
+    // A tenth not exact in binary, rounded up and down, true ties (0.25 and
+    // 0.75 are exact) to the even position, below, above and far above the
+    // range, negative, not a number.
     void tenthsPosition()
     {
-        QFETCH(float, value);
-        QFETCH(SpinRange, range);
-        QFETCH(int, position);
-        QCOMPARE(::tenthsPosition(value, range), position);
+        QList<int> positions;
+        for (const auto &[value, range] : {std::pair{0.7f, Ratio}, {1.26f, Ratio}, {1.24f, Ratio}, {0.25f, Ratio},
+                                           {0.75f, Ratio}, {0.44f, Factor}, {5.06f, Factor}, {3e38f, Factor},
+                                           {-1.5f, Ratio}, {std::numeric_limits<float>::quiet_NaN(), Factor}})
+            positions << ::tenthsPosition(value, range);
+        QCOMPARE(positions, (QList<int>{7, 13, 12, 2, 8, 5, 50, 50, 1, 5}));
     }
 
     // Bit for bit the single nearest to the tenth, as a typed literal is.
@@ -130,16 +94,15 @@ private slots:
             QCOMPARE(std::bit_cast<quint32>(::tenthsValue(position)), std::bit_cast<quint32>(value));
     }
 
+    // x, y and line rows of P (x, y), x = cost, y = cost, y = x, y = -x, y = mx + q.
     void symmetryRows()
     {
-        // x, y and line rows of P (x, y), x = cost, y = cost, y = x, y = -x, y = mx + q.
-        const QStringList expected{"110", "100", "010", "000", "000", "001"};
         QStringList rows;
         for (int kind = 0; kind < SymmetryKindCount; ++kind) {
             const SymmetryRows on = rowsForSymmetryKind(kind);
             rows << QString::number(on.x) + QString::number(on.y) + QString::number(on.line);
         }
-        QCOMPARE(rows, expected);
+        QCOMPARE(rows, (QStringList{"110", "100", "010", "000", "000", "001"}));
     }
 
     // Horizontal, vertical and either side of it, 45 (just under 1 in single
@@ -171,14 +134,11 @@ private slots:
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message"); // empty when valid
-        QTest::addColumn<QStringList>("slotMatrix"); // c, a, b, c', a', b' afterwards
-        QTest::newRow("c, a whole number") << 1 << int(AffineC) << "7" << "" << QStringList{"7", "2", "0", "-12", "1", "1.5"};
-        QTest::newRow("a, an expression") << 2 << int(AffineA) << "sqrt(3)/2" << ""
-                                          << QStringList{"-6", "0.866025388", "0", "-12", "1", "1.5"};
-        QTest::newRow("b, a decimal comma") << 1 << int(AffineB) << "0,5" << ""
-                                            << QStringList{"-6", "2", "0.5", "-12", "1", "1.5"};
-        QTest::newRow("b', degrees") << 2 << int(AffineBPrime) << "sin(30)" << ""
-                                     << QStringList{"-6", "2", "0", "-12", "1", "0.5"};
+        QTest::addColumn<QString>("slotMatrix"); // c, a, b, c', a', b' afterwards
+        QTest::newRow("c, a whole number") << 1 << int(AffineC) << "7" << "" << "7 2 0 -12 1 1.5";
+        QTest::newRow("a, an expression") << 2 << int(AffineA) << "sqrt(3)/2" << "" << "-6 0.866025388 0 -12 1 1.5";
+        QTest::newRow("b, a decimal comma") << 1 << int(AffineB) << "0,5" << "" << "-6 2 0.5 -12 1 1.5";
+        QTest::newRow("b', degrees") << 2 << int(AffineBPrime) << "sin(30)" << "" << "-6 2 0 -12 1 0.5";
         QTest::newRow("empty") << 1 << int(AffineA) << "" << "Stringa vuota" << StartMatrix;
         QTest::newRow("text rejected") << 2 << int(AffineB) << "2*" << "syntax error" << StartMatrix;
         QTest::newRow("a variable letter") << 1 << int(AffineC) << "x" << "syntax error" << StartMatrix;
@@ -193,66 +153,45 @@ private slots:
         QFETCH(int, field);
         QFETCH(QString, text);
         QFETCH(QString, message);
-        QFETCH(QStringList, slotMatrix);
+        QFETCH(QString, slotMatrix);
         TransformSettingsValues store = startStore();
         Evaluator.EvalMode = 3;
         QCOMPARE(applyAffineText(store, slot, field, text), message.isEmpty());
-        QCOMPARE(Evaluator.EvalOk, message.isEmpty());
+        QCOMPARE((QList<bool>{Evaluator.EvalOk, Evaluator.EvalMode == 0}), (QList<bool>{message.isEmpty(), true}));
         QCOMPARE(Evaluator.EvalMessage, message);
-        QCOMPARE(Evaluator.EvalMode, quint8(0));
         QCOMPARE(store.AffineText[slot][field], text);
         QCOMPARE(matrix(store, slot), slotMatrix);
         QCOMPARE(matrix(store, 3 - slot), StartMatrix);
         QCOMPARE(store.AffineText[3 - slot], startStore().AffineText[3 - slot]);
-    }
-
-    // A failure earlier in the run does not carry over into the next field.
-    void successAfterFailure()
-    {
-        TransformSettingsValues store = startStore();
-        QVERIFY(!applyAffineText(store, 1, AffineA, QStringLiteral("1/0")));
-        QVERIFY(applyAffineText(store, 1, AffineA, QStringLiteral("3")));
+        // A failure does not carry over into the next field.
+        QVERIFY(applyAffineText(store, slot, AffineA, QStringLiteral("3")));
         QCOMPARE(Evaluator.EvalMessage, QString());
-        QCOMPARE(store.AffineCoeff[1][0][1], 3.0f);
+        QCOMPARE(store.AffineCoeff[slot][0][1], 3.0f);
     }
 
-    void affinePresets_data()
-    {
-        QTest::addColumn<int>("preset");
-        QTest::addColumn<QStringList>("texts");  // c, a, b, c', a', b'
-        QTest::addColumn<QStringList>("values"); // the same order; none where they read as the texts
-        QTest::newRow("generica") << 0 << QStringList{"-8", "2", "0", "-3", "0", "2"} << QStringList();
-        QTest::newRow("traslazione") << 1 << QStringList{"-4", "1", "0", "3", "0", "1"} << QStringList();
-        QTest::newRow("rotazione") << 2 << QStringList{"0", "1/2", "-sqrt(3)/2", "0", "sqrt(3)/2", "1/2"}
-                                   << QStringList{"0", "0.5", "-0.866025388", "0", "0.866025388", "0.5"};
-        QTest::newRow("simmetria") << 3 << QStringList{"-2", "0", "-1", "-3", "-1", "0"} << QStringList();
-        QTest::newRow("omotetia") << 4 << QStringList{"0", "1.5", "0", "0", "0", "1.5"} << QStringList();
-        QTest::newRow("dilatazione") << 5 << QStringList{"0", "2", "0", "0", "0", "1.5"} << QStringList();
-        QTest::newRow("inclinazione") << 6 << QStringList{"0", "1", "0,5", "0", "0", "1"}
-                                      << QStringList{"0", "1", "0.5", "0", "0", "1"};
-    }
-
-    // Each preset's texts, evaluated by the change rule, give its matrix;
-    // -0.866025388 and 0.866025388 are the singles nearest to -sqrt(3)/2 and
-    // sqrt(3)/2. Only "generica" has values to store directly, the same.
+    // Each preset's texts, evaluated by the change rule, give its matrix, as
+    // written but for rotazione's singles nearest to -sqrt(3)/2 and sqrt(3)/2
+    // and inclinazione's comma. Only "generica" stores values directly, the same.
     void affinePresets()
     {
-        QFETCH(int, preset);
-        QFETCH(QStringList, texts);
-        QFETCH(QStringList, values);
-        if (values.isEmpty())
-            values = texts;
-        const AffineTexts presetTexts = affinePresetTexts(preset);
-        QCOMPARE(QStringList(presetTexts.cbegin(), presetTexts.cend()), texts);
-        TransformSettingsValues store = startStore();
-        for (int field = 0; field < AffineFieldCount; ++field)
-            QVERIFY(applyAffineText(store, 2, field, presetTexts[field]));
-        QCOMPARE(matrix(store, 2), values);
-        const std::optional<AffineMatrix> direct = affinePresetMatrix(preset);
-        QCOMPARE(direct.has_value(), preset == 0);
-        if (direct) {
-            store.AffineCoeff[2] = *direct;
-            QCOMPARE(matrix(store, 2), values);
+        const QStringList texts{"-8 2 0 -3 0 2", "-4 1 0 3 0 1", "0 1/2 -sqrt(3)/2 0 sqrt(3)/2 1/2", "-2 0 -1 -3 -1 0",
+                          "0 1.5 0 0 0 1.5", "0 2 0 0 0 1.5", "0 1 0,5 0 0 1"};
+        QStringList values = texts;
+        values[2] = QStringLiteral("0 0.5 -0.866025388 0 0.866025388 0.5");
+        values[6] = QStringLiteral("0 1 0.5 0 0 1");
+        for (int preset = 0; preset < AffinePresetCount; ++preset) {
+            const AffineTexts presetTexts = affinePresetTexts(preset);
+            QCOMPARE(QStringList(presetTexts.cbegin(), presetTexts.cend()).join(u' '), texts[preset]);
+            TransformSettingsValues store = startStore();
+            for (int field = 0; field < AffineFieldCount; ++field)
+                QVERIFY(applyAffineText(store, 2, field, presetTexts[field]));
+            QCOMPARE(matrix(store, 2), values[preset]);
+            const std::optional<AffineMatrix> direct = affinePresetMatrix(preset);
+            QCOMPARE(direct.has_value(), preset == 0);
+            if (direct) {
+                store.AffineCoeff[2] = *direct;
+                QCOMPARE(matrix(store, 2), values[preset]);
+            }
         }
     }
 

@@ -1,18 +1,13 @@
 #include "support/dialogdriver.h"
 
-#include "dialogs/spincontrol.h"
-
 #include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
 namespace DialogDriver {
-
-SpinControl *spin(const QWidget *dialog, const QString &name)
-{
-    return child<SpinControl>(dialog, name);
-}
 
 QString text(const QWidget *dialog, const QString &name)
 {
@@ -20,6 +15,10 @@ QString text(const QWidget *dialog, const QString &name)
         return edit->text();
     if (auto *label = child<QLabel>(dialog, name))
         return label->text();
+    if (auto *box = child<QCheckBox>(dialog, name))
+        return QString::number(box->isChecked());
+    if (auto *group = child<QButtonGroup>(dialog, name))
+        return QString::number(group->checkedId());
     return QStringLiteral("<no control %1>").arg(name);
 }
 
@@ -32,16 +31,6 @@ void chooseItem(const QWidget *dialog, const QString &name)
 {
     auto *item = child<QAbstractButton>(dialog, name);
     QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(6, item->height() / 2));
-}
-
-void pressOk(const QWidget *dialog)
-{
-    click(dialog, QStringLiteral("BitBtn1"));
-}
-
-void pressCancel(const QWidget *dialog)
-{
-    click(dialog, QStringLiteral("BitBtn2"));
 }
 
 } // namespace DialogDriver
