@@ -12,8 +12,7 @@
 
 Q_DECLARE_METATYPE(SlotParameters)
 
-// One slot's parameters for a single kind, the others at their defaults, and
-// the figures the steps are tried on.
+// One slot's parameters for one kind, the rest at their defaults; figures.
 namespace SlotValues {
 
 inline SlotParameters translation(int dx, int dy) { return {.TranslationDX = dx, .TranslationDY = dy}; }
@@ -37,9 +36,8 @@ inline SlotParameters homothety(int sign, float ratio, int cx, int cy)
 
 inline SlotParameters dilation(float fx, float fy) { return {.DilationX = fx, .DilationY = fy}; }
 
-// As the shear dialog stores it: `axis` 0 along x, 1 along y; the
-// coefficient's size on its axis, 0 on the other, and a negative `k` as the
-// sign apart.
+// As the dialog stores it: `axis` 0 along x, 1 along y; |k| on that axis,
+// 0 on the other, and the sign apart.
 inline SlotParameters shear(int axis, float k)
 {
     SlotParameters p{.ShearAxis = quint8(axis), .ShearSign = quint8(k < 0 ? 1 : 0)};
@@ -66,28 +64,17 @@ inline QList<QPointF> points(const char *text)
 inline FigurePoints figurePoints(const QList<QPointF> &vertices)
 {
     FigurePoints p;
-    for (int i = 0; i < vertices.size(); ++i) {
-        p.x[i] = float(vertices[i].x());
-        p.y[i] = float(vertices[i].y());
-    }
+    for (int i = 0; i < vertices.size(); ++i)
+        p.x[i] = float(vertices[i].x()), p.y[i] = float(vertices[i].y());
     return p;
 }
 
-inline StepFigure figureOf(const QList<QPointF> &vertices)
-{
-    StepFigure figure;
-    figure.cur = figurePoints(vertices);
-    figure.figureType = int(vertices.size()) - 1;
-    return figure;
-}
+inline StepFigure figureOf(const QList<QPointF> &v) { return {figurePoints(v), int(v.size()) - 1}; }
 
-// A circle of centre (x, y) and radius r, as the store keeps it: prepared as
-// a triangle that still knows it is a circle.
+// A circle as the store keeps it: a triangle that knows it is a circle.
 inline StepFigure circleOf(double x, double y, double r)
 {
-    StepFigure figure = figureOf({{x, y}, {r, r}, {0, 0}});
-    figure.isCircle = true;
-    return figure;
+    return {.cur = figurePoints({{x, y}, {r, r}, {0, 0}}), .figureType = 2, .isCircle = true};
 }
 
 // The triangle A (15, 11), B (10, 9), C (21, 4) of the first lesson.

@@ -19,29 +19,21 @@ constexpr int TopBar = 30;
 // A made-up animation: the frame of each step.
 using Animation = std::function<PlaneFrame(int step)>;
 
-QPoint turned(QPoint point, QPoint centre, double degrees)
-{
-    const double a = degrees * std::numbers::pi / 180;
-    const double dx = point.x() - centre.x();
-    const double dy = centre.y() - point.y();
-    return QPoint(int(std::lround(centre.x() + dx * std::cos(a) - dy * std::sin(a))),
-                  int(std::lround(centre.y() - dx * std::sin(a) - dy * std::cos(a))));
-}
-
-// A rotation's frame with its traces, as the workspace draws it: a radius
-// and, from the third frame, an arc for each vertex and for a circle's
-// centre, the centre's mark, the figure and the circle, whose "0" crosses the
-// radii, the arcs and the grid. One vertex lies on the centre; one circle
-// crosses the edges. Without radii, nothing else covers the arcs' moving ends.
+// A rotation's frame: radii, arcs from the third frame, the centre's mark, the
+// figure (a vertex on the centre), a circle whose "0" crosses traces and grid
+// and the edges cut; without radii nothing covers the arcs' moving ends.
 PlaneFrame rotationFrame(int step, int direction, bool radii = true)
 {
     const QPoint centre(210, 140);
     const QPoint start[] = {QPoint(320, 150), QPoint(210, 20), QPoint(40, 250), centre, QPoint(300, 180)};
+    const double a = direction * step * std::numbers::pi / 180;
     PlaneFrame frame;
     ScreenPoints figure;
     QPoint current;
     for (int i = 0; i < 5; ++i) {
-        current = turned(start[i], centre, direction * step);
+        const QPoint d = start[i] - centre;
+        current = centre + QPoint(int(std::lround(d.x() * std::cos(a) + d.y() * std::sin(a))),
+                                  int(std::lround(d.y() * std::cos(a) - d.x() * std::sin(a))));
         if (i < 4) {
             figure.x[i] = current.x();
             figure.y[i] = current.y();
@@ -64,9 +56,8 @@ PlaneFrame rotationFrame(int step, int direction, bool radii = true)
     return frame;
 }
 
-// A circle standing on the x axis while a segment grows far from it. At
-// ratio 2 the black box behind its "0" has blended edges, which darken the
-// axis under them again whenever the box is drawn over itself.
+// A circle on the x axis while a segment grows far off: at ratio 2 the edges
+// of the black box behind its "0" darken the axis at each drawing over itself.
 PlaneFrame stillCircleFrame(int step)
 {
     const QPoint centre(300, Origin.y() + 5);
@@ -105,10 +96,7 @@ void prepare(PlaneCanvas &canvas, qreal ratio)
     canvas.saveBackground();
 }
 
-QImage drawingArea(const PlaneCanvas &canvas)
-{
-    return canvas.image().copy(canvas.imageRect(canvas.drawingArea()));
-}
+QImage drawingArea(const PlaneCanvas &canvas) { return canvas.image().copy(canvas.imageRect(canvas.drawingArea())); }
 
 // The frame drawn alone over the background.
 QImage alone(const PlaneFrame &frame, qreal ratio)
@@ -128,29 +116,24 @@ class TestPlaneCanvas : public QObject
     Q_OBJECT
 
 private slots:
-    // Frame after frame, the canvas changes only where it must: whatever it
-    // shows must be the frame drawn alone over the background, traces and
-    // all, and the window repaints only the region the canvas reports, so
-    // every pixel a frame changed must be in it.
+    // Frame after frame the canvas shows the frame drawn alone over the
+    // background, traces and all, and every pixel a frame changed lies in
+    // the region it reports, the only one the window repaints.
     void eachFrameAsDrawnAlone_data()
     {
         QTest::addColumn<Animation>("frameAt");
         QTest::addColumn<int>("steps");
         QTest::addColumn<qreal>("ratio");
-        for (const qreal ratio : {1.0, 2.0}) {
-            const QByteArray at = ratio == 1 ? "" : " at ratio 2";
-            QTest::newRow("rotation through every quadrant" + at)
-                << Animation([](int step) { return rotationFrame(step, 1); }) << 359 << ratio;
-            QTest::newRow("clockwise rotation" + at)
-                << Animation([](int step) { return rotationFrame(step, -1); }) << 359 << ratio;
-            QTest::newRow("arcs without radii" + at)
-                << Animation([](int step) { return rotationFrame(step, 1, false); }) << 359 << ratio;
-            QTest::newRow("clockwise arcs without radii" + at)
-                << Animation([](int step) { return rotationFrame(step, -1, false); }) << 359 << ratio;
-            QTest::newRow("circle with its vector" + at) << Animation(circleFrame) << 40 << ratio;
-            QTest::newRow("still circle on the axis" + at) << Animation(stillCircleFrame) << 20 << ratio;
-            QTest::newRow("sheared circle" + at) << Animation(shearFrame) << 30 << ratio;
-        }
+        const std::tuple<const char *, Animation, int> animations[] = {
+            {"rotation through every quadrant", [](int step) { return rotationFrame(step, 1); }, 359},
+            {"arcs without radii", [](int step) { return rotationFrame(step, 1, false); }, 359},
+            {"clockwise arcs without radii", [](int step) { return rotationFrame(step, -1, false); }, 359},
+            {"circle with its vector", circleFrame, 40},
+            {"still circle on the axis", stillCircleFrame, 20},
+            {"sheared circle", shearFrame, 30}};
+        for (const qreal ratio : {1.0, 2.0})
+            for (const auto &[name, animation, steps] : animations)
+                QTest::addRow("%s at ratio %g", name, ratio) << animation << steps << ratio;
     }
 
     void eachFrameAsDrawnAlone()
@@ -166,7 +149,6 @@ private slots:
             canvas.drawFrame(frameAt(step));
             const QImage after = drawingArea(canvas);
             QVERIFY2(after == alone(frameAt(step), ratio), qPrintable(QStringLiteral("step %1").arg(step)));
-            // The image pixels that the window repaints.
             QImage repainted(before.size(), QImage::Format_Grayscale8);
             repainted.fill(0);
             QPainter painter(&repainted);
@@ -186,37 +168,27 @@ private slots:
     }
 
     // The scene drawn over a running animation (the window activated again)
-    // takes the frame and the background away; the next frame brings both
-    // back whole.
-    void frameAfterTheSceneAlone()
+    // takes frame and background away, the next frame brings both back; a
+    // saved background keeps the last frame under the next step's.
+    void backgroundUnderTheFrames()
     {
         PlaneCanvas canvas;
         prepare(canvas, 1);
         for (int step = 0; step < 100; ++step)
             canvas.drawFrame(rotationFrame(step, 1));
         canvas.drawStaticScene(Origin, TopBar, true);
-        PlaneCanvas scene;
-        scene.create(Client, Panel, QFont(), 1);
-        scene.drawStaticScene(Origin, TopBar, true);
-        QCOMPARE(drawingArea(canvas), drawingArea(scene));
+        PlaneCanvas other;
+        other.create(Client, Panel, QFont(), 1);
+        other.drawStaticScene(Origin, TopBar, true);
+        QCOMPARE(drawingArea(canvas), drawingArea(other));
         canvas.drawFrame(rotationFrame(100, 1));
         QCOMPARE(drawingArea(canvas), alone(rotationFrame(100, 1), 1));
-    }
-
-    // A saved background keeps the last frame under the next step's.
-    void savedFrameStaysUnderTheNextStep()
-    {
-        PlaneCanvas canvas;
-        prepare(canvas, 1);
-        for (int step = 0; step <= 20; ++step)
-            canvas.drawFrame(circleFrame(step));
         canvas.saveBackground();
         canvas.drawFrame(shearFrame(5));
         canvas.drawFrame(shearFrame(6));
-
         PlaneCanvas expected;
         prepare(expected, 1);
-        expected.drawFrame(circleFrame(20));
+        expected.drawFrame(rotationFrame(100, 1));
         expected.saveBackground();
         expected.drawFrame(shearFrame(6));
         QCOMPARE(drawingArea(canvas), drawingArea(expected));
@@ -231,8 +203,7 @@ private slots:
         prepare(canvas, 1);
         QImage black(canvas.imageRect(canvas.drawingArea()).size(), QImage::Format_RGB32);
         black.fill(Qt::black);
-        QCOMPARE(canvas.figureResult(), black);
-        QCOMPARE(canvas.frameResult(), black);
+        QCOMPARE((QList<QImage>{canvas.figureResult(), canvas.frameResult()}), (QList<QImage>{black, black}));
 
         canvas.drawFrame(rotationFrame(40, 1));
         canvas.saveFrameResult();
@@ -241,15 +212,13 @@ private slots:
         canvas.saveFigureResult();
         const QImage figure = drawingArea(canvas);
         canvas.drawFrame(circleFrame(10));
-        QCOMPARE(canvas.frameResult(), frame);
-        QCOMPARE(canvas.figureResult(), figure);
+        QCOMPARE((QList<QImage>{canvas.figureResult(), canvas.frameResult()}), (QList<QImage>{figure, frame}));
 
         canvas.overlayResults();
         const QImage shown = drawingArea(canvas);
         for (int y = 0; y < shown.height(); ++y)
             for (int x = 0; x < shown.width(); ++x)
                 QCOMPARE(shown.pixel(x, y), frame.pixel(x, y) | figure.pixel(x, y));
-        QVERIFY(shown != frame && shown != figure);
         canvas.drawFrame(circleFrame(11));
         QCOMPARE(drawingArea(canvas), alone(circleFrame(11), 1));
     }
@@ -258,19 +227,15 @@ private slots:
     void cellsAtTheEdges()
     {
         const CellGrid grid(QSize(20, 13), 8);
-        QCOMPARE(grid.columns(), 3);
-        QCOMPARE(grid.rows(), 2);
-        QCOMPARE(grid.cellRect(0), QRect(0, 0, 8, 8));
-        QCOMPARE(grid.cellRect(2), QRect(16, 0, 4, 8));
-        QCOMPARE(grid.cellRect(5), QRect(16, 8, 4, 5));
+        QCOMPARE(QSize(grid.columns(), grid.rows()), QSize(3, 2));
+        QCOMPARE((QList<QRect>{grid.cellRect(0), grid.cellRect(2), grid.cellRect(5)}),
+                 (QList<QRect>{{0, 0, 8, 8}, {16, 0, 4, 8}, {16, 8, 4, 5}}));
         QCOMPARE(grid.cellsReached(QRect(7, 7, 2, 2)), QRect(QPoint(0, 0), QPoint(1, 1)));
         QVERIFY(grid.cellsReached(QRect(20, 0, 5, 5)).isEmpty());
     }
 
-    // The scene and the step colours as the workspace shows them: a grid dot
-    // every 10 pixels from the first column (the origin at x = 200) to the
-    // last, a second step's lime, and the symmetry's dotted joins one pixel
-    // wide.
+    // A grid dot every 10 pixels from the first column (the origin at x =
+    // 200) to the last, a second step's lime, dotted joins one pixel wide.
     void sceneAndColours()
     {
         PlaneCanvas canvas;
@@ -295,42 +260,31 @@ private slots:
     void lightBoardColours()
     {
         using namespace PlaneColour;
-        const QList<QRgb> canvas{Black, White, Grid, Trace, Aqua, Lime, Red, Yellow, Magenta, Orange, 0x123456};
         QList<QRgb> shown;
-        for (QRgb colour : canvas)
+        for (QRgb colour : {Black, White, Grid, Trace, Aqua, Lime, Red, Yellow, Magenta, Orange, QRgb(0x123456)})
             shown << LightBoard::colour(colour);
         QCOMPARE(shown, (QList<QRgb>{0xFFFFFFFF, 0xFF000000, 0xFFB4B4B4, 0xFF707070, 0xFF00707A, 0xFF007A00, 0xFFC00000,
                                      0xFF8A6E00, 0xFF8C008C, 0xFFB04A00, 0xFFEDCBA9}));
     }
 
-    // A line's cover is one rectangle for each 8-pixel band of cells its
-    // path (a pixel longer at each end) crosses, within that band, whether
-    // the path starts on a band's edge or not.
-    void lineCoverBands_data()
-    {
-        QTest::addColumn<QPoint>("from");
-        QTest::addColumn<QPoint>("to");
-        QTest::newRow("starting on a band's edge") << QPoint(9, 3) << QPoint(40, 5);
-        QTest::newRow("on an edge left of 0") << QPoint(-7, 0) << QPoint(30, 2);
-        QTest::newRow("within a band") << QPoint(3, 2) << QPoint(20, 9);
-        QTest::newRow("steep, on an edge") << QPoint(3, 17) << QPoint(5, 60);
-        QTest::newRow("a point") << QPoint(12, 12) << QPoint(12, 12);
-    }
-
+    // A line's cover is one rectangle within each 8-pixel band of cells its
+    // path, a pixel longer at each end, crosses: from a band's edge, from an
+    // edge left of 0, within a band, steep from an edge, a point.
     void lineCoverBands()
     {
-        QFETCH(QPoint, from);
-        QFETCH(QPoint, to);
-        std::vector<QRect> cover;
-        appendCover(PlaneShape::segment(from, to, PlaneColour::White), QFontMetrics(QFont()), cover);
-        const bool steep = std::abs(to.y() - from.y()) >= std::abs(to.x() - from.x());
-        const auto along = [steep](QPoint p) { return steep ? p.y() : p.x(); };
-        const auto band = [](int at) { return int(std::floor(at / 8.0)); };
-        const int first = band(std::min(along(from), along(to)) - 1);
-        QCOMPARE(int(cover.size()), band(std::max(along(from), along(to)) + 1) - first + 1);
-        for (size_t i = 0; i < cover.size(); ++i) {
-            QCOMPARE(band(along(cover[i].topLeft())), first + int(i));
-            QCOMPARE(band(along(cover[i].bottomRight())), first + int(i));
+        for (const auto &[from, to] : {std::pair{QPoint(9, 3), QPoint(40, 5)}, {QPoint(-7, 0), QPoint(30, 2)},
+                                       {QPoint(3, 2), QPoint(20, 9)}, {QPoint(3, 17), QPoint(5, 60)},
+                                       {QPoint(12, 12), QPoint(12, 12)}}) {
+            std::vector<QRect> cover;
+            appendCover(PlaneShape::segment(from, to, PlaneColour::White), QFontMetrics(QFont()), cover);
+            const bool steep = std::abs(to.y() - from.y()) >= std::abs(to.x() - from.x());
+            const auto along = [steep](QPoint p) { return steep ? p.y() : p.x(); };
+            const auto band = [](int at) { return int(std::floor(at / 8.0)); };
+            const int first = band(std::min(along(from), along(to)) - 1);
+            QCOMPARE(int(cover.size()), band(std::max(along(from), along(to)) + 1) - first + 1);
+            for (size_t i = 0; i < cover.size(); ++i)
+                QCOMPARE(QPoint(band(along(cover[i].topLeft())), band(along(cover[i].bottomRight()))),
+                         QPoint(first + int(i), first + int(i)));
         }
     }
 };
