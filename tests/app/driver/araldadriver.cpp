@@ -1,53 +1,45 @@
 // A Qt generic plugin that the tests and the start-up benchmark load into the
-// real program with "-plugin araldadriver[:SCENARIO]". The program itself has
+// real program with "-plugin araldadriver[:SCENARIO]"; the program itself has
 // no hook for tests. Scenarios:
-//   (none)       once the menus are made (after the splash's first frame),
-//                turns the hints off through the menu, as a user would, and
-//                prints "ready", so that a test knows the run has something
-//                to save;
-//   calculator   the same, then opens the calculator and prints "modal NAME"
-//                from inside its message loop before "ready";
-//   help         the same, then opens the help window before "ready";
-//                in these three, each message window that opens prints
-//                "message NAME";
-//   firstframe   prints "shown NS", the monotonic clock in nanoseconds when
-//                the first window's first frame has been drawn, and ends the
-//                process at once, so that its CPU time is the start-up's;
-//   peak[:W,...] waits for the end of the splash, opens the windows W in
-//                order (workspace, cube, calculator), lets them draw, prints
-//                "VmHWM KB", the peak resident memory, and ends the process;
-//   scale        once the menus are made, prints "ratio R QT_SCALE_FACTOR V",
-//                the main window's device pixel ratio and what the programs
-//                it starts would inherit ("none" when unset), and ends.
+//   (none), calculator, help: once the menus are made, turns the hints over
+//     through the menu, as a user would, so that the run has something to
+//     save; opens that window, the calculator printing "modal NAME" from
+//     inside its message loop; prints "ready", and "message NAME" for each
+//     message window;
+//   firstframe: prints "shown NS", the monotonic clock once the first frame
+//     is drawn, and ends at once, so that the CPU time is the start-up's;
+//   peak[:W,...]: after the splash opens the windows W (workspace, cube,
+//     calculator), lets them draw, prints "VmHWM KB" and ends;
+//   scale: prints "ratio R QT_SCALE_FACTOR V", the main window's device pixel
+//     ratio and what the programs it starts inherit ("none"), and ends.
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QGenericPlugin>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <functional>
+#include <sys/resource.h>
 
 namespace {
 
 QWidget *mainWindow()
 {
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("numeria"))
-            return window;
-    }
-    return nullptr;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto found = std::find_if(windows.begin(), windows.end(),
+                                    [](QWidget *window) { return window->objectName() == QLatin1String("numeria"); });
+    return found == windows.end() ? nullptr : *found;
 }
 
 QAction *menuItem(const char *name)
 {
-    QWidget *numeria = mainWindow();
-    return numeria ? numeria->findChild<QAction *>(QString::fromLatin1(name)) : nullptr;
+    return mainWindow() ? mainWindow()->findChild<QAction *>(QString::fromLatin1(name)) : nullptr;
 }
 
 void say(const QString &line)
@@ -63,45 +55,17 @@ void say(const QString &line)
     std::_Exit(0);
 }
 
-// Calls `then` with the menu item `name` once `ready` holds for it, looking
-// every few milliseconds; gives up after ten seconds. The menus are made once
-// the splash is on screen, and show when the idle frame takes its place.
-constexpr int PollMs = 10;
-constexpr int GiveUpMs = 10000;
-
-void whenMenuItem(const char *name, bool (*ready)(const QAction *), std::function<void(QAction *)> then,
-                  int waitedMs = 0)
+// Calls `then` with the menu item `name` once it exists (and, with `shown`,
+// shows), looking every 10 ms for ten seconds. The menus are made once the
+// splash is on screen, and show when the idle frame takes its place.
+void whenMenuItem(const char *name, bool shown, std::function<void(QAction *)> then, int waitedMs = 0)
 {
     QAction *item = menuItem(name);
-    if (item && ready(item)) {
-        then(item);
-        return;
-    }
-    if (waitedMs >= GiveUpMs) {
-        say(QStringLiteral("no main window"));
-        return;
-    }
-    QTimer::singleShot(PollMs, qApp, [name, ready, then = std::move(then), waitedMs] {
-        whenMenuItem(name, ready, then, waitedMs + PollMs);
-    });
-}
-
-bool made(const QAction *)
-{
-    return true;
-}
-
-void sayScale()
-{
-    const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
-    sayAndEnd(QStringLiteral("ratio %1 QT_SCALE_FACTOR %2")
-                  .arg(mainWindow()->devicePixelRatioF())
-                  .arg(qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? QString::fromLatin1(factor) : "none"));
-}
-
-bool shown(const QAction *item)
-{
-    return item->isVisible();
+    if (item && (!shown || item->isVisible()))
+        return then(item);
+    if (waitedMs >= 10000)
+        return say(QStringLiteral("no main window"));
+    QTimer::singleShot(10, qApp, [=] { whenMenuItem(name, shown, then, waitedMs + 10); });
 }
 
 void drive(const QString &scenario, QAction *hints)
@@ -110,10 +74,8 @@ void drive(const QString &scenario, QAction *hints)
     say(QStringLiteral("hints %1").arg(hints->isChecked() ? QStringLiteral("on") : QStringLiteral("off")));
     if (scenario == QLatin1String("help"))
         menuItem("Guida1")->trigger();
-    if (scenario != QLatin1String("calculator")) {
-        say(QStringLiteral("ready"));
-        return;
-    }
+    if (scenario != QLatin1String("calculator"))
+        return say(QStringLiteral("ready"));
     // Runs inside the calculator's own message loop, once it is shown.
     QTimer::singleShot(0, qApp, [] {
         QWidget *modal = QApplication::activeModalWidget();
@@ -123,73 +85,47 @@ void drive(const QString &scenario, QAction *hints)
     menuItem("Calcolatrice1")->trigger();
 }
 
-// The first expose of a window draws its frame and hands it to the window
-// system before the message loop turns again.
-class FirstFrameWatch : public QObject
+// With `firstFrame`, the first expose of a window, which draws its frame and
+// hands it to the window system before the message loop turns again; else
+// each message window, which can wait for its answer while the program ends.
+class Watch : public QObject
 {
+public:
+    explicit Watch(bool firstFrame) : m_firstFrame(firstFrame) {}
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         auto *window = qobject_cast<QWindow *>(watched);
-        if (event->type() == QEvent::Expose && window && window->isExposed())
-            QTimer::singleShot(0, this, [] { sayAndEnd(QStringLiteral("shown %1").arg(monotonicNanoseconds())); });
+        if (m_firstFrame && event->type() == QEvent::Expose && window && window->isExposed())
+            QTimer::singleShot(0, this, [] {
+                sayAndEnd(QStringLiteral("shown %1").arg(std::chrono::steady_clock::now().time_since_epoch().count()));
+            });
+        if (!m_firstFrame && event->type() == QEvent::Show && qobject_cast<QMessageBox *>(watched))
+            say(QStringLiteral("message %1").arg(watched->objectName()));
         return false;
     }
 
 private:
-    static qint64 monotonicNanoseconds()
-    {
-        timespec now{};
-        clock_gettime(CLOCK_MONOTONIC, &now);
-        return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
-    }
+    bool m_firstFrame;
 };
-
-// A message window can wait for its answer while the program ends: a test
-// needs to know that it is there, and how often it came.
-class MessageWatch : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Show && qobject_cast<QMessageBox *>(watched))
-            say(QStringLiteral("message %1").arg(watched->objectName()));
-        return false;
-    }
-};
-
-QByteArray peakResidentKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return "unknown";
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).simplified().split(' ').value(0);
-    }
-    return "unknown";
-}
 
 // Long enough for the windows just opened to draw, not a measured time.
 constexpr int SettleMs = 300;
 
-void reportPeakSoon()
-{
-    QTimer::singleShot(SettleMs, qApp, [] { sayAndEnd(QStringLiteral("VmHWM %1").arg(peakResidentKilobytes())); });
-}
-
 void openWindows(const QStringList &windows)
 {
-    for (const QString &window : windows) {
-        if (window == QLatin1String("workspace"))
-            menuItem("Trasformazioni1")->trigger();
-        else if (window == QLatin1String("cube"))
-            menuItem("Spaziali1")->trigger();
-    }
-    reportPeakSoon(); // from inside the calculator's message loop when it opens
+    if (windows.contains(QLatin1String("workspace")))
+        menuItem("Trasformazioni1")->trigger();
+    if (windows.contains(QLatin1String("cube")))
+        menuItem("Spaziali1")->trigger();
+    // From inside the calculator's message loop when it opens.
+    // The peak resident memory, VmHWM, which Linux counts in kilobytes.
+    QTimer::singleShot(SettleMs, qApp, [] {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        sayAndEnd(QStringLiteral("VmHWM %1").arg(usage.ru_maxrss));
+    });
     if (windows.contains(QLatin1String("calculator")))
         menuItem("Calcolatrice1")->trigger();
 }
@@ -206,28 +142,26 @@ public:
     {
         if (key != QLatin1String("araldadriver"))
             return nullptr;
-        if (scenario == QLatin1String("firstframe")) {
-            auto *watch = new FirstFrameWatch;
-            qApp->installEventFilter(watch);
-            return watch;
-        }
-        auto *driver = new QObject;
-        QTimer::singleShot(0, driver, [scenario] {
+        auto *watch = new Watch(scenario == QLatin1String("firstframe"));
+        qApp->installEventFilter(watch);
+        QTimer::singleShot(0, watch, [scenario] {
             if (scenario == QLatin1String("scale")) {
-                whenMenuItem("Mostrasuggerimenti1", made, [](QAction *) { sayScale(); });
-                return;
+                whenMenuItem("Mostrasuggerimenti1", false, [](QAction *) {
+                    sayAndEnd(QStringLiteral("ratio %1 QT_SCALE_FACTOR %2")
+                                  .arg(mainWindow()->devicePixelRatioF())
+                                  .arg(qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                                           ? QString::fromLatin1(qgetenv("QT_SCALE_FACTOR")) : QStringLiteral("none")));
+                });
+            } else if (scenario.startsWith(QLatin1String("peak"))) {
+                const QStringList windows = scenario.section(QLatin1Char(':'), 1).split(QLatin1Char(','));
+                whenMenuItem("Trasformazioni1", true, [windows](QAction *) {
+                    QTimer::singleShot(SettleMs, qApp, [windows] { openWindows(windows); });
+                });
+            } else if (scenario != QLatin1String("firstframe")) {
+                whenMenuItem("Mostrasuggerimenti1", false, [scenario](QAction *hints) { drive(scenario, hints); });
             }
-            if (!scenario.startsWith(QLatin1String("peak"))) {
-                qApp->installEventFilter(new MessageWatch(qApp));
-                whenMenuItem("Mostrasuggerimenti1", made, [scenario](QAction *hints) { drive(scenario, hints); });
-                return;
-            }
-            const QStringList windows = scenario.section(QLatin1Char(':'), 1).split(QLatin1Char(','), Qt::SkipEmptyParts);
-            whenMenuItem("Trasformazioni1", shown, [windows](QAction *) {
-                QTimer::singleShot(SettleMs, qApp, [windows] { openWindows(windows); });
-            });
         });
-        return driver;
+        return watch;
     }
 };
 
