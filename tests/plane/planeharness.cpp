@@ -4,15 +4,9 @@
 #include "shell/shellvalues.h"
 #include "support/guitest.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTimer>
-#include <QToolButton>
 
 namespace {
 
@@ -38,60 +32,18 @@ PlaneHarness::PlaneHarness()
     m_window->show();
 }
 
-PlaneHarness::~PlaneHarness()
-{
-    delete m_window;
-}
-
-QToolButton *PlaneHarness::button(const char *name) const
-{
-    return m_window->findChild<QToolButton *>(QString::fromLatin1(name));
-}
-
-QComboBox *PlaneHarness::combo(const char *name) const
-{
-    return m_window->findChild<QComboBox *>(QString::fromLatin1(name));
-}
-
-QString PlaneHarness::labelText(const char *name) const
-{
-    return m_window->findChild<QLabel *>(QString::fromLatin1(name))->text();
-}
-
-bool PlaneHarness::isShown(const char *name) const
-{
-    return !m_window->findChild<QWidget *>(QString::fromLatin1(name))->isHidden();
-}
-
 QString PlaneHarness::messageLine() const
 {
-    return labelText("Label1") + (isShown("tcontinua") ? QStringLiteral(" [continua]") : QString())
-        + (isShown("tinversa") ? QStringLiteral(" [inversa]") : QString());
+    return labelText("Label1") + (find<QWidget>("tcontinua")->isHidden() ? QString() : QStringLiteral(" [continua]"))
+        + (find<QWidget>("tinversa")->isHidden() ? QString() : QStringLiteral(" [inversa]"));
 }
 
 QString PlaneHarness::controls() const
 {
     QString text;
     for (const char *name : {"trasfuno", "trasfdue", "continua", "nuova", "inversa", "cancella", "Tabel", "czoom", "pnum"})
-        text += m_window->findChild<QWidget *>(QString::fromLatin1(name))->isEnabled() ? QLatin1Char('E')
-                                                                                       : QLatin1Char('D');
-    text += button("sovra")->isEnabled() ? QLatin1Char('E') : QLatin1Char('D');
-    return text;
-}
-
-QPoint PlaneHarness::origin() const
-{
-    return QPoint(m_window->mapping().originX(), m_window->mapping().originY());
-}
-
-QRgb PlaneHarness::pixel(QPoint at) const
-{
-    return m_window->canvasPixel(at) & 0xFFFFFF;
-}
-
-QPoint PlaneHarness::screen(double x, double y) const
-{
-    return m_window->mapping().fromGrid(x, y);
+        text += find<QWidget>(name)->isEnabled() ? QLatin1Char('E') : QLatin1Char('D');
+    return text + (button("sovra")->isEnabled() ? QLatin1Char('E') : QLatin1Char('D'));
 }
 
 bool PlaneHarness::textAt(QPoint at, const QString &text, QRgb colour) const
@@ -107,15 +59,14 @@ bool PlaneHarness::textAt(QPoint at, const QString &text, QRgb colour) const
     return m_window->canvas().copy(QRect(at, expected.size())) == expected;
 }
 
-bool PlaneHarness::lettersAt(std::initializer_list<QPointF> vertices, QRgb colour, const QString &suffix) const
+bool PlaneHarness::lettersAt(const QList<QPointF> &vertices, QRgb colour, const QString &suffix) const
 {
     const ScreenMapping &map = m_window->mapping();
     FigurePoints points;
     int count = 0;
     for (const QPointF &v : vertices) {
         points.x[count] = float(map.workingX(v.x()));
-        points.y[count] = float(map.workingY(v.y()));
-        ++count;
+        points.y[count++] = float(map.workingY(v.y()));
     }
     const QFontMetrics metrics(m_window->canvasFont());
     const LabelPositions labels =
@@ -138,26 +89,6 @@ void PlaneHarness::confirmKind(int slot, int kind)
     choose(slot == 1 ? "trasfuno" : "trasfdue", kind);
 }
 
-void PlaneHarness::setTransformations(int count)
-{
-    m_window->findChild<QSpinBox *>(QStringLiteral("pnum"))->setValue(count);
-}
-
-void PlaneHarness::confirmTwoSteps(int first, int second)
-{
-    setTransformations(2);
-    confirmFigure();
-    confirmKind(1, first);
-    confirmKind(2, second);
-}
-
-void PlaneHarness::choose(const char *comboName, int item)
-{
-    QComboBox *box = combo(comboName);
-    box->setCurrentIndex(item);
-    emit box->activated(item);
-}
-
 bool PlaneHarness::frame(int kind)
 {
     // The timer and handler of each kind; the symmetry and the affinity are
@@ -165,19 +96,11 @@ bool PlaneHarness::frame(int kind)
     static const struct {
         const char *timer;
         void (Tgeo::*handler)();
-    } steps[] = {
-        {"traslazione", &Tgeo::traslazioneTimer},
-        {"rotazione", &Tgeo::rotazioneTimer},
-        {nullptr, nullptr},
-        {"omotetia", &Tgeo::omotetiaTimer},
-        {"dilatazione", &Tgeo::dilatazioneTimer},
-        {"inclinazione", &Tgeo::inclinazioneTimer},
-        {nullptr, nullptr},
-    };
+    } steps[] = {{"traslazione", &Tgeo::traslazioneTimer}, {"rotazione", &Tgeo::rotazioneTimer}, {nullptr, nullptr},
+                 {"omotetia", &Tgeo::omotetiaTimer},       {"dilatazione", &Tgeo::dilatazioneTimer},
+                 {"inclinazione", &Tgeo::inclinazioneTimer}, {nullptr, nullptr}};
     const auto &step = steps[kind];
-    if (!step.timer)
-        return false;
-    if (!m_window->findChild<QTimer *>(QString::fromLatin1(step.timer))->isActive())
+    if (!step.timer || !find<QTimer>(step.timer)->isActive())
         return false;
     (m_window->*step.handler)();
     return true;
@@ -189,26 +112,6 @@ int PlaneHarness::runStep(int kind)
     while (frame(kind))
         ++events;
     return std::max(events - 1, 0);
-}
-
-int PlaneHarness::continueStep(int kind)
-{
-    button("continua")->click();
-    return runStep(kind);
-}
-
-int PlaneHarness::runLesson(int kind)
-{
-    confirmFigure();
-    confirmKind(1, kind);
-    return continueStep(kind);
-}
-
-void PlaneHarness::moveMouse(QPoint at)
-{
-    QWidget *surface = m_window->widget();
-    QMouseEvent move(QEvent::MouseMove, at, surface->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(surface, &move);
 }
 
 void setFigure(int type, std::initializer_list<QPoint> vertices)

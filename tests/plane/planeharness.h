@@ -2,11 +2,12 @@
 
 #include "plane/tgeo.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QMdiArea>
 #include <QPointer>
-
-class QComboBox;
-class QToolButton;
+#include <QSpinBox>
+#include <QToolButton>
 
 // The design's colours, written out here so that a wrong entry in the code's
 // palette shows.
@@ -20,72 +21,77 @@ constexpr QRgb Lime = 0x00FF00;
 constexpr QRgb Red = 0xFF0000;
 } // namespace Colour
 
-// A workspace window inside a 1000 x 700 frame, as the main window holds it,
-// driven through its controls by objectName. Create it inside a
-// GuiTest::Fixture: the window assigns the lesson's start values on creation,
-// so a test sets the store after this harness exists.
+// A workspace in a 1000 x 700 frame, driven by objectName. It assigns the
+// start values on creation: set the store after it exists.
 class PlaneHarness
 {
 public:
     PlaneHarness();
-    ~PlaneHarness();
+    ~PlaneHarness() { delete m_window; }
 
     Tgeo *window() const { return m_window; }
-    QToolButton *button(const char *name) const;
-    QComboBox *combo(const char *name) const;
-    QString labelText(const char *name) const;
-    bool isShown(const char *name) const;
+    template<typename Control>
+    Control *find(const char *name) const { return m_window->findChild<Control *>(QString::fromLatin1(name)); }
+    QToolButton *button(const char *name) const { return find<QToolButton>(name); }
+    QComboBox *combo(const char *name) const { return find<QComboBox>(name); }
+    QString labelText(const char *name) const { return find<QLabel>(name)->text(); }
     // The red message, with the button pictures shown after it.
     QString messageLine() const;
-    // The enabling of the controls in the order of the lesson's table, then
-    // `sovra`: E enabled, D disabled.
+    // E or D for each control in the lesson table's order, then `sovra`.
     QString controls() const;
 
-    QPoint origin() const;
-    QRgb pixel(QPoint at) const;
+    QPoint origin() const { return QPoint(m_window->mapping().originX(), m_window->mapping().originY()); }
+    QRgb pixel(QPoint at) const { return m_window->canvasPixel(at) & 0xFFFFFF; }
     // The screen point of a grid point at the present scale.
-    QPoint screen(double x, double y) const;
-    // Whether the canvas shows `text` with its top-left corner at `at`, in
-    // `colour` on black, exactly as the canvas writes it.
+    QPoint screen(double x, double y) const { return m_window->mapping().fromGrid(x, y); }
+    // Whether the canvas shows `text` at `at` in `colour` on black.
     bool textAt(QPoint at, const QString &text, QRgb colour) const;
-    // Whether the letters A, B, ... of a figure with these vertices (grid
-    // units) are written in `colour` where the label rule puts them.
-    bool lettersAt(std::initializer_list<QPointF> vertices, QRgb colour, const QString &suffix = QString()) const;
+    // Whether A, B, ... of these vertices stand where the label rule puts them.
+    bool lettersAt(const QList<QPointF> &vertices, QRgb colour, const QString &suffix = QString()) const;
 
     // `nuova` pressed and the figure dialog confirmed with the store's figure.
     void confirmFigure();
-    // `kind` chosen in the combo box of `slot` and its dialog confirmed with
-    // the store's values of that slot.
+    // `kind` chosen for `slot` and its dialog confirmed with the store's values.
     void confirmKind(int slot, int kind);
-    // The number of transformations set in `pnum`.
-    void setTransformations(int count);
-    // Two transformations, the figure confirmed, then `first` in slot 1 and
-    // `second` in slot 2, each with the store's values.
-    void confirmTwoSteps(int first, int second);
+    void setTransformations(int count) { find<QSpinBox>("pnum")->setValue(count); }
+    // Two transformations: the figure, then `first` and `second` confirmed.
+    void confirmTwoSteps(int first, int second)
+    {
+        setTransformations(2);
+        confirmFigure();
+        confirmKind(1, first);
+        confirmKind(2, second);
+    }
     // An item chosen in a combo box as the user chooses it.
-    void choose(const char *comboName, int item);
-    // The timer's handler called until the step ends; returns the number of
-    // frames drawn (the event that ends the step draws none). The kinds
-    // drawn at once have ended with `continua`: 0.
-    int runStep(int kind);
-    // One event of the running step's timer, handled; false when the timer
-    // is off (or the kind has none).
+    void choose(const char *comboName, int item)
+    {
+        combo(comboName)->setCurrentIndex(item);
+        emit combo(comboName)->activated(item);
+    }
+    // One timer event handled; false when the timer is off or the kind has none.
     bool frame(int kind);
-    // `continua` pressed and the step it starts run to its end; the frames
-    // drawn, as runStep counts them.
-    int continueStep(int kind);
-    // A new figure with `kind` in slot 1, and `continua`; the step is run to
-    // its end in figure mode. Returns the frames drawn.
-    int runLesson(int kind);
-    void moveMouse(QPoint at);
+    // Frames drawn until the step ends (the event that ends it draws none).
+    int runStep(int kind);
+    // `continua` pressed and the step it starts run to its end.
+    int continueStep(int kind)
+    {
+        button("continua")->click();
+        return runStep(kind);
+    }
+    // A new figure with `kind` in slot 1, and `continua`, run to its end.
+    int runLesson(int kind)
+    {
+        confirmFigure();
+        confirmKind(1, kind);
+        return continueStep(kind);
+    }
 
 private:
     QMdiArea m_frame;
     QPointer<Tgeo> m_window;
 };
 
-// The store's figure: `type` 0..3 with its vertices, or a circle (type 4)
-// with centre and radius in the first two entries.
+// `type` 0..3 with its vertices, or a circle (4): centre, then (radius, radius).
 void setFigure(int type, std::initializer_list<QPoint> vertices);
 void setTranslation(int slot, int dx, int dy, bool vector = false);
 void setRotation(int slot, int angle, int cx, int cy);
