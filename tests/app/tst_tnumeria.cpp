@@ -755,7 +755,7 @@ private slots:
                     plane->continueStep(Traslazione);
                     plane->button("continua")->click();
                 }
-                QVERIFY(plane->isShown(which.contains(u"tinversa"_qs) ? "tinversa" : "tcontinua"));
+                QVERIFY(!plane->find<QWidget>(which.contains(u"tinversa"_qs) ? "tinversa" : "tcontinua")->isHidden());
             }
             window = plane->window();
         } else if (which == u"cube window"_qs) {

@@ -21,4 +21,13 @@ inline QStringList lines(const QString &name)
     return lines;
 }
 
+// Each line split at its tabs.
+inline QList<QStringList> rows(const QString &name)
+{
+    QList<QStringList> rows;
+    for (const QString &line : lines(name))
+        rows.append(line.split(u'\t'));
+    return rows;
+}
+
 } // namespace Records
