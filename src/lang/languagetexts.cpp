@@ -241,7 +241,7 @@ constexpr BuiltInTexts NoticeTextRows[] = {
      "Ces lignes de la leçon sont inconnues et ont été ignorées: %1"},
     {"Apri lezi&one…", "&Open lesson…",
      "&Ouvrir une leçon…"},
-    {"Salva le&zione…", "Sa&ve lesson…",
+    {"Salva le&zione…", "&Save lesson…",
      "Enregistrer la le&çon…"},
     {"Lezioni p&ronte", "&Ready lessons",
      "Leçons p&rêtes"},
