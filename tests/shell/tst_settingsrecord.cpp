@@ -68,7 +68,7 @@ private slots:
             QTest::newRow(kind) << QString::fromLatin1(kind) << status;
     }
 
-    // The other kinds of file are tst_regularfile's: here, that links are refused.
+    // Every other kind of file is tst_languagefile's, which tests the file reader: here, that links are refused.
     // The read runs in a child process: one that waits on a pipe or grows
     // without end is ended there and fails the test instead of holding it.
     void onlyARegularFileIsReadOrWritten()
