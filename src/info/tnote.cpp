@@ -83,6 +83,7 @@ Tnote::Tnote(QWidget *parent)
 void Tnote::FormCreate()
 {
     setWindowTitle(QString::fromLatin1(FixedTexts::NotesCaption));
+    Memo1->setAccessibleName(windowTitle()); // a screen reader names the text it reads by the window's own caption
     Panel1->setText(LongTexts.text(33));
     showLines(Memo1, InfoTexts::notesLines(Language.LanguageIndex));
 }

@@ -40,6 +40,7 @@ namespace {
 struct EveryDialog {
     TCalcola calculator;
     Tinfo info;
+    Tnote notes;
     Taffina affinity;
     Tcoordinate figure;
     Tdilatazioni dilation;
@@ -58,7 +59,8 @@ struct EveryDialog {
         return {{"calculator", &calculator}, {"about", &info},       {"affinity", &affinity},
                 {"figure dialog", &figure},  {"dilation", &dilation}, {"homothety", &homothety},
                 {"rotation", &rotation},     {"symmetry", &symmetry}, {"translation", &translation},
-                {"shear", &shear},           {"data table", &table},  {"cube schedule", &cube}};
+                {"shear", &shear},           {"data table", &table},  {"cube schedule", &cube},
+                {"notes", &notes}};
     }
 };
 
@@ -265,11 +267,8 @@ private slots:
         std::unique_ptr<PlaneHarness> plane;
         QMdiArea frame;
         EveryDialog dialogs;
-        Tnote notes;
         Tversione fileError(u"/nowhere/lingua.lng"_qs);
         QWidget *window = which == u"file error"_qs ? &fileError : nullptr;
-        if (which == u"notes"_qs)
-            window = &notes;
         for (const auto &[name, dialog] : dialogs.all())
             if (which == QLatin1String(name))
                 window = dialog;
