@@ -5,9 +5,12 @@
 
 #include "app/splash.h"
 #include "app/tnumeria.h"
+#include "shell/helpviewer.h"
+#include "support/guitest.h"
 
 #include <QLocale>
 #include <QMenu>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
@@ -42,3 +45,23 @@ inline std::unique_ptr<Tnumeria> startedWindow(const char *locale = "en_GB")
     tick(*window, 41, 25);
     return window;
 }
+
+// Each case with a temporary folder of its own, ending with no dialog left
+// open and no help window left over for the next.
+class MainWindowCases : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { m_fixture = std::make_unique<GuiTest::Fixture>(); }
+
+    void cleanup()
+    {
+        QCOMPARE(GuiTest::unexpectedModals(), QStringList());
+        delete HelpViewer::current();
+        m_fixture.reset();
+    }
+
+private:
+    std::unique_ptr<GuiTest::Fixture> m_fixture;
+};

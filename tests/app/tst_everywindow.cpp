@@ -159,28 +159,19 @@ constexpr int UsefulDrawingHeight = 300;
 // What holds for every window and dialog the main window opens: reached
 // with the keyboard, named for a screen reader, and fitting the screens
 // that schools have.
-class TestEveryWindow : public QObject
+class TestEveryWindow : public MainWindowCases
 {
     Q_OBJECT
 
 private slots:
-    void init() { m_fixture = std::make_unique<GuiTest::Fixture>(); }
-
-    void cleanup()
-    {
-        QCOMPARE(GuiTest::unexpectedModals(), QStringList());
-        delete HelpViewer::current();
-        m_fixture.reset();
-    }
-
     // In each built-in language: each menu of the main window, walked as the
     // user opens it, gives each access key once; every control a screen
     // reader meets has a name, picture buttons their hint, in the language in
     // force when their window opens (a change of language closes the
     // windows, so they reopen named anew). And the table of needs stands for
-    // the windows: each window it names needs no more than it says (and, in its
-    // widest language, not much less, or the factor is wasted), every other no more than one of
-    // them. The workspace needs the main window's menu and borders around its
+    // the windows: each window it names needs no more than it says (and, in
+    // its widest language, not much less, or the factor is wasted), every
+    // other no more than one of them. The workspace needs the main window's menu and borders around its
     // frame, its whole row of tool bars (as wide as it asks, so that nothing
     // hides behind "»"), a useful drawing and the bottom panel; a dialog its
     // size as it opens, its layout's wish included.
@@ -330,8 +321,6 @@ private slots:
         }
     }
 
-private:
-    std::unique_ptr<GuiTest::Fixture> m_fixture;
 };
 
 QTEST_MAIN(TestEveryWindow)

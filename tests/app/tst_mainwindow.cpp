@@ -116,20 +116,11 @@ QString chooseLanguageFile(Tnumeria &window, const QString &file)
 
 // The main window itself: its splash, menus, languages, help, child windows
 // and settings.
-class TestMainWindow : public QObject
+class TestMainWindow : public MainWindowCases
 {
     Q_OBJECT
 
 private slots:
-    void init() { m_fixture = std::make_unique<GuiTest::Fixture>(); }
-
-    void cleanup()
-    {
-        QCOMPARE(GuiTest::unexpectedModals(), QStringList());
-        delete HelpViewer::current();
-        m_fixture.reset();
-    }
-
     // The first frame needs the splash alone: blue with the title in white.
     // The rest loads once it is on screen; after 41 ticks the names join it in
     // cyan, 15 pixels from the top and from the bottom; 25 ticks later the
@@ -463,7 +454,6 @@ public slots:
     void openUrl(const QUrl &url) { m_opened = url; }
 
 private:
-    std::unique_ptr<GuiTest::Fixture> m_fixture;
     QUrl m_opened;
 };
 
